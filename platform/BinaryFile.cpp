@@ -1,0 +1,211 @@
+#include "platform/BinaryFile.h"
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <unistd.h>
+
+#include "platform/Path.h"
+
+namespace {
+
+template <typename U>
+bool ReadLE(BinaryFile& f, U& out) {
+    uint8_t b[sizeof(U)];
+    if (!f.ReadBytes(b, sizeof(U)))
+        return false;
+    U v = 0;
+    for (size_t i = 0; i < sizeof(U); ++i)
+        v |= static_cast<U>(static_cast<U>(b[i]) << (8 * i));
+    out = v;
+    return true;
+}
+
+template <typename U>
+bool WriteLE(BinaryFile& f, U v) {
+    uint8_t b[sizeof(U)];
+    for (size_t i = 0; i < sizeof(U); ++i)
+        b[i] = static_cast<uint8_t>(v >> (8 * i));
+    return f.WriteBytes(b, sizeof(U));
+}
+
+}  // namespace
+
+bool BinaryFile::ReadBytes(void* dst, size_t count) {
+    if (failed_)
+        return false;
+    if (DoRead(dst, count) != count)
+        failed_ = true;
+    return !failed_;
+}
+
+bool BinaryFile::WriteBytes(const void* src, size_t count) {
+    if (failed_)
+        return false;
+    if (DoWrite(src, count) != count)
+        failed_ = true;
+    return !failed_;
+}
+
+bool BinaryFile::Read(uint8_t& v) { return ReadBytes(&v, 1); }
+bool BinaryFile::Read(int8_t& v) { return ReadBytes(&v, 1); }
+bool BinaryFile::Read(uint16_t& v) { return ReadLE(*this, v); }
+bool BinaryFile::Read(uint32_t& v) { return ReadLE(*this, v); }
+
+bool BinaryFile::Read(int16_t& v) {
+    uint16_t u;
+    if (!ReadLE(*this, u))
+        return false;
+    v = static_cast<int16_t>(u);
+    return true;
+}
+
+bool BinaryFile::Read(int32_t& v) {
+    uint32_t u;
+    if (!ReadLE(*this, u))
+        return false;
+    v = static_cast<int32_t>(u);
+    return true;
+}
+
+bool BinaryFile::Read(float& v) {
+    uint32_t u;
+    if (!ReadLE(*this, u))
+        return false;
+    std::memcpy(&v, &u, sizeof v);
+    return true;
+}
+
+bool BinaryFile::Read(double& v) {
+    uint64_t u;
+    if (!ReadLE(*this, u))
+        return false;
+    std::memcpy(&v, &u, sizeof v);
+    return true;
+}
+
+bool BinaryFile::ReadBool(bool& v) {
+    uint8_t b;
+    if (!Read(b))
+        return false;
+    v = b != 0;
+    return true;
+}
+
+bool BinaryFile::ReadString(std::string& s) {
+    uint8_t len;
+    if (!Read(len))
+        return false;
+    std::string text(len, '\0');
+    if (!ReadBytes(text.data(), len))
+        return false;
+    s = std::move(text);
+    return true;
+}
+
+bool BinaryFile::Write(uint8_t v) { return WriteBytes(&v, 1); }
+bool BinaryFile::Write(int8_t v) { return WriteBytes(&v, 1); }
+bool BinaryFile::Write(uint16_t v) { return WriteLE(*this, v); }
+bool BinaryFile::Write(int16_t v) { return WriteLE(*this, static_cast<uint16_t>(v)); }
+bool BinaryFile::Write(uint32_t v) { return WriteLE(*this, v); }
+bool BinaryFile::Write(int32_t v) { return WriteLE(*this, static_cast<uint32_t>(v)); }
+
+bool BinaryFile::Write(float v) {
+    uint32_t u;
+    std::memcpy(&u, &v, sizeof u);
+    return WriteLE(*this, u);
+}
+
+bool BinaryFile::Write(double v) {
+    uint64_t u;
+    std::memcpy(&u, &v, sizeof u);
+    return WriteLE(*this, u);
+}
+
+bool BinaryFile::WriteBool(bool v) { return Write(static_cast<uint8_t>(v ? 1 : 0)); }
+
+bool BinaryFile::WriteString(const std::string& s) {
+    const uint8_t len = static_cast<uint8_t>(s.size());
+    return Write(len) && WriteBytes(s.data(), len);
+}
+
+size_t MemoryFile::DoRead(void* dst, size_t count) {
+    const size_t n = std::min(count, bytes_.size() - pos_);
+    std::memcpy(dst, bytes_.data() + pos_, n);
+    pos_ += n;
+    return n;
+}
+
+size_t MemoryFile::DoWrite(const void* src, size_t count) {
+    const auto* p = static_cast<const uint8_t*>(src);
+    if (pos_ == bytes_.size()) {
+        bytes_.insert(bytes_.end(), p, p + count);
+    } else {
+        if (pos_ + count > bytes_.size())
+            bytes_.resize(pos_ + count);
+        std::memcpy(bytes_.data() + pos_, p, count);
+    }
+    pos_ += count;
+    return count;
+}
+
+DiskFile::DiskFile(std::FILE* fp, std::string target, std::string temp)
+    : fp_(fp), target_(std::move(target)), temp_(std::move(temp)) {}
+
+DiskFile::~DiskFile() {
+    if (fp_)
+        std::fclose(fp_);
+    if (!temp_.empty())
+        std::remove(temp_.c_str());
+}
+
+std::unique_ptr<DiskFile> DiskFile::OpenRead(const std::string& storedPath) {
+    const std::string path = ResolvePath(storedPath).string();
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec))
+        return nullptr;
+    std::FILE* fp = std::fopen(path.c_str(), "rb");
+    if (!fp)
+        return nullptr;
+    return std::unique_ptr<DiskFile>(new DiskFile(fp, path, ""));
+}
+
+std::unique_ptr<DiskFile> DiskFile::OpenWrite(const std::string& storedPath) {
+    const std::string path = ResolvePath(storedPath).string();
+    const std::string temp = path + ".part";
+    std::FILE* fp = std::fopen(temp.c_str(), "wb");
+    if (!fp)
+        return nullptr;
+    return std::unique_ptr<DiskFile>(new DiskFile(fp, path, temp));
+}
+
+bool DiskFile::Commit() {
+    if (temp_.empty() || !fp_)
+        return false;
+    bool good = Ok() && std::fflush(fp_) == 0 && fsync(fileno(fp_)) == 0;
+    good = std::fclose(fp_) == 0 && good;
+    fp_ = nullptr;
+    if (good && std::rename(temp_.c_str(), target_.c_str()) == 0) {
+        temp_.clear();
+        return true;
+    }
+    return false;
+}
+
+bool DiskFile::AtEnd() {
+    if (!fp_)
+        return true;
+    const int c = std::fgetc(fp_);
+    if (c == EOF)
+        return true;
+    std::ungetc(c, fp_);
+    return false;
+}
+
+size_t DiskFile::DoRead(void* dst, size_t count) {
+    return fp_ && temp_.empty() ? std::fread(dst, 1, count, fp_) : 0;
+}
+
+size_t DiskFile::DoWrite(const void* src, size_t count) {
+    return fp_ && !temp_.empty() ? std::fwrite(src, 1, count, fp_) : 0;
+}

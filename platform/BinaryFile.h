@@ -1,0 +1,149 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+// A stream of bytes in the game's file form: little-endian numbers at their
+// own width, strings as a length byte and code page 1252 characters.
+// A failed or short read marks the file failed; every later read fails too,
+// so a reader may read a run of fields and check once.
+class BinaryFile {
+public:
+    virtual ~BinaryFile() = default;
+
+    bool ReadBytes(void* dst, size_t count);
+    bool Read(uint8_t& v);
+    bool Read(int8_t& v);
+    bool Read(uint16_t& v);
+    bool Read(int16_t& v);
+    bool Read(uint32_t& v);
+    bool Read(int32_t& v);
+    bool Read(float& v);
+    bool Read(double& v);
+    bool ReadBool(bool& v);
+    bool ReadString(std::string& s);
+
+    bool WriteBytes(const void* src, size_t count);
+    bool Write(uint8_t v);
+    bool Write(int8_t v);
+    bool Write(uint16_t v);
+    bool Write(int16_t v);
+    bool Write(uint32_t v);
+    bool Write(int32_t v);
+    bool Write(float v);
+    bool Write(double v);
+    bool WriteBool(bool v);
+    // Keeps only the low 8 bits of the length, as the file form has one byte.
+    bool WriteString(const std::string& s);
+
+    bool Ok() const { return !failed_; }
+    void Fail() { failed_ = true; }
+
+protected:
+    // Transfer up to count bytes; return how many moved.
+    virtual size_t DoRead(void* dst, size_t count) = 0;
+    virtual size_t DoWrite(const void* src, size_t count) = 0;
+
+private:
+    bool failed_ = false;
+};
+
+// A file held in memory: for tests, for export into a buffer and for
+// reading a file that was loaded whole.
+class MemoryFile : public BinaryFile {
+public:
+    MemoryFile() = default;
+    explicit MemoryFile(std::vector<uint8_t> bytes) : bytes_(std::move(bytes)) {}
+
+    const std::vector<uint8_t>& Bytes() const { return bytes_; }
+    size_t Position() const { return pos_; }
+    void Rewind() { pos_ = 0; }
+
+protected:
+    size_t DoRead(void* dst, size_t count) override;
+    size_t DoWrite(const void* src, size_t count) override;
+
+private:
+    std::vector<uint8_t> bytes_;
+    size_t pos_ = 0;
+};
+
+// A file on disk, opened by its stored path (backslashes, any case).
+// Writing goes to a file beside the target that replaces it only on Commit,
+// so a failed save never leaves a half-written file in place of a good one.
+class DiskFile : public BinaryFile {
+public:
+    static std::unique_ptr<DiskFile> OpenRead(const std::string& storedPath);
+    static std::unique_ptr<DiskFile> OpenWrite(const std::string& storedPath);
+    ~DiskFile() override;
+
+    // Finish a written file: flush it and move it into place. False when any
+    // write failed or the file could not be moved; the old file then stays.
+    bool Commit();
+    // True when the whole file has been read.
+    bool AtEnd();
+
+protected:
+    size_t DoRead(void* dst, size_t count) override;
+    size_t DoWrite(const void* src, size_t count) override;
+
+private:
+    DiskFile(std::FILE* fp, std::string target, std::string temp);
+    std::FILE* fp_;
+    std::string target_;
+    std::string temp_;  // empty when reading
+};
+
+// Lists of owned objects: a count at the width of CountT, then each object.
+// An element whose Read fails ends the list read; no more is allocated.
+template <typename CountT, typename T>
+bool WriteObjectList(BinaryFile& f, const std::vector<std::unique_ptr<T>>& list, uint8_t saveGame) {
+    if (!f.Write(static_cast<CountT>(list.size())))
+        return false;
+    for (const auto& obj : list)
+        if (!obj->Write(f, saveGame))
+            return false;
+    return f.Ok();
+}
+
+template <typename CountT, typename T>
+bool ReadObjectList(BinaryFile& f, std::vector<std::unique_ptr<T>>& list, uint8_t saveGame) {
+    list.clear();
+    CountT count{};
+    if (!f.Read(count))
+        return false;
+    for (CountT i = 0; i < count; ++i) {
+        auto obj = std::make_unique<T>();
+        if (!obj->Read(f, saveGame))
+            return false;
+        list.push_back(std::move(obj));
+    }
+    return true;
+}
+
+// Arrays of numbers: a u16 element count, then the elements at their width.
+template <typename T>
+bool WriteNumberArray(BinaryFile& f, const std::vector<T>& values) {
+    f.Write(static_cast<uint16_t>(values.size()));
+    for (T v : values)
+        f.Write(v);
+    return f.Ok();
+}
+
+template <typename T>
+bool ReadNumberArray(BinaryFile& f, std::vector<T>& values) {
+    values.clear();
+    uint16_t count = 0;
+    if (!f.Read(count))
+        return false;
+    for (uint16_t i = 0; i < count; ++i) {
+        T v{};
+        if (!f.Read(v))
+            return false;
+        values.push_back(v);
+    }
+    return true;
+}

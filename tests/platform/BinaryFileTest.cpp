@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/BinaryFile.h"
+#include "platform/Path.h"
+
+TEST(BinaryFile, NumbersAreLittleEndianAtTheirWidth) {
+    MemoryFile f;
+    f.Write(uint8_t{0x12});
+    f.Write(uint16_t{0x3456});
+    f.Write(int16_t{-2});
+    f.Write(uint32_t{0x789ABCDE});
+    f.Write(1.0f);
+    const std::vector<uint8_t> expected = {0x12, 0x56, 0x34, 0xFE, 0xFF, 0xDE, 0xBC,
+                                           0x9A, 0x78, 0x00, 0x00, 0x80, 0x3F};
+    EXPECT_EQ(f.Bytes(), expected);
+
+    MemoryFile in(f.Bytes());
+    uint8_t a;
+    uint16_t b;
+    int16_t c;
+    uint32_t d;
+    float e;
+    ASSERT_TRUE(in.Read(a) && in.Read(b) && in.Read(c) && in.Read(d) && in.Read(e));
+    EXPECT_EQ(a, 0x12);
+    EXPECT_EQ(b, 0x3456);
+    EXPECT_EQ(c, -2);
+    EXPECT_EQ(d, 0x789ABCDEu);
+    EXPECT_EQ(e, 1.0f);
+}
+
+TEST(BinaryFile, LongStringKeepsItsLengthModulo256) {
+    MemoryFile f;
+    f.WriteString(std::string(300, 'x'));
+    ASSERT_EQ(f.Bytes().size(), 45u);
+    EXPECT_EQ(f.Bytes()[0], 44);
+
+    MemoryFile in(f.Bytes());
+    std::string s;
+    ASSERT_TRUE(in.ReadString(s));
+    EXPECT_EQ(s, std::string(44, 'x'));
+}
+
+TEST(BinaryFile, EmptyListsAndArraysAreJustTheirCount) {
+    struct Item {
+        bool Write(BinaryFile&, uint8_t) const { return true; }
+        bool Read(BinaryFile&, uint8_t) { return true; }
+    };
+    MemoryFile f;
+    WriteObjectList<uint8_t>(f, std::vector<std::unique_ptr<Item>>{}, 0);
+    WriteNumberArray(f, std::vector<uint16_t>{});
+    EXPECT_EQ(f.Bytes(), (std::vector<uint8_t>{0, 0, 0}));
+}
+
+TEST(BinaryFile, ShortReadFailsAndStaysFailed) {
+    MemoryFile in(std::vector<uint8_t>{1, 2, 3});
+    uint32_t v = 7;
+    EXPECT_FALSE(in.Read(v));
+    EXPECT_FALSE(in.Ok());
+    uint8_t b;
+    EXPECT_FALSE(in.Read(b));
+
+    MemoryFile str(std::vector<uint8_t>{5, 'a', 'b'});
+    std::string s = "kept";
+    EXPECT_FALSE(str.ReadString(s));
+    EXPECT_EQ(s, "kept");
+}
+
+TEST(BinaryFile, ArrayCountBeyondTheDataFailsWithoutReadingOn) {
+    MemoryFile in(std::vector<uint8_t>{0xFF, 0xFF, 1, 0});
+    std::vector<uint16_t> values;
+    EXPECT_FALSE(ReadNumberArray(in, values));
+}
+
+class DiskFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = std::filesystem::temp_directory_path() /
+               ("corvanta-disk-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(dir_);
+        std::filesystem::create_directories(dir_ / "Save");
+        SetProgramFolder(dir_);
+    }
+    void TearDown() override {
+        SetProgramFolder(GetModulePath().parent_path());
+        std::filesystem::remove_all(dir_);
+    }
+    std::filesystem::path dir_;
+};
+
+TEST_F(DiskFileTest, UncommittedWriteLeavesTheOldFile) {
+    {
+        auto f = DiskFile::OpenWrite("Save\\game.ksv");
+        ASSERT_TRUE(f);
+        f->WriteString("first");
+        ASSERT_TRUE(f->Commit());
+    }
+    {
+        auto f = DiskFile::OpenWrite("Save\\game.ksv");
+        f->WriteString("second");
+    }
+    auto in = DiskFile::OpenRead("save\\GAME.KSV");
+    ASSERT_TRUE(in);
+    std::string s;
+    ASSERT_TRUE(in->ReadString(s));
+    EXPECT_EQ(s, "first");
+    EXPECT_TRUE(in->AtEnd());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_ / "Save"),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
+TEST_F(DiskFileTest, MissingFileGivesNull) {
+    EXPECT_FALSE(DiskFile::OpenRead("Save\\none.ksv"));
+    EXPECT_FALSE(DiskFile::OpenRead("Save"));
+}
