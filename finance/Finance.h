@@ -1,0 +1,160 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+class BinaryFile;
+
+// Figure words of an account. Money is whole euros; the balance is signed.
+enum FinanceWord : uint32_t {
+    kBalanceWord = 0,
+    kAdmissionFeesWord = 1,  // bits 0-15 bench fee, 16-31 seat fee (cents)
+    kSeasonTicketsWord = 2,  // bits 0-15 price per match (cents), 16-31 sold
+    kFirstIncomeWord = 3,    // income categories 3-8
+    kLastIncomeWord = 8,
+    kFirstCostWord = 9,      // cost categories 9-16
+    kLastCostWord = 16,
+    kSponsorPoolWord = 25,
+};
+
+// Booking categories: the figure word each sum is kept in.
+enum FinanceCategory : uint32_t {
+    kIncomeSponsors = 3,
+    kIncomeSpectators = 4,
+    kIncomeTransfer = 5,
+    kIncomeMerchandise = 6,
+    kIncomeMedia = 7,
+    kIncomeMiscellaneous = 8,
+    kCostStadium = 9,
+    kCostPlayer = 10,
+    kCostEmployees = 11,
+    kCostTransfer = 12,
+    kCostYouthTeam = 13,
+    kCostAmateurTeam = 14,
+    kCostMerchandise = 15,
+    kCostMiscellaneous = 16,
+};
+
+// Contract records: the figure word each record starts at. Records below
+// kFirstOneWordRecord take two words, the others one.
+enum ContractRecordIndex : uint32_t {
+    kContractMainSponsor = 17,
+    kContractCoach = 19,
+    kContractManager = 21,
+    kContractKeeperCoach = 23,
+    kContractArenaSponsor = 24,
+};
+constexpr uint32_t kFirstOneWordRecord = 22;
+
+constexpr uint32_t kProfessionalFigureCount = 26;
+constexpr uint32_t kShortFigureCount = 3;
+// Each list's size is stored in one byte.
+constexpr size_t kMaxTransactions = 255;
+
+enum AdmissionHalf : int { kBenchAdmission = 0, kSeatAdmission = 1 };
+
+// One income or staff contract. Which fields a record uses is the caller's
+// business; the packing keeps only what its layout can hold.
+struct ContractRecord {
+    uint32_t amount = 0;  // yearly, kept in hundreds
+    uint32_t second = 0;
+    uint32_t third = 0;
+    uint32_t fourth = 0;
+    uint32_t term = 0;  // years, 0 = ended
+    uint32_t byte = 0;
+    bool firstFlag = false;
+    bool secondFlag = false;
+    bool thirdFlag = false;
+};
+
+// One loan or investment as the account keeps it: a single packed word.
+struct FinanceTransaction {
+    bool loan = false;
+    uint32_t rate = 0;    // yearly, tenths of a percent, 0-255
+    uint32_t months = 0;  // remaining term, 0-127
+    uint32_t amount = 0;  // euros, kept in hundreds up to 6,553,500
+
+    static FinanceTransaction Unpack(uint32_t word);
+    uint32_t Pack() const;
+};
+
+struct SponsorPool {
+    uint32_t participants = 0;
+    uint32_t yearlyAmount = 0;  // per participant, kept in hundreds
+};
+
+// A team's account: the running season's figures, the contracts of a
+// professional club and its loans and investments. The team keeps the
+// capital beside it; operations that need it take it as an argument.
+// Words beyond the figure array's end read as 0 and are not written.
+class CFinance {
+public:
+    void SetProfessional(uint8_t flag) { professional_ = flag; }
+    uint8_t IsProfessional() const { return professional_; }
+    // 26 words for a professional account, 3 for any other; words kept.
+    void ApplyProfessionalSize();
+    // All figures 0 (3 words when there were none), no transactions.
+    void Reset();
+    // Balance and category sums back to 0 once they went into the capital.
+    void ClearSeasonFigures();
+    size_t FigureCount() const { return figures_.size(); }
+
+    uint16_t GetAdmissionFee(AdmissionHalf half) const;
+    void SetAdmissionFee(AdmissionHalf half, uint16_t fee);
+    uint16_t GetSeasonTicketPrice() const;
+    void SetSeasonTicketPrice(uint16_t price);
+    uint16_t GetSeasonTicketsSold() const;
+
+    int32_t GetBalance() const;
+    uint32_t GetFigure(uint32_t index) const;
+    // Adds to the category's sum and moves the balance: up for income
+    // (below kFirstCostWord), down for costs.
+    void Book(uint32_t category, uint32_t amount);
+    uint32_t GetTotalIncome() const;
+    uint32_t GetTotalCosts() const;
+
+    SponsorPool GetSponsorPool() const;
+    void SetSponsorPool(uint32_t participants, uint32_t yearlyAmount);
+    // -1 for none.
+    int GetMainSponsorIndex() const;
+    void SetMainSponsorIndex(int index);
+
+    // An ended contract (term 0) reads with amount 0.
+    ContractRecord GetContract(uint32_t record) const;
+    // Rounds the caller's fields in place to what the record can hold.
+    void SetContract(uint32_t record, ContractRecord& contract);
+
+    size_t TransactionCount() const { return transactions_.size(); }
+    FinanceTransaction GetTransaction(size_t i) const;
+    // False when the list is full.
+    bool AppendTransaction(const FinanceTransaction& t);
+
+    // Health in percent: 200 without costs, 100 when costs equal income,
+    // 0 from twice the income on.
+    uint32_t GetHealth() const;
+    // The same measure for the coming season. seasonIncome is the
+    // calculated season income, outsideCosts what the squad and, for a
+    // club without contracts, its staff and youth team will cost; the
+    // account adds its contracts, booked costs and the interest on a debt.
+    uint32_t CalcHealthForecast(uint32_t seasonIncome, uint32_t outsideCosts, int32_t capital,
+                                uint32_t loanBaseRate) const;
+    int64_t GetNetAssets(int32_t capital) const;
+    // Net assets in percent of the season income, -200 to 200.
+    int32_t GetAssetRatio(uint32_t seasonIncome, int32_t capital) const;
+    // One and a half season incomes, with the net assets added when asked.
+    int64_t CalcCreditLimit(uint32_t seasonIncome, int32_t capital, bool withAssets) const;
+
+    bool Write(BinaryFile& f) const;
+    // Leaves the account as it was when the file fails.
+    bool Read(BinaryFile& f);
+
+private:
+    uint32_t Word(uint32_t index) const;
+    void SetWord(uint32_t index, uint32_t value);
+    uint32_t SumWords(uint32_t first, uint32_t last) const;
+
+    std::vector<uint32_t> transactions_;
+    std::vector<uint32_t> figures_;
+    uint8_t professional_ = 0;
+};
