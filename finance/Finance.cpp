@@ -11,14 +11,10 @@ constexpr uint32_t kPoolAmountShift = 8;
 constexpr uint32_t kPoolParticipantsShift = 16;
 constexpr uint32_t kPoolAmountUnit = 100;
 
-uint32_t Half(uint32_t word, AdmissionHalf half) {
-    return half == kSeatAdmission ? word >> 16 : word & kLow16;
-}
-
-uint32_t WithHalf(uint32_t word, AdmissionHalf half, uint16_t value) {
-    return half == kSeatAdmission ? (word & kLow16) | (uint32_t{value} << 16)
-                                  : (word & ~kLow16) | value;
-}
+uint16_t Low16(uint32_t word) { return static_cast<uint16_t>(word & kLow16); }
+uint16_t High16(uint32_t word) { return static_cast<uint16_t>(word >> 16); }
+uint32_t WithLow16(uint32_t word, uint16_t v) { return (word & ~kLow16) | v; }
+uint32_t WithHigh16(uint32_t word, uint16_t v) { return (word & kLow16) | uint32_t{v} << 16; }
 
 }  // namespace
 
@@ -57,24 +53,22 @@ void CFinance::ClearSeasonFigures() {
 }
 
 uint16_t CFinance::GetAdmissionFee(AdmissionHalf half) const {
-    return static_cast<uint16_t>(Half(Word(kAdmissionFeesWord), half));
+    const uint32_t fees = Word(kAdmissionFeesWord);
+    return half == kSeatAdmission ? High16(fees) : Low16(fees);
 }
 
 void CFinance::SetAdmissionFee(AdmissionHalf half, uint16_t fee) {
-    SetWord(kAdmissionFeesWord, WithHalf(Word(kAdmissionFeesWord), half, fee));
+    const uint32_t fees = Word(kAdmissionFeesWord);
+    SetWord(kAdmissionFeesWord, half == kSeatAdmission ? WithHigh16(fees, fee) : WithLow16(fees, fee));
 }
 
-uint16_t CFinance::GetSeasonTicketPrice() const {
-    return static_cast<uint16_t>(Half(Word(kSeasonTicketsWord), kBenchAdmission));
-}
+uint16_t CFinance::GetSeasonTicketPrice() const { return Low16(Word(kSeasonTicketsWord)); }
 
 void CFinance::SetSeasonTicketPrice(uint16_t price) {
-    SetWord(kSeasonTicketsWord, WithHalf(Word(kSeasonTicketsWord), kBenchAdmission, price));
+    SetWord(kSeasonTicketsWord, WithLow16(Word(kSeasonTicketsWord), price));
 }
 
-uint16_t CFinance::GetSeasonTicketsSold() const {
-    return static_cast<uint16_t>(Half(Word(kSeasonTicketsWord), kSeatAdmission));
-}
+uint16_t CFinance::GetSeasonTicketsSold() const { return High16(Word(kSeasonTicketsWord)); }
 
 int32_t CFinance::GetBalance() const { return static_cast<int32_t>(Word(kBalanceWord)); }
 
