@@ -1,0 +1,68 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "platform/ModalRunner.h"
+
+// Flag word of a message box. Bits 0-4 pick the box's colours; the
+// painter replaces them by MSG_SKIN, so every box shows the skin's colours.
+constexpr uint32_t MSG_KIND_MASK = 0x1F;
+constexpr uint32_t MSG_BLUE = 0x01;
+constexpr uint32_t MSG_GREEN = 0x02;
+constexpr uint32_t MSG_RED = 0x04;
+constexpr uint32_t MSG_YELLOW = 0x08;
+constexpr uint32_t MSG_SKIN = 0x10;
+constexpr uint32_t MSG_OK = 0x20;          // OK picture, bottom right
+constexpr uint32_t MSG_CANCEL = 0x40;      // cancel picture, bottom left beside OK
+constexpr uint32_t MSG_TEAM = 0x80;        // header box "team" lit
+constexpr uint32_t MSG_MESSAGE = 0x100;    // header box "message" lit
+constexpr uint32_t MSG_EVENT = 0x200;      // header box "event" lit; skipped while events are off
+constexpr uint32_t MSG_INPUT = 0x800;      // one-line text entry
+constexpr uint32_t MSG_PROGRESS = 0x1000;  // progress bar below the text
+
+// The one box through which the game talks to the user: notices, questions,
+// a choice between up to three answers, a text entry, and the progress
+// window of long work. The caller builds it on its stack, fills title and
+// text (and labels or the entry's preset), opens it and reads the result.
+class CMessageDlg : public ModalDialog {
+public:
+    static constexpr int kMaxChoices = 3;
+    static constexpr int kNoIcon = -1;  // any value outside 0-6 shows no icon
+
+    CMessageDlg() = default;
+    ~CMessageDlg() override;
+    CMessageDlg(const CMessageDlg&) = delete;
+    CMessageDlg& operator=(const CMessageDlg&) = delete;
+
+    // Runs the box modally; true when it ended with OK or a choice button.
+    // An event box while events are off is not shown and gives false.
+    bool Open(uint32_t flagWord, int iconNumber);
+    // Shows the box while the caller works; the caller updates percent and
+    // calls DrawProgress, and the box goes away with this object.
+    bool ShowModeless(uint32_t flagWord, int iconNumber);
+    // Shows the current percent (capped at 100) in the progress bar.
+    void DrawProgress();
+
+    ModalRecord Describe() const override;
+    void Accept(const ModalAnswer& answer) override;
+
+    int percent = 0;
+    int icon = kNoIcon;
+    std::string text;
+    // The choice button that ended the box. Enter ends it with OK and leaves
+    // the first button, so a caller never reads a choice that was not offered.
+    int choice = 0;
+    std::array<std::string, kMaxChoices> choiceLabels;  // filled from the first on
+    std::string title;
+    std::string inputText;
+    bool modeless = false;
+    uint32_t flags = 0;
+
+private:
+    bool IsSuppressed() const;
+    int ChoiceCount() const;
+
+    ModalRunner* modelessRunner_ = nullptr;
+};

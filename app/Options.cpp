@@ -1,0 +1,3 @@
+#include "app/Options.h"
+
+bool g_optShowEvents = true;
