@@ -44,7 +44,6 @@ bool CArena::Write(BinaryFile& f, uint8_t saveGame) const {
 // screens index tables with them.
 bool CArena::Read(BinaryFile& f, uint8_t saveGame) {
     CArena a;
-    a.blockStates_.clear();
     if (saveGame)
         ReadByteList(f, a.blockStates_);
     f.Read(a.scoreBoard_);
