@@ -9,6 +9,39 @@
 class BinaryFile;
 class CEditPlayerDlg;
 
+// A player's contract in whole euros, as the contract talks handle it.
+struct PlayerContract {
+    uint32_t salary = 0;  // per year
+    uint32_t bonus = 0;  // per match
+    bool professional = false;
+    bool playerOption = false;
+    bool clubOption = false;
+    int clause = 0;
+    int years = 1;
+    uint32_t fixedFee = 0;
+};
+
+// What a player asks for in a contract talk.
+struct ContractDemand {
+    uint32_t salary = 0;
+    uint32_t bonus = 0;
+    int years = 1;
+};
+
+// The player's interest in the eight terms of a contract offer, in the
+// offer's order: basic sum and match bonus (per mille weights adding up to
+// 1000), fixed transfer fee, contract length, validity, the two extension
+// options and the professional contract.
+using NegotiationParams = std::array<int32_t, 8>;
+
+// What a skill decline did to a player, for the caller to announce.
+struct SkillDecline {
+    enum Kind { kNone, kSkillLost, kDefenceReduced };
+    Kind kind = kNone;
+    int skill = -1;  // kSkillLost: the skill lowered by one level
+    int offsetChange = 0;  // kDefenceReduced: the change of the strength offset
+};
+
 // Traits: a player has at most two per list; trait i of a list is bit 15 - i
 // of its word. The low bits of the words hold other things (see below).
 enum CharacterTrait : int {
@@ -78,6 +111,15 @@ public:
     static constexpr uint16_t kChangedTeam = 0x0008;
     static constexpr uint16_t kNoTransferValue = 0x0010;
     static constexpr uint16_t kListedByUser = 0x0020;
+    // Bits of status.
+    static constexpr uint16_t kInternationalBan = 0x001F;  // matches
+    static constexpr uint16_t kSuspended = 0x0020;
+    static constexpr uint16_t kAbsent = 0x0040;
+    static constexpr uint16_t kInjured = 0x0080;
+    static constexpr int kDaysOutShift = 8;  // days out of leagues and national cups
+    // Bits of formByte beside the form.
+    static constexpr uint8_t kFormWentDown = 0x40;
+    static constexpr uint8_t kFormWentUp = 0x80;
     static constexpr int kMinStrengthOffset = -50;
     static constexpr int kMaxStrengthOffset = 25;
     // Skill training byte: a skill in training, else the general level.
@@ -140,6 +182,56 @@ public:
     // byUser: listed from the user's screens rather than by his club.
     bool IsOnTransferList(bool byUser) const;
     void AddStrengthOffset(int delta);
+    // An absence of days (at most 255), unless a longer one runs already.
+    void SetAbsence(int days);
+
+    // Economy. Amounts are whole euros; inflationPermille is the world's
+    // price rise since its start year.
+    uint32_t GetWageDemand(bool professional, int leagueLevel, bool skipMotivationAndAge,
+                           bool skipDevelopment, int inflationPermille) const;
+    uint32_t GetTransferValue(int inflationPermille) const;
+    uint32_t GetContractValuePerYear(int inflationPermille) const;
+    ContractDemand ComputeContractDemand(bool professional, int leagueLevel, int matchesPerSeason,
+                                         int inflationPermille) const;
+    // Percent of his wage demand that his contract pays; below 70 he is unhappy.
+    int GetContractSatisfaction(bool professional, int leagueLevel, int expectedMatches,
+                                int inflationPermille) const;
+    uint32_t GetTrainingCompensation() const;
+    NegotiationParams GetNegotiationParams() const;
+    uint32_t GetNegotiationScale(bool professional, int leagueLevel, int inflationPermille) const;
+    PlayerContract GetContract() const;
+    // A non-professional's options and clause are cleared in contract too.
+    void SetContract(PlayerContract& contract);
+
+    // Development: signed points, positive when he is getting better.
+    int GetDevelopmentTrend() const;
+    void ChangeStrength(int delta, bool capByTalent);
+    void ComputeBaseStrength();
+    // inSlot: rate him for the lineup slot he holds.
+    void UpdatePlayingStrength(bool inSlot);
+
+    // Condition, each change drawn from the game's random generator.
+    void ChangeForm(int steps);
+    void ChangeMotivation(int steps);
+    bool ChangePopularity(int eventStrength);
+    void UpdateHealthAfterInjury(int injuryKind);
+    // May he play in a competition of the day code?
+    bool IsAvailable(uint16_t competitionMask) const;
+    void CountMatchOnPosition(int position);
+    void RandomizeCondition();
+    void StartNewSeason();
+
+    // Special skills and their training.
+    bool ChangeSkillLevel(int skill, int delta);
+    void AdvanceSkillTraining(int focus);
+    // skill -1 asks for the general training; false when it cannot be trained.
+    bool GetSkillTrainingState(int skill, int& level, int& progress) const;
+    // skill -1 goes back to general training.
+    void SetSkillTraining(int skill);
+    std::string GetSkillInTrainingName() const;
+    // 0-3 icons each.
+    void GetAttackDefenceRatings(int& attack, int& defence) const;
+    SkillDecline CheckSkillDecline();
 
     static constexpr uint16_t TraitBit(int trait) { return static_cast<uint16_t>(0x8000 >> trait); }
 
@@ -208,3 +300,15 @@ private:
 
 // Age in whole years at the game date of someone born on the packed date.
 int AgeFromPackedDate(uint32_t packedBirthday);
+
+// The months of contract left as the transfer value counts them: beyond 36
+// a month counts a quarter, beyond 16 a half.
+int CountedContractMonths(int monthsLeft);
+
+// The texts that tell the user of a skill decline of one of his players.
+struct SkillDeclineNotice {
+    std::string news;
+    std::string caption;
+    std::string text;
+};
+SkillDeclineNotice DescribeSkillDecline(const CPlayer& player, const SkillDecline& decline);

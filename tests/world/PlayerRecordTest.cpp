@@ -2,20 +2,8 @@
 
 #include "platform/Date.h"
 #include "world/GameDate.h"
+#include "tests/world/PlayerSamples.h"
 #include "world/Player.h"
-
-namespace {
-
-class GameDateScope {
-public:
-    explicit GameDateScope(const Date& d) : saved_(g_gameDate) { g_gameDate = d; }
-    ~GameDateScope() { g_gameDate = saved_; }
-
-private:
-    Date saved_;
-};
-
-}  // namespace
 
 TEST(PlayerRecord, AgeCountsWholeYearsAtTheGameDate) {
     struct Case {

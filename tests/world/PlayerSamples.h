@@ -9,7 +9,18 @@
 #include <vector>
 
 #include "platform/Date.h"
+#include "world/GameDate.h"
 #include "world/Player.h"
+
+// Sets the game date for one test.
+class GameDateScope {
+public:
+    explicit GameDateScope(const Date& d) : saved_(g_gameDate) { g_gameDate = d; }
+    ~GameDateScope() { g_gameDate = saved_; }
+
+private:
+    Date saved_;
+};
 
 // A player whose every field differs from the constructor's default, with
 // a distinct byte in each field so that a field written in the wrong place
