@@ -127,3 +127,31 @@ TEST(TeamSquad, SortPlayerListByStrengthBuckets) {
     // 12 and 10 share the top bucket in their old order; class 0 stays, last.
     EXPECT_EQ(Numbers(players), (std::vector<int>{2, 5, 6, 1, 4, 3}));
 }
+
+TEST(TeamQueries, SquadMeansAndCounts) {
+    CTeam team;
+    EXPECT_EQ(team.GetAverageStrength(), 0.0f);
+    EXPECT_EQ(team.GetAverageAttributeLevel(), 0);
+    EXPECT_EQ(team.GetAverageMotivation(), 0);
+
+    auto keeper = MakePlayer(kGoalkeeper, 1, 6);
+    keeper->attributes = {0xFF, 0xFF, 0xF0, 0x00, 0x00};  // first five 15, rest 0
+    keeper->cards = 2 << 3 | 1;
+    keeper->suspensions = 4;
+    keeper->motivation = 101;
+    auto back = MakePlayer(kLeftBack, 2, 9);
+    back->nationality = 7;
+    back->cards = 1 << 3 | 3;
+    back->motivation = 90;
+    team.AddPlayer(std::move(keeper));
+    team.AddPlayer(std::move(back));
+
+    EXPECT_FLOAT_EQ(team.GetAverageStrength(), 7.5f);
+    // The keeper's five count 15 each, the back's ten count 8 each.
+    EXPECT_EQ(team.GetAverageAttributeLevel(), (5 * 15 + 10 * 8) / 15);
+    EXPECT_EQ(team.GetAverageMotivation(), 95);
+    EXPECT_EQ(team.CountNationalities(), 2);
+    EXPECT_EQ(team.SumPlayerCardCounts(true, false, false), 3u);  // red cards
+    EXPECT_EQ(team.SumPlayerCardCounts(true, true, false), 4u);   // suspensions
+    EXPECT_EQ(team.SumPlayerCardCounts(true, true, true), 4u);    // exclusions
+}
