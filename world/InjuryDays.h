@@ -1,0 +1,14 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+// Days out for each of the match engine's injury kinds: the least and the
+// most a player misses.
+struct InjuryDays {
+    uint8_t least;
+    uint8_t most;
+};
+
+constexpr int kInjuryKindCount = 21;
+extern const std::array<InjuryDays, kInjuryKindCount> g_injuryDays;

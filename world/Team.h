@@ -1,0 +1,244 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "finance/Finance.h"
+#include "world/Arena.h"
+#include "world/NoClubTeam.h"
+
+class BinaryFile;
+class CPlayer;
+class Date;
+
+using PlayerList = std::vector<std::unique_ptr<CPlayer>>;
+
+constexpr int kLineupSlotCount = 20;
+constexpr int kTrainingWeeks = 52;
+constexpr int kReservedPlanBytes = 2;
+// Every list of the team's record is stored behind a one-byte count.
+constexpr size_t kMaxTeamListSize = 255;
+
+// Lineup slots hold squad index + 1, 0 for an empty slot.
+enum LineupSlot : int {
+    kSlotGoalkeeper = 0,
+    kSlotFirstDefence = 1,   // 1-6 defence formation
+    kSlotFirstOffence = 7,   // 7-12 offence formation
+    kSlotSubstituteGoalkeeper = 13,
+    kSlotFirstSubstitute = 14,  // 14-19
+};
+
+enum TeamFlag : uint8_t {
+    kTeamCupTeam = 0x01,
+    kTeamMediaTown = 0x02,
+    kTeamJobSafetyCounter = 0x0C,  // two-bit counter; 3 makes the user's job safe
+    kTeamLeagueChanged = 0x10,
+    kTeamInsolvent = 0x20,
+    kTeamActiveLeague = 0x40,
+    kTeamAwayMatch = 0x80,
+};
+
+// The seven title counters in their stored order.
+enum TitleCounter : int {
+    kTitleMiscCups = 0,
+    kTitleContinentalSupercups = 1,
+    kTitleChampionCups = 2,
+    kTitleEuropeanChampionships = 3,
+    kTitleSupercups = 4,
+    kTitleNationalCups = 5,
+    kTitleChampionships = 6,
+};
+constexpr int kTitleCounterCount = 7;
+
+// Coach attitudes (high nibble of the coach code) that lift a climate value.
+enum CoachAttitude : int {
+    kAttitudeGamelover = 2,
+    kAttitudeShowmaster = 5,
+    kAttitudeMotivating = 6,
+};
+
+enum FanMood : int {
+    kMoodNormal = 0,
+    kMoodLoud = 1,
+    kMoodEuphorical = 2,
+    kMoodSuccessSpoiled = 3,
+    kMoodFaithful = 4,
+    kMoodFrustrated = 5,
+    kMoodFastidiously = 6,
+    kMoodSuccessAddicted = 7,
+};
+
+// One club: the squad with its amateur and youth teams, the lineup and
+// tactics state, the training plan, the club's people, its climate, names,
+// colours, account and arena. A league owns its teams; a nation embeds its
+// national team.
+//
+// The captain and 7m lists, the injury list and the lineup slots hold squad
+// indices. AddPlayer, RemovePlayer and SortSquad keep them pointing at the
+// same players; code that changes `squad` in another way must do the same.
+class CTeam {
+public:
+    static constexpr uint8_t kDefaultClubConfidence = 75;
+    static constexpr uint8_t kDefaultFanReputation = 60;
+    static constexpr uint8_t kNeutralSpirit = 100;
+    static constexpr uint16_t kDefaultTactics = 146;  // weights 2, 2, 2
+    static constexpr uint8_t kDefaultCoachCode = 5;   // competence 5, no attitude
+    static constexpr uint8_t kDefaultCompetence = 5;
+    static constexpr uint32_t kDefaultStaffBirthday = 0x07A80101;  // 1 January 1960
+    static constexpr uint32_t kWhite = 0x00FFFFFF;
+    static constexpr uint32_t kBlue = 0x00FF0000;
+    static constexpr uint8_t kDefaultBoardAndMedia = 0x33;   // board "normal", media 3
+    static constexpr uint8_t kDefaultFansAndFinance = 0x40;  // mood "normal", environment "normal"
+    static constexpr uint8_t kDefaultFanAmount = 0x44;       // "normal" of at most "normal"
+    static constexpr uint16_t kDefaultFoundingYear = 1900;
+
+    CTeam();
+    ~CTeam();
+    CTeam(const CTeam&) = delete;
+    CTeam& operator=(const CTeam&) = delete;
+
+    // The save-game flag adds the running game's state (lineup, tactics,
+    // plan, climate, account, youth and amateurs). Without it the state
+    // keeps its values. Players and the arena get the same flag.
+    bool Write(BinaryFile& f, uint8_t saveGame) const;
+    // On failure the team keeps its old values.
+    bool Read(BinaryFile& f, uint8_t saveGame);
+
+    // Squad list operations.
+    void AddPlayer(std::unique_ptr<CPlayer> player);
+    // Hands the player to the caller; null and no change when he is not
+    // in the squad.
+    std::unique_ptr<CPlayer> RemovePlayer(const CPlayer* player);
+    // By regular position; within a position in the reverse of the old order.
+    void SortSquad();
+    bool FindPlayer(const CPlayer* player, size_t& index) const;
+    // Of two equal shirt numbers the later player's moves up by one.
+    void MakePlayerNumbersUnique();
+    void MarkLeagueChanged() { flags |= kTeamLeagueChanged; }
+
+    // Squad queries; an empty squad gives 0.
+    float GetAverageStrength() const;
+    float GetAverageTalent() const;
+    double GetAverageAge() const;
+    int GetAverageTrend() const;
+    int GetAverageMotivation() const;
+    int GetAverageAttributeLevel() const;
+    // Amounts take the world's price rise since its start year.
+    uint32_t GetTotalTransferValue(int inflationPermille) const;
+    // In hundreds of euros, each player's demand cut before adding.
+    uint32_t SumWageDemands(bool professional, int leagueLevel, int inflationPermille) const;
+    uint32_t SumPlayerCardCounts(bool red, bool suspensions, bool exclusions) const;
+    int CountNationalities() const;
+
+    // Club queries.
+    uint32_t GetMatchColour() const;
+    // "The" for any article above 0.
+    std::string GetArticle() const;
+    // The club's standing for contract talks, from confidence and reputation.
+    int GetFanCount() const;
+    bool HasCoach() const { return !coachSurname.empty(); }
+    int GetCoachCompetence() const { return coachCode & 0x0F; }
+    int GetCoachAttitude() const { return coachCode >> 4; }
+
+    // Club climate: packed values.
+    int GetBoardAttitude() const { return boardAndMedia & 0x0F; }
+    int GetMediaAttention() const { return boardAndMedia >> 4; }
+    int GetFanMood() const { return fansAndFinance & 0x0F; }
+    int GetFinancialEnvironment() const { return fansAndFinance >> 4; }
+    int GetFanAmount() const { return fanAmount & 0x0F; }
+    int GetMaxFanAmount() const { return fanAmount >> 4; }
+    int GetJobSafetyCounter() const { return (flags & kTeamJobSafetyCounter) >> 2; }
+
+    // Club climate: steps. Each draws from the game's random generator.
+    void ChangeClubConfidence(int delta);
+    void ChangeFanReputation(int delta);
+    void ChangeFightingSpirit(const int& delta);
+    void ChangeTeamSpirit(const int& delta);
+    // One step in the sign of delta with a chance of |delta| percent;
+    // false when the chance fails or the value is at its limit.
+    bool ChangeFanCount(int delta);
+    bool ChangeMediaAttention(int delta);
+    bool ChangeBoardAttitude(int delta);
+    bool ChangeFinancialEnvironment(int delta);
+    bool SetFanMood(int mood, int chancePercent);
+
+    // Club climate: fixed bundles of steps.
+    void ApplyPromotion();
+    void ApplyRelegation();
+    void ApplyCupProgress(bool national, bool continental);
+    void ResetClimateForNewManager();
+
+    CFinance account;
+    uint8_t clubConfidence = kDefaultClubConfidence;  // 0-100
+    uint8_t fanReputation = kDefaultFanReputation;    // 0-100
+    std::string keeperCoach;                          // empty = none
+    std::vector<uint8_t> penaltyKeepers;              // squad indices, ranked
+    std::vector<uint8_t> penaltyTakers;               // squad indices, ranked
+    std::vector<uint8_t> captains;                    // squad indices, ranked
+    std::array<uint8_t, kTrainingWeeks> trainingPlan{};  // plan 1-18 per week, 0 none
+    std::array<uint8_t, kReservedPlanBytes> reservedPlanBytes{};  // kept as read
+    uint16_t offenceWeights = kDefaultTactics;  // three 3-bit weights a + 8b + 64c
+    uint16_t defenceTactics = kDefaultTactics;
+    uint32_t markingAssignments = 0;  // per defender 4 bits: the offence slot he marks
+    CArena arena;
+    std::string coachFirstName;
+    std::string coachSurname;  // empty = no assistant coach
+    uint8_t coachCode = kDefaultCoachCode;  // bits 0-3 competence, 4-7 attitude
+    uint32_t coachBirthday = kDefaultStaffBirthday;
+    uint32_t homeColour = kWhite;  // 0x00BBGGRR
+    uint32_t awayColour = kBlue;
+    CTeam* nextOpponent = &g_noClubTeam;  // not owned
+    std::string managerFirstName;
+    std::string managerSurname;
+    uint8_t managerCompetence = kDefaultCompetence;  // 1-10
+    uint32_t managerBirthday = kDefaultStaffBirthday;
+    uint8_t keeperCoachCompetence = 0;
+    uint8_t fightingSpirit = kNeutralSpirit;  // 0-200
+    uint8_t teamSpirit = kNeutralSpirit;      // 0-200
+    std::array<uint8_t, kLineupSlotCount> lineup{};
+    uint8_t defenceSystem = 0;      // 1-4, 0 = not chosen
+    std::vector<uint16_t> injuries;  // injury kind << 8 | squad index
+    PlayerList amateurs;
+    PlayerList youth;
+    PlayerList squad;
+    uint8_t boardAndMedia = kDefaultBoardAndMedia;  // bits 0-3 board, 4-7 media
+    std::string chiefFirstName;
+    std::string chiefSurname;
+    uint16_t mapPosition = 0;  // low byte x, high byte y
+    std::string logoFile;
+    std::array<uint8_t, kTitleCounterCount> titles{};
+    int32_t capital = 0;  // euros outside the booked account
+    uint8_t fansAndFinance = kDefaultFansAndFinance;  // bits 0-3 mood, 4-7 environment
+    uint8_t fanAmount = kDefaultFanAmount;            // bits 0-3 amount, 4-7 its maximum
+    std::string amateurTeamName;
+    uint8_t flags = 0;  // TeamFlag
+    uint16_t foundingYear = kDefaultFoundingYear;
+    std::string shorthand;
+    std::string fansNickname;
+    uint8_t article = 0;  // 0 none, 1 "the"
+    std::string name;
+
+private:
+    void RemapSquadIndices(const std::vector<int>& newIndexOf);
+    void DropIndicesBeyondSquad();
+    bool WriteState(BinaryFile& f) const;
+    bool ReadState(BinaryFile& f);
+    bool WriteDefinition(BinaryFile& f, uint8_t saveGame) const;
+    bool ReadDefinition(BinaryFile& f, uint8_t saveGame);
+    void TakeState(CTeam& from);
+    void TakeDefinition(CTeam& from);
+    void SpiritStep(uint8_t& value, int delta, int bonusAttitude);
+};
+
+// Days since the season's first day, the first Monday of July.
+int GetSeasonDayIndex(const Date& date);
+// A regular position for a generated player, weighted as real squads are.
+uint8_t DrawRandomPosition();
+// Strongest first, by strength class; the order within a class is kept.
+void SortPlayerList(PlayerList& players);
+// A club's short name: up to three words, short words whole, long words by
+// their first letter.
+std::string MakeShorthand(const std::string& clubName);

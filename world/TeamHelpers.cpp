@@ -1,0 +1,66 @@
+#include <algorithm>
+#include <array>
+
+#include "platform/Date.h"
+#include "platform/Random.h"
+#include "world/Team.h"
+#include "world/Vocabulary.h"
+
+namespace {
+
+constexpr int kSeasonStartMonth = 7;
+// Day of July of the season's first Monday, by the weekday of 1 July
+// (1 = Sunday ... 7 = Saturday).
+constexpr std::array<int, 7> kFirstMondayOfJuly = {2, 1, 7, 6, 5, 4, 3};
+
+Date SeasonStart(int year) {
+    const int weekday = Date(year, kSeasonStartMonth, 1).DayOfWeek();
+    return Date(year, kSeasonStartMonth, kFirstMondayOfJuly[weekday - 1]);
+}
+
+// Cumulative shares in percent of the positions among generated players.
+constexpr std::array<int, kPositionCount> kPositionShares = {14, 7, 7, 18, 18, 18, 18};
+
+constexpr size_t kMaxShorthandWords = 3;
+constexpr size_t kShortWordLength = 2;
+
+}  // namespace
+
+int GetSeasonDayIndex(const Date& date) {
+    int year = date.Year();
+    if (date.Month() < kSeasonStartMonth)
+        --year;
+    int days = date.DaysSince(SeasonStart(year));
+    // 1-6 July before the first Monday still belong to the old season.
+    if (days < 0)
+        days = date.DaysSince(SeasonStart(year - 1));
+    return days < 0 ? 0 : days;
+}
+
+uint8_t DrawRandomPosition() {
+    const int r = RandBelow(100);
+    int sum = 0;
+    for (int p = 0; p < kPositionCount; ++p) {
+        sum += kPositionShares[p];
+        if (sum > r)
+            return static_cast<uint8_t>(p);
+    }
+    return kCentreBack;
+}
+
+std::string MakeShorthand(const std::string& clubName) {
+    std::string result;
+    size_t words = 0;
+    size_t pos = 0;
+    while (words < kMaxShorthandWords && pos < clubName.size()) {
+        const size_t start = clubName.find_first_not_of(' ', pos);
+        if (start == std::string::npos)
+            break;
+        const size_t end = std::min(clubName.find(' ', start), clubName.size());
+        const size_t length = end - start;
+        result += length <= kShortWordLength ? clubName.substr(start, length) : clubName.substr(start, 1);
+        ++words;
+        pos = end;
+    }
+    return result;
+}
