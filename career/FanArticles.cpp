@@ -1,5 +1,6 @@
 #include "career/FanArticles.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "platform/Random.h"
@@ -42,3 +43,29 @@ int32_t FanArticleDemand(int32_t buyers, int sharePercent, int32_t sellingPrice,
 }
 
 int32_t FanArticleReorderQuantity(int32_t demand) { return (2 * demand / 10) * 10 + 10; }
+
+int32_t SellFanArticles(int32_t buyers, FanArticleStock articles, FanArticlePurchasePrice purchasePrice,
+                        uint32_t& reorderCost) {
+    const std::array<int, kFanArticleKinds> shares = DrawFanArticleShares(buyers);
+    std::array<int32_t, kFanArticleKinds> demand{};
+    for (int k = 0; k < kFanArticleKinds; ++k)
+        demand[k] = FanArticleDemand(buyers, shares[k], articles.price[k], purchasePrice(k, 1));
+
+    for (int k = 0; k < kFanArticleKinds; ++k) {
+        if (!articles.autoReorder) {
+            demand[k] = std::min(demand[k], std::max(articles.stock[k], 0));
+        } else if (articles.stock[k] < demand[k]) {
+            const int32_t quantity = FanArticleReorderQuantity(demand[k]);
+            articles.stock[k] += quantity;
+            reorderCost += static_cast<uint32_t>(purchasePrice(k, quantity)) * static_cast<uint32_t>(quantity) / 100;
+        }
+    }
+
+    int32_t revenue = 0;
+    for (int k = 0; k < kFanArticleKinds; ++k) {
+        articles.stock[k] -= demand[k];
+        articles.sold[k] += demand[k];
+        revenue += demand[k] * articles.price[k] / 100;
+    }
+    return revenue;
+}

@@ -24,3 +24,18 @@ int32_t FanArticleDemand(int32_t buyers, int sharePercent, int32_t sellingPrice,
 // Articles ordered when the stock of a kind falls short of the demand:
 // twice the demand in tens, plus ten.
 int32_t FanArticleReorderQuantity(int32_t demand);
+
+// Stock and sales of the club's fan articles; prices in cents.
+struct FanArticleStock {
+    const std::array<int32_t, kFanArticleKinds>& price;
+    std::array<int32_t, kFanArticleKinds>& stock;
+    std::array<int32_t, kFanArticleKinds>& sold;
+    bool autoReorder;
+};
+
+// The week's sale to the buyers: the revenue in euros. With automatic
+// reordering a kind whose stock falls short of the demand is reordered and
+// the cost in euros is added to reorderCost; without it, a kind sells at
+// most its stock.
+int32_t SellFanArticles(int32_t buyers, FanArticleStock articles, FanArticlePurchasePrice purchasePrice,
+                        uint32_t& reorderCost);
