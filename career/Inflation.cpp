@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "platform/Date.h"
+#include "world/PriceRise.h"
 
 namespace {
 
@@ -13,19 +14,11 @@ constexpr int32_t kYearlyRiseNumerator = 1012;
 constexpr int32_t kYearlyRiseAdd = 12;
 // Far beyond any career, and low enough that the yearly step stays in 32 bits.
 constexpr int kMaxInflationSeasons = 500;
-// Larger amounts are divided first so that the product stays in 32 bits.
-constexpr uint32_t kLargeAmount = 1000000;
 
 // Monthly living costs by coaching level 0-11.
 constexpr std::array<uint32_t, 12> g_livingCostsByLevel = {1,    600,  850,  1100, 1400, 1700,
                                                            2100, 2500, 3000, 3500, 4000, 4400};
 constexpr int32_t kSalaryShareOfLivingCosts = 20;
-
-uint32_t InflateMagnitude(uint32_t a, uint32_t p) {
-    if (a <= kLargeAmount)
-        return a + p * a / 1000;
-    return a + (a / 1000) * p;
-}
 
 }  // namespace
 
@@ -45,9 +38,8 @@ int InflationPermilleAfter(int seasons) {
 
 // A debt grows by the same rise as a credit of the same size.
 void InflateAmount(int32_t& amount, int permille) {
-    const uint32_t p = static_cast<uint32_t>(std::max(permille, 0));
     const uint32_t magnitude = static_cast<uint32_t>(std::abs(static_cast<int64_t>(amount)));
-    const uint32_t raised = InflateMagnitude(magnitude, p);
+    const uint32_t raised = RaiseByPriceRise(magnitude, permille);
     amount = static_cast<int32_t>(amount < 0 ? 0u - raised : raised);
 }
 
