@@ -65,6 +65,8 @@ protected:
     virtual void OnForget(Window&) {}
 
     void FireDueTimers();
+    // The screen lost its picture (uncovered, resized): show it again.
+    void MarkChanged() { changed_ = true; }
     std::optional<uint64_t> NextTimerDue() const { return timers_.NextDue(); }
 
 private:
