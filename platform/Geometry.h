@@ -31,3 +31,10 @@ inline Rect Rect::Intersect(const Rect& o) const {
            right < o.right ? right : o.right, bottom < o.bottom ? bottom : o.bottom};
     return r.IsEmpty() ? Rect{} : r;
 }
+
+// A width and a height in pixels.
+struct Size {
+    int width = 0;
+    int height = 0;
+    bool operator==(const Size&) const = default;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/Bitmap.h"
+
+// The skin's pictures that painters everywhere draw from. They live as long
+// as the program; loading a skin fills them again (a missing file leaves a
+// small empty picture, so every painter always finds one).
+extern Bitmap g_bmpSkills;
+extern Bitmap g_bmpFlags;
+extern Bitmap g_bmpProperty;
+extern Bitmap g_bmpHall;
+extern Bitmap g_bmpBackGame;
+extern Bitmap g_bmpBackFinance;
+extern Bitmap g_bmpBackClub;
+extern Bitmap g_bmpBackStatistics;
+extern Bitmap g_bmpBackDialog;
+extern Bitmap g_bmpBackTeam;
+extern Bitmap g_bmpTButtons;
+extern Bitmap g_bmpBar;
+extern Bitmap g_bmpTraining;
+extern Bitmap g_bmpSIcon;
+extern Bitmap g_bmpScrollBar;
+extern Bitmap g_bmpPics;   // count and rate icons, 40 × 40 each
+extern Bitmap g_bmpMoney;  // bank notes, 60 × 40 each
+extern Bitmap g_bmpPkView;
+extern Bitmap g_bmpDButtons;
+extern Bitmap g_bmpFanArticles;
+extern Bitmap g_bmpLogoBall;
+extern Bitmap g_bmpKeyVisual;
+
+// Pictures the main window owns and publishes: the card texture of boxes and
+// the view with the shirts.
+extern Bitmap* g_pCardBitmap;
+extern Bitmap* g_pViewBitmap;

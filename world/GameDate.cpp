@@ -1,0 +1,3 @@
+#include "world/GameDate.h"
+
+Date g_gameDate;

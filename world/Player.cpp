@@ -1,0 +1,264 @@
+#include "world/Player.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "platform/BinaryFile.h"
+#include "platform/Date.h"
+#include "world/GameDate.h"
+#include "world/Vocabulary.h"
+
+namespace {
+
+constexpr int kMinNicknameLength = 2;
+
+// The ten skill levels as one 30-bit value, skill 0 in the top bits.
+uint32_t SkillValue(const std::array<uint16_t, 2>& words) {
+    return (static_cast<uint32_t>(words[0]) << 15) + words[1];
+}
+
+int SkillShift(int skill) { return (kSkillCount - 1 - skill) * 3; }
+
+}  // namespace
+
+bool CPlayer::Write(BinaryFile& f, uint8_t saveGame) const {
+    if (saveGame && !WriteSeasonState(f))
+        return false;
+    f.Write(strengthOffset);
+    f.Write(characterTraits);
+    f.Write(styleTraits);
+    f.Write(birthday);
+    f.Write(handAndSlot);
+    f.Write(height);
+    f.Write(popularityHealth);
+    f.Write(nationality);
+    f.Write(secondNationality);
+    f.Write(positions);
+    f.Write(number);
+    f.Write(skillWords[0]);
+    f.Write(skillWords[1]);
+    f.Write(strengthTalent);
+    f.Write(contractFlags);
+    f.WriteString(firstName);
+    f.WriteString(nickname);
+    f.WriteString(lastName);
+    return f.Ok();
+}
+
+bool CPlayer::Read(BinaryFile& f, uint8_t saveGame) {
+    if (saveGame && !ReadSeasonState(f))
+        return false;
+    f.Read(strengthOffset);
+    f.Read(characterTraits);
+    f.Read(styleTraits);
+    f.Read(birthday);
+    f.Read(handAndSlot);
+    f.Read(height);
+    f.Read(popularityHealth);
+    f.Read(nationality);
+    f.Read(secondNationality);
+    f.Read(positions);
+    f.Read(number);
+    f.Read(skillWords[0]);
+    f.Read(skillWords[1]);
+    f.Read(strengthTalent);
+    f.Read(contractFlags);
+    f.ReadString(firstName);
+    f.ReadString(nickname);
+    f.ReadString(lastName);
+    return f.Ok();
+}
+
+bool CPlayer::WriteSeasonState(BinaryFile& f) const {
+    f.Write(suspensions);
+    f.Write(league7mGoals);
+    f.Write(bonusTens);
+    f.Write(honours[3]);
+    f.Write(leagueMatches);
+    f.Write(intlClubMatches);
+    f.Write(allMatches);
+    f.Write(honours[2]);
+    f.Write(intlGoals);
+    f.Write(honours[6]);
+    f.Write(salaryHundreds);
+    f.Write(fixedFeeHundreds);
+    f.Write(formByte);
+    f.Write(averageForm);
+    f.Write(positionExperience);
+    f.Write(freshness);
+    f.Write(honours[0]);
+    f.Write(fitness);
+    f.Write(nationalMatches);
+    f.Write(nationalGoals);
+    f.Write(honours[5]);
+    f.Write(motivation);
+    f.Write(averageGrade);
+    f.Write(honours[4]);
+    f.Write(cupGoals);
+    f.Write(cards);
+    f.Write(leagueGoals);
+    f.Write(status);
+    f.Write(honours[1]);
+    f.WriteBytes(attributes.data(), attributes.size());
+    f.Write(skillTraining);
+    f.Write(skillProgress);
+    f.Write(contractYears);
+    return f.Ok();
+}
+
+bool CPlayer::ReadSeasonState(BinaryFile& f) {
+    f.Read(suspensions);
+    f.Read(league7mGoals);
+    f.Read(bonusTens);
+    f.Read(honours[3]);
+    f.Read(leagueMatches);
+    f.Read(intlClubMatches);
+    f.Read(allMatches);
+    f.Read(honours[2]);
+    f.Read(intlGoals);
+    f.Read(honours[6]);
+    f.Read(salaryHundreds);
+    f.Read(fixedFeeHundreds);
+    f.Read(formByte);
+    f.Read(averageForm);
+    f.Read(positionExperience);
+    f.Read(freshness);
+    f.Read(honours[0]);
+    f.Read(fitness);
+    f.Read(nationalMatches);
+    f.Read(nationalGoals);
+    f.Read(honours[5]);
+    f.Read(motivation);
+    f.Read(averageGrade);
+    f.Read(honours[4]);
+    f.Read(cupGoals);
+    f.Read(cards);
+    f.Read(leagueGoals);
+    f.Read(status);
+    f.Read(honours[1]);
+    f.ReadBytes(attributes.data(), attributes.size());
+    f.Read(skillTraining);
+    f.Read(skillProgress);
+    f.Read(contractYears);
+    return f.Ok();
+}
+
+std::string CPlayer::GetDisplayName(bool withNickname) const {
+    if (withNickname && nickname.size() >= kMinNicknameLength)
+        return firstName + " '" + nickname + "' " + lastName;
+    return firstName + " " + lastName;
+}
+
+int CPlayer::GetAge() const { return AgeFromPackedDate(birthday); }
+
+int AgeFromPackedDate(uint32_t packedBirthday) {
+    const Date born = UnpackDate(packedBirthday);
+    const Date& today = g_gameDate;
+    // Comparing month and day keeps a 29 February birthday and a game date
+    // of 29 February both right, whatever the years.
+    const bool birthdayToCome =
+        std::pair(today.Month(), today.Day()) < std::pair(born.Month(), born.Day());
+    return today.Year() - born.Year() - (birthdayToCome ? 1 : 0);
+}
+
+bool CPlayer::SetTrait(bool characterList, int trait, bool checkOnly) {
+    const int count = characterList ? int{kCharacterTraitCount} : int{kStyleTraitCount};
+    if (trait < 0 || trait >= count)
+        return false;
+    uint16_t& word = characterList ? characterTraits : styleTraits;
+    if (checkOnly)
+        return !(word & TraitBit(trait));
+    word |= TraitBit(trait);
+    // The two traits earliest in the list stay.
+    int found = 0;
+    for (int i = 0; i < count; ++i) {
+        if (!(word & TraitBit(i)))
+            continue;
+        if (++found > 2)
+            word &= ~TraitBit(i);
+    }
+    return true;
+}
+
+void CPlayer::LearnPosition(int position) {
+    const int regular = GetPosition();
+    if (position == regular)
+        return;
+    if (position == GetAltPosition())
+        positions = static_cast<uint8_t>((regular + 1) << 4 | position);
+    else
+        positions = static_cast<uint8_t>((position + 1) << 4 | regular);
+}
+
+std::string CPlayer::GetLastPositionName() const {
+    const int position = positionExperience >> 5;
+    if (position == 0)
+        return "no position";
+    return PositionCode(position);
+}
+
+int CPlayer::GetAttribute(int i) const {
+    if (i >= kAttributeCount)
+        i -= kAttributeCount;
+    if (i < 0 || i >= kAttributeCount)
+        return 0;
+    const uint8_t byte = attributes[i / 2];
+    return i % 2 == 0 ? byte >> 4 : byte & 0x0F;
+}
+
+void CPlayer::SetAttribute(int i, int value) {
+    if (i >= kAttributeCount)
+        i -= kAttributeCount;
+    if (i < 0 || i >= kAttributeCount)
+        return;
+    uint8_t& byte = attributes[i / 2];
+    const uint8_t nibble = static_cast<uint8_t>(value & 0x0F);
+    byte = i % 2 == 0 ? static_cast<uint8_t>((byte & 0x0F) | nibble << 4)
+                      : static_cast<uint8_t>((byte & 0xF0) | nibble);
+}
+
+int CPlayer::GetSkillLevel(int skill) const {
+    if (skill < 0 || skill >= kSkillCount)
+        return kNormalSkill;
+    return static_cast<int>(SkillValue(skillWords) >> SkillShift(skill)) & 7;
+}
+
+void CPlayer::SetSkillLevel(int skill, int level) {
+    if (skill < 0 || skill >= kSkillCount)
+        return;
+    uint32_t value = SkillValue(skillWords);
+    value &= ~(7u << SkillShift(skill));
+    value |= static_cast<uint32_t>(level & 7) << SkillShift(skill);
+    skillWords[0] = static_cast<uint16_t>(value >> 15);
+    skillWords[1] = static_cast<uint16_t>(value & 0x7FFF);
+}
+
+int CPlayer::GetSkillInTraining() const {
+    if (!(skillTraining & kSkillInTraining))
+        return -1;
+    return skillTraining & 0x1F;
+}
+
+void CPlayer::SetSalary(uint32_t amount) {
+    // A salary beyond the stored width is kept at the largest one, not wrapped.
+    salaryHundreds = static_cast<uint16_t>(std::min<uint32_t>(amount / 100, UINT16_MAX));
+}
+
+bool CPlayer::HasExtensionOption(bool playerOption) const {
+    if (!IsProfessional())
+        return false;
+    return contractFlags & (playerOption ? kPlayerOption : kClubOption);
+}
+
+void CPlayer::ClearExtensionOption(bool playerOption) {
+    contractFlags &= static_cast<uint8_t>(~(playerOption ? kPlayerOption : kClubOption));
+}
+
+bool CPlayer::IsOnTransferList(bool byUser) const {
+    return styleTraits & (byUser ? kListedByUser : kOnTransferList);
+}
+
+void CPlayer::AddStrengthOffset(int delta) {
+    strengthOffset =
+        static_cast<int8_t>(std::clamp(strengthOffset + delta, kMinStrengthOffset, kMaxStrengthOffset));
+}
