@@ -1,7 +1,5 @@
 #include "platform/Window.h"
 
-#include <algorithm>
-
 #include "platform/WindowSystem.h"
 
 Window::~Window() { CurrentWindowSystem().Forget(*this); }
@@ -19,7 +17,7 @@ void Window::MoveWindow(const Rect& screenRect) {
     rect_ = screenRect;
     if (!resized)
         return;
-    pixels_.assign(static_cast<size_t>(std::max(0, rect_.Width())) * std::max(0, rect_.Height()), 0);
+    surface_.Create(rect_.Width(), rect_.Height());
     invalid_ = true;
     OnSize(rect_.Width(), rect_.Height());
 }

@@ -2,25 +2,20 @@
 
 #include <cstdint>
 #include <optional>
-#include <vector>
 
+#include "platform/Bitmap.h"
 #include "platform/Geometry.h"
 #include "platform/Input.h"
+
+class DeviceContext;
 
 // How a music title ended, as its notification tells the window.
 enum class MusicNotify : uint8_t { Successful, Superseded, Aborted, Failure };
 
-// 32-bit pixels 0x00RRGGBB, rows `stride` pixels apart.
-struct PixelView {
-    uint32_t* pixels = nullptr;
-    int width = 0;
-    int height = 0;
-    int stride = 0;
-};
-
 // A window of the game: the main window or a dialog. It keeps its picture
-// in a pixel surface of its own size, which the backend shows on the screen
-// after each round of messages. The handlers bear the class library's names
+// in a bitmap of its own size, its surface, which the backend shows on the
+// screen after each round of messages; OnPaint draws into it, and a handler
+// may draw into it too through a DeviceContext of its own. The handlers bear the class library's names
 // and are called by the one main loop (or a nested loop of a modal dialog);
 // mouse points are in client co-ordinates, except the wheel's (screen).
 class Window {
@@ -33,7 +28,7 @@ public:
     virtual void OnInitDialog() {}  // before a dialog is first shown
     virtual void OnShowWindow(bool /*show*/) {}
     virtual void OnSize(int /*width*/, int /*height*/) {}
-    virtual void OnPaint() {}
+    virtual void OnPaint(DeviceContext&) {}
     virtual void OnLButtonDown(unsigned /*flags*/, Point) {}
     virtual void OnLButtonUp(unsigned /*flags*/, Point) {}
     virtual void OnLButtonDblClk(unsigned /*flags*/, Point) {}
@@ -70,7 +65,7 @@ public:
     Point ScreenToClient(Point p) const { return {p.x - rect_.left, p.y - rect_.top}; }
     Point ClientToScreen(Point p) const { return {p.x + rect_.left, p.y + rect_.top}; }
 
-    PixelView Surface() { return {pixels_.data(), rect_.Width(), rect_.Height(), rect_.Width()}; }
+    Bitmap& Surface() { return surface_; }
     bool IsVisible() const { return visible_; }
     bool IsInvalid() const { return invalid_; }
 
@@ -78,7 +73,7 @@ private:
     friend class WindowSystem;
 
     Rect rect_;
-    std::vector<uint32_t> pixels_;
+    Bitmap surface_;
     bool invalid_ = true;
     bool visible_ = false;
     std::optional<bool> modalResult_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/DeviceContext.h"
 #include "platform/HeadlessWindowSystem.h"
 #include "platform/Sound.h"
 #include "platform/Window.h"
@@ -120,7 +121,8 @@ void WindowSystem::PaintInvalid() {
     auto paint = [this](Window* w) {
         if (w && w->visible_ && w->invalid_) {
             w->invalid_ = false;
-            w->OnPaint();
+            DeviceContext dc(&w->surface_);
+            w->OnPaint(dc);
             changed_ = true;
         }
     };

@@ -14,6 +14,8 @@ namespace {
 // How long the loop sleeps at most when no timer is set.
 constexpr uint64_t kIdleWaitMs = 500;
 constexpr const char* kTitle = "Corvanta";
+// A bitmap's pixels as they lie in memory: R, G, B and an unused byte.
+constexpr uint32_t kPixelFormat = SDL_PIXELFORMAT_XBGR8888;
 
 unsigned MouseFlags(uint32_t buttons) {
     unsigned flags = 0;
@@ -177,7 +179,7 @@ SDL_Texture* SdlWindowSystem::TextureOf(Window& window) {
         t.texture = nullptr;
     }
     if (!t.texture) {
-        t.texture = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, r.Width(),
+        t.texture = SDL_CreateTexture(renderer_, kPixelFormat, SDL_TEXTUREACCESS_STREAMING, r.Width(),
                                       r.Height());
         t.width = r.Width();
         t.height = r.Height();
@@ -195,8 +197,10 @@ void SdlWindowSystem::Compose() {
         SDL_Texture* texture = TextureOf(*window);
         if (!texture)
             continue;
-        PixelView view = window->Surface();
-        SDL_UpdateTexture(texture, nullptr, view.pixels, view.stride * static_cast<int>(sizeof(uint32_t)));
+        const Bitmap& surface = window->Surface();
+        if (surface.IsEmpty())
+            continue;
+        SDL_UpdateTexture(texture, nullptr, surface.Pixels(), surface.PitchBytes());
         SDL_Rect target{r.left, r.top, r.Width(), r.Height()};
         SDL_RenderCopy(renderer_, texture, nullptr, &target);
     }
@@ -219,31 +223,19 @@ void SdlWindowSystem::OnForget(Window& window) {
     textures_.erase(it);
 }
 
-bool SdlWindowSystem::ReadScreen(std::vector<uint32_t>& pixels, int& width, int& height) {
-    if (SDL_GetRendererOutputSize(renderer_, &width, &height) != 0)
-        return false;
-    Compose();
-    pixels.assign(static_cast<size_t>(width) * height, 0);
-    bool ok = SDL_RenderReadPixels(renderer_, nullptr, SDL_PIXELFORMAT_RGB888, pixels.data(),
-                                   width * static_cast<int>(sizeof(uint32_t))) == 0;
-    SDL_RenderPresent(renderer_);
-    for (uint32_t& p : pixels)
-        p &= 0x00FFFFFF;
-    return ok;
-}
-
-bool SdlWindowSystem::SaveScreenBmp(const std::string& path) {
-    std::vector<uint32_t> pixels;
+bool SdlWindowSystem::ReadScreen(Bitmap& screen) {
     int width = 0;
     int height = 0;
-    if (!ReadScreen(pixels, width, height))
+    if (SDL_GetRendererOutputSize(renderer_, &width, &height) != 0)
         return false;
-    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(pixels.data(), width, height, 32,
-                                                              width * static_cast<int>(sizeof(uint32_t)),
-                                                              SDL_PIXELFORMAT_RGB888);
-    if (!surface)
+    screen.Create(width, height);
+    if (screen.IsEmpty())
         return false;
-    bool ok = SDL_SaveBMP(surface, path.c_str()) == 0;
-    SDL_FreeSurface(surface);
+    Compose();
+    bool ok = SDL_RenderReadPixels(renderer_, nullptr, kPixelFormat, screen.Pixels(), screen.PitchBytes()) == 0;
+    SDL_RenderPresent(renderer_);
+    for (int y = 0; y < height; ++y)
+        for (uint32_t* p = screen.Row(y); p != screen.Row(y) + width; ++p)
+            *p &= kColourMask;
     return ok;
 }

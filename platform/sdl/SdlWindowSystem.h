@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Bitmap.h"
 #include "platform/WindowSystem.h"
 #include "platform/sdl/SdlSound.h"
 
@@ -36,10 +37,9 @@ public:
     SdlSound& Sound() override { return *sound_; }
     SDL_Window* NativeWindow() const { return window_; }
 
-    // Shows the picture again and reads it back as the screen shows it:
-    // 0x00RRGGBB pixels, row after row; false when the renderer cannot.
-    bool ReadScreen(std::vector<uint32_t>& pixels, int& width, int& height);
-    bool SaveScreenBmp(const std::string& path);
+    // Shows the picture again and reads it back as the screen shows it;
+    // false when the renderer cannot.
+    bool ReadScreen(Bitmap& screen);
 
 protected:
     bool PumpEvents(std::optional<uint64_t> timeoutMs) override;

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/DeviceContext.h"
 #include "platform/HeadlessModalRunner.h"
 #include "platform/HeadlessWindowSystem.h"
 #include "platform/Window.h"
@@ -15,7 +16,7 @@ class LogWindow : public Window {
 public:
     explicit LogWindow(std::string name, std::vector<std::string>* log) : name_(std::move(name)), log_(log) {}
 
-    void OnPaint() override { ++paints; }
+    void OnPaint(DeviceContext&) override { ++paints; }
     void OnTimer(unsigned id) override { Note("timer " + std::to_string(id)); }
     void OnLButtonDown(unsigned, Point p) override { Note(At("down", p)); }
     void OnLButtonDblClk(unsigned, Point p) override { Note(At("dblclk", p)); }
@@ -228,4 +229,15 @@ TEST(HeadlessSound, OnlyWaveFilesLoadAndPlay) {
     sound.PlayWave(id, true);
     sound.StopWave();
     EXPECT_EQ(sound.Calls(), (std::vector<std::string>{"loop wave 0", "stop wave"}));
+}
+
+TEST_F(WindowSystemTest, TheMainWindowCoversTheScreenAndPaintsIntoItsSurface) {
+    struct Red : Window {
+        void OnPaint(DeviceContext& dc) override { dc.FillRect(ClientRect(), Rgb(255, 0, 0)); }
+    } red;
+    system.ShowMainWindow(red);
+    system.Refresh();
+    EXPECT_EQ(red.WindowRect(), HeadlessWindowSystem::kDefaultScreen);
+    EXPECT_EQ(red.Surface().Width(), HeadlessWindowSystem::kDefaultScreen.Width());
+    EXPECT_EQ(red.Surface().GetPixel(1023, 767), Rgb(255, 0, 0));
 }

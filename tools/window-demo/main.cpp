@@ -4,11 +4,11 @@
 // picture, so the backend can be tried under a virtual display.
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <algorithm>
 #include <set>
 #include <string>
 
-#include "platform/Sound.h"
+#include "platform/DeviceContext.h"
 #include "platform/Window.h"
 #include "platform/sdl/SdlBackend.h"
 
@@ -30,14 +30,12 @@ struct Settings {
     SdlWindowSystem::Options window;
 };
 
-void Fill(PixelView view, Rect r, uint32_t colour) {
-    r = r.Intersect({0, 0, view.width, view.height});
-    for (int y = r.top; y < r.bottom; ++y)
-        for (int x = r.left; x < r.right; ++x)
-            view.pixels[y * view.stride + x] = colour;
+size_t DistinctColours(const Bitmap& picture) {
+    std::set<Colour> colours;
+    for (int y = 0; y < picture.Height(); ++y)
+        colours.insert(picture.Row(y), picture.Row(y) + picture.Width());
+    return colours.size();
 }
-
-uint32_t Rgb(int r, int g, int b) { return (r & 0xFF) << 16 | (g & 0xFF) << 8 | (b & 0xFF); }
 
 // A dialog window: Enter and Escape end it, and in the automatic run its
 // own timer does.
@@ -55,10 +53,13 @@ public:
         if (closeByItself_)
             SetTimer(kDialogTimer, kDialogCloseMs);
     }
-    void OnPaint() override {
-        PixelView view = Surface();
-        Fill(view, ClientRect(), Rgb(40, 40, 40));
-        Fill(view, {4, 4, view.width - 4, 30}, Rgb(150, 170, 195));
+    void OnPaint(DeviceContext& dc) override {
+        Rect client = ClientRect();
+        dc.FillRect(client, Rgb(40, 40, 40));
+        dc.FillRect({4, 4, client.right - 4, 30}, Rgb(150, 170, 195));
+        dc.SetBackMode(BackMode::Transparent);
+        dc.SetTextColour(kWhite);
+        dc.DrawText("Enter: OK, Escape: cancel", {0, 30, client.right, client.bottom}, TextCentred);
     }
     void OnTimer(unsigned) override {
         KillTimer(kDialogTimer);
@@ -85,15 +86,19 @@ public:
         }
     }
 
-    void OnPaint() override {
-        PixelView view = Surface();
-        for (int y = 0; y < view.height; ++y)
-            for (int x = 0; x < view.width; ++x)
-                view.pixels[y * view.stride + x] = Rgb(x * 255 / view.width, y * 255 / view.height, shade_);
-        int size = view.height / 8;
-        int left = (phase_ * 8) % std::max(1, view.width - size);
-        Fill(view, {left, size, left + size, 2 * size}, Rgb(255, 255, 255));
-        Fill(view, {mark_.x - 5, mark_.y - 5, mark_.x + 5, mark_.y + 5}, Rgb(255, 0, 0));
+    void OnPaint(DeviceContext& dc) override {
+        int width = dc.Width();
+        int height = dc.Height();
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                dc.SetPixel(x, y, Rgb(x * 255 / width, y * 255 / height, shade_));
+        int size = height / 8;
+        int left = (phase_ * 8) % std::max(1, width - size);
+        dc.FillRect({left, size, left + size, 2 * size}, kWhite);
+        dc.FillRect({mark_.x - 5, mark_.y - 5, mark_.x + 5, mark_.y + 5}, Rgb(255, 0, 0));
+        dc.SetBackMode(BackMode::Transparent);
+        dc.SetTextColour(kWhite);
+        dc.DrawText("Escape quits, D opens a dialog", {0, 0, width, size}, TextCentred);
     }
 
     void OnTimer(unsigned id) override {
@@ -130,19 +135,16 @@ private:
     }
 
     void FinishAutomaticRun() {
-        std::vector<uint32_t> pixels;
-        int width = 0;
-        int height = 0;
+        Bitmap screen;
         exitCode_ = kExitOk;
-        if (!system_.ReadScreen(pixels, width, height) ||
-            std::set<uint32_t>(pixels.begin(), pixels.end()).size() < kMinScreenColours) {
+        if (!system_.ReadScreen(screen) || DistinctColours(screen) < kMinScreenColours) {
             std::fprintf(stderr, "window-demo: the screen shows no picture\n");
             exitCode_ = kExitBlankScreen;
         } else if (!dialogOk_) {
             std::fprintf(stderr, "window-demo: the dialog did not end with OK\n");
             exitCode_ = kExitDialogFailed;
         }
-        if (!settings_.screenshot.empty() && !system_.SaveScreenBmp(settings_.screenshot))
+        if (!settings_.screenshot.empty() && !screen.SavePng(settings_.screenshot))
             std::fprintf(stderr, "window-demo: cannot write %s\n", settings_.screenshot.c_str());
         system_.Quit(exitCode_);
     }
@@ -181,7 +183,7 @@ int main(int argc, char** argv) {
     Settings settings;
     if (!ParseArguments(argc, argv, settings)) {
         std::fprintf(stderr,
-                     "usage: window-demo [--quit-after MS] [--screenshot FILE.bmp] [--size WxH] [--windowed]\n");
+                     "usage: window-demo [--quit-after MS] [--screenshot FILE.png] [--size WxH] [--windowed]\n");
         return EXIT_FAILURE;
     }
     std::string error;
