@@ -1,4 +1,5 @@
 #include "world/Arena.h"
+#include "world/PriceRise.h"
 
 #include <algorithm>
 
@@ -14,16 +15,6 @@ constexpr uint32_t kGridLinePricePerBlock = 40800;
 constexpr uint32_t kSeatPricePerPlace = 30;
 // Price of the score board by the level it reaches, 1 to 4.
 constexpr uint32_t kScoreBoardPrices[CArena::kMaxScoreBoard] = {2000, 10000, 200000, 200000};
-constexpr uint32_t kLargeAmount = 1000000;
-
-// The world's price rise on an amount, in unsigned 32-bit arithmetic; for a
-// large amount the division comes first so that the product stays in range.
-uint32_t RaiseByPriceRise(uint32_t amount, int32_t permille) {
-    const uint32_t p = static_cast<uint32_t>(permille);
-    if (amount <= kLargeAmount)
-        return amount + p * amount / 1000;
-    return amount + (amount / 1000) * p;
-}
 
 enum class Side { kNone, kTop, kBottom, kLeft, kRight };
 

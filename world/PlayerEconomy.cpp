@@ -7,6 +7,7 @@
 #include "world/GameDate.h"
 #include "world/Player.h"
 #include "world/PlayerMath.h"
+#include "world/PriceRise.h"
 
 namespace {
 
@@ -21,19 +22,12 @@ constexpr int g_developmentByTalent[4] = {700, 850, 1000, 1200};
 constexpr int kMaxStrengthClass = 15;
 constexpr int kMaxTalent = 3;
 constexpr uint32_t kMinWageDemand = 200;
-constexpr uint32_t kLargeAmount = 1000000;
 constexpr int kUnhappyGreedPenalty = 10;
 
 // w ± p %, each share rounded down.
 uint32_t AddPercent(uint32_t w, int p) {
     const uint64_t share = static_cast<uint64_t>(std::abs(p)) * w / 100;
     return static_cast<uint32_t>(p >= 0 ? w + share : w - share);
-}
-
-uint32_t AddInflation(uint32_t w, int permille) {
-    if (w < kLargeAmount)
-        return w + static_cast<uint32_t>(static_cast<uint64_t>(permille) * w / 1000);
-    return w + (w / 1000) * static_cast<uint32_t>(permille);
 }
 
 // Scales d by a per-mille factor: up when positive, down when not.
@@ -98,7 +92,7 @@ uint32_t CPlayer::GetWageDemand(bool professional, int leagueLevel, bool skipMot
         w = AddPercent(w, std::max(a, -40));
     }
     w = AddPercent(w, FloorDiv(strengthOffset, 4));
-    w = AddInflation(w, inflationPermille);
+    w = RaiseByPriceRise(w, inflationPermille);
     return std::max(w, kMinWageDemand);
 }
 
