@@ -6,7 +6,6 @@
 int g_matchSheetSize = 12;
 uint16_t g_userMatchMask = 0;
 uint16_t g_dayMatchMask = 0;
-bool (*g_isUserTeam)(const CTeam* team) = nullptr;
 
 namespace {
 
@@ -81,7 +80,7 @@ void CTeam::ClearLineup() { lineup.fill(0); }
 uint32_t CTeam::ValidateLineup() {
     const int used = SlotsInUse(g_matchSheetSize);
     DropStaleSlots(*this, used);
-    if (IsLinedUpForUser(*this))
+    if (IsUserTeam(this))
         DropUnavailablePlayers(*this, used);
     DropRepeatedPlayers(*this, used);
     MarkPlayers(*this, used);

@@ -44,10 +44,8 @@ bool StandsInSlots(const CTeam& team, int squadIndex, int firstSlot, int endSlot
     return false;
 }
 
-bool IsLinedUpForUser(const CTeam& team) { return g_isUserTeam && g_isUserTeam(&team); }
-
 uint16_t LineupAvailabilityMask(const CTeam& team) {
-    return IsLinedUpForUser(team) ? g_userMatchMask : g_dayMatchMask;
+    return IsUserTeam(&team) ? g_userMatchMask : g_dayMatchMask;
 }
 
 int ReferenceHeight() { return IsWomensGame() ? kWomensReferenceHeight : kReferenceHeight; }

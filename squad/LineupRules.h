@@ -33,8 +33,6 @@ bool StandsInSlots(const CTeam& team, int squadIndex, int firstSlot, int endSlot
 // The captain of the current sheet, -1 when nobody on it can lead.
 int FindCaptainOnSheet(const CTeam& team, int sheetSize);
 
-// The user's teams are lined up for his next match and checked by ValidateLineup.
-bool IsLinedUpForUser(const CTeam& team);
 // The competitions a team is lined up for: the user's next match for his
 // teams, today's matches for the others.
 uint16_t LineupAvailabilityMask(const CTeam& team);

@@ -25,9 +25,6 @@ extern int g_matchSheetSize;
 // The competitions of the user's next match: the user's teams are lined up
 // with the players available for it.
 extern uint16_t g_userMatchMask;
-// Tells the user's teams (his club, the national team he coaches) from the
-// others; the manager code installs it. Unset, every team is computer-run.
-extern bool (*g_isUserTeam)(const CTeam* team);
 // Today's competitions (the main window's day mask): the other teams are
 // lined up with the players available for them. The day step sets it.
 extern uint16_t g_dayMatchMask;

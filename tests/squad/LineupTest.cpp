@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "career/Manager.h"
 #include "squad/LineupSlots.h"
 #include "tests/squad/SquadFixture.h"
 
@@ -101,10 +102,9 @@ TEST(ValidateLineup, EmptySheetHasNoCaptain) {
 // neither the captain's mark nor an offence position is left on him.
 TEST(ValidateLineup, UserTeamLosesUnavailablePlayersBeforeTheMarks) {
     SheetSizeGuard size(12);
-    static const CTeam* userTeam = nullptr;
     CTeam user, computer;
-    userTeam = &user;
-    g_isUserTeam = [](const CTeam* t) { return t == userTeam; };
+    CTeam* const savedClub = g_manager.club;
+    g_manager.club = &user;
     for (CTeam* team : {&user, &computer}) {
         AddSevenStarters(*team, 5);
         FieldSevenStarters(*team);
@@ -112,7 +112,7 @@ TEST(ValidateLineup, UserTeamLosesUnavailablePlayersBeforeTheMarks) {
         team->captains = {4, 2};
         team->ValidateLineup();
     }
-    g_isUserTeam = nullptr;
+    g_manager.club = savedClub;
     EXPECT_EQ(user.lineup[4], 0);
     EXPECT_EQ(user.lineup[10], 0);
     EXPECT_FALSE(IsCaptain(user, 4));
