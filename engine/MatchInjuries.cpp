@@ -1,0 +1,25 @@
+#include "engine/MatchInjuries.h"
+
+const MatchInjury g_matchInjuries[kMatchInjuryCount] = {
+    {"volume tear in the jump joint", 3, 49, 64},
+    {"achilles' tendon inflammation", 2, 21, 42},
+    {"achilles' tendon tear", 1, 60, 90},
+    {"eye injury", 2, 5, 21},
+    {"torn ligament in the knee", 0, 84, 120},
+    {"concussion", 4, 4, 9},
+    {"joint bruise", 5, 5, 10},
+    {"broken arm", 2, 49, 70},
+    {"broken leg", 0, 56, 84},
+    {"meniscus tear", 2, 42, 60},
+    {"pulled muscle", 5, 21, 42},
+    {"muscle fiber tear", 3, 42, 70},
+    {"kidney injury", 1, 21, 35},
+    {"bruised shoulder", 2, 70, 113},
+    {"bruised muscle", 5, 18, 28},
+    {"pulled tendon", 5, 5, 24},
+    {"tendon tear", 3, 21, 70},
+    {"shoulder dislocation", 2, 7, 14},
+    {"sprain joint", 4, 28, 42},
+    {"broken finger", 3, 49, 63},
+    {"cartilage damage", 0, 180, 240},
+};
