@@ -32,6 +32,8 @@ struct ModalAnswer {
     static ModalAnswer Input(std::string text) { return {true, {}, std::move(text)}; }
 };
 
+class Window;
+
 // The side of a dialog that a runner sees.
 class ModalDialog {
 public:
@@ -39,6 +41,9 @@ public:
     virtual ModalRecord Describe() const = 0;
     // Takes an answer that the runner decided in place of the user.
     virtual void Accept(const ModalAnswer& answer) = 0;
+    // The window that paints the dialog and takes its input; a dialog
+    // without one is shown by the backend's plain runner.
+    virtual Window* DialogWindow() { return nullptr; }
 };
 
 class ModalRunner {

@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-liberation zlib1g-dev
   libsdl2-dev libsdl2-mixer-dev
+  xvfb xauth
 )
 
 missing=()

@@ -2,10 +2,13 @@
 #include <algorithm>
 #include <vector>
 
+#include "app/MessageDlg.h"
+#include "career/Manager.h"
 #include "platform/Random.h"
 #include "platform/Text.h"
 #include "world/Player.h"
 #include "world/PlayerNames.h"
+#include "world/Team.h"
 
 namespace {
 
@@ -21,6 +24,19 @@ struct OffLevelSkill {
     int skill;
     int level;
 };
+
+constexpr uint32_t kDeclineNewsColour = 0x60;
+constexpr uint32_t kPlayerEventBox = 0xA1;
+constexpr int kPlayerEventExtra = 1;
+
+void AnnounceSkillDecline(const CPlayer& player, const SkillDecline& decline) {
+    const SkillDeclineNotice notice = DescribeSkillDecline(player, decline);
+    g_manager.AddNews(notice.news, kDeclineNewsColour);
+    CMessageDlg box;
+    box.title = notice.caption;
+    box.text = notice.text;
+    box.Open(kPlayerEventBox, kPlayerEventExtra);
+}
 
 }  // namespace
 
@@ -173,6 +189,8 @@ SkillDecline CPlayer::CheckSkillDecline() {
         AddStrengthOffset(delta);
         decline = {SkillDecline::kDefenceReduced, -1, delta};
     }
+    if (decline.kind != SkillDecline::kNone && IsUserClubPlayer(this))
+        AnnounceSkillDecline(*this, decline);
     return decline;
 }
 

@@ -140,6 +140,9 @@ public:
     // The club's standing for contract talks, from confidence and reputation.
     int GetFanCount() const;
     bool HasCoach() const { return !coachSurname.empty(); }
+    // A professional club needs its coach under contract; the user's
+    // national team always has its coach, him.
+    bool HasAssistantCoach() const;
     int GetCoachCompetence() const { return coachCode & 0x0F; }
     int GetCoachAttitude() const { return coachCode >> 4; }
 
@@ -151,6 +154,9 @@ public:
     int GetFanAmount() const { return fanAmount & 0x0F; }
     int GetMaxFanAmount() const { return fanAmount >> 4; }
     int GetJobSafetyCounter() const { return (flags & kTeamJobSafetyCounter) >> 2; }
+    // Whether the board keeps its coach; false makes the callers warn the
+    // user or dismiss a national coach.
+    bool IsCoachJobSafe() const;
 
     // Club climate: steps. Each draws from the game's random generator.
     void ChangeClubConfidence(int delta);
@@ -233,6 +239,10 @@ private:
     void SpiritStep(uint8_t& value, int delta, int bonusAttitude);
 };
 
+// The user's club or the national team he coaches.
+bool IsUserTeam(const CTeam* team);
+// A player of the user's club's squad.
+bool IsUserClubPlayer(const CPlayer* player);
 // Days since the season's first day, the first Monday of July.
 int GetSeasonDayIndex(const Date& date);
 // A regular position for a generated player, weighted as real squads are.

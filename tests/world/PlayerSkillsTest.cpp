@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "career/Manager.h"
 #include "platform/Random.h"
+#include "tests/app/MessageBoxFixture.h"
 #include "tests/world/PlayerSamples.h"
+#include "world/NoClubTeam.h"
 #include "world/Player.h"
+#include "world/Team.h"
 
 TEST(PlayerSkills, OnlyTwoSkillsMayBeOffTheNormalLevel) {
     CPlayer p;
@@ -187,4 +191,56 @@ TEST(PlayerSkills, SkillDeclineNotices) {
 
     p.positions = 0;
     EXPECT_EQ(DescribeSkillDecline(p, {SkillDecline::kSkillLost, 0, 0}).news, "Ole Dahl : Skill reflexes worsened");
+}
+
+class SkillDeclineAnnouncement : public MessageBoxFixture {
+protected:
+    void SetUp() override {
+        MessageBoxFixture::SetUp();
+        g_manager.club = &club;
+        g_manager.newsList = &news;
+    }
+    void TearDown() override {
+        g_manager.club = &g_noClubTeam;
+        g_manager.newsList = nullptr;
+        MessageBoxFixture::TearDown();
+    }
+    // Runs declines until one happens; young players decline often.
+    SkillDecline DeclineOf(CPlayer& p) {
+        GameDateScope date(Date(1982, 6, 1));
+        SeedRandom(9);
+        for (int i = 0; i < 100; ++i) {
+            const SkillDecline d = p.CheckSkillDecline();
+            if (d.kind != SkillDecline::kNone)
+                return d;
+        }
+        return {};
+    }
+    CTeam club;
+    std::vector<std::string> news;
+};
+
+TEST_F(SkillDeclineAnnouncement, TheUsersPlayersAreAnnounced) {
+    club.squad.push_back(std::make_unique<CPlayer>());
+    CPlayer& p = *club.squad[0];
+    p.firstName = "Ole";
+    p.lastName = "Dahl";
+    const SkillDecline d = DeclineOf(p);
+    ASSERT_NE(d.kind, SkillDecline::kNone);
+    const SkillDeclineNotice notice = DescribeSkillDecline(p, d);
+
+    ASSERT_EQ(runner.Records().size(), 1u);
+    EXPECT_EQ(runner.Records()[0].title, notice.caption);
+    EXPECT_EQ(runner.Records()[0].text, notice.text);
+    EXPECT_EQ(runner.Records()[0].flags, 0xA1u);
+    EXPECT_EQ(runner.Records()[0].extra, 1);
+    ASSERT_EQ(news.size(), 1u);
+    EXPECT_EQ(news[0].substr(0, notice.news.size()), notice.news);
+}
+
+TEST_F(SkillDeclineAnnouncement, OtherClubsPlayersAreNot) {
+    CPlayer p;
+    ASSERT_NE(DeclineOf(p).kind, SkillDecline::kNone);
+    EXPECT_TRUE(runner.Records().empty());
+    EXPECT_TRUE(news.empty());
 }

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/Sound.h"
+
+struct _Mix_Music;
+struct Mix_Chunk;
+
+// Music and waves through SDL_mixer. Without a sound device it plays into
+// SDL's dummy driver, and when even that fails it stays silent; starting
+// the program never depends on sound. The mixer tells the end of a title
+// from its own thread; that only posts an event, which the main loop hands
+// back here through TitleEnded.
+class SdlSound : public SoundPlayer {
+public:
+    // `endEvent`: the SDL event type the end of a title is posted as.
+    explicit SdlSound(uint32_t endEvent);
+    ~SdlSound() override;
+    SdlSound(const SdlSound&) = delete;
+    SdlSound& operator=(const SdlSound&) = delete;
+
+    // The event posted for the end of a title arrived on the main loop.
+    void TitleEnded(int32_t serialCode);
+    bool HasDevice() const { return open_; }
+
+    std::string MusicErrorText(int code) const override;
+    int LoadWave(const std::vector<uint8_t>& bytes) override;
+    void PlayWave(int wave, bool loop) override;
+    void StopWave() override;
+
+protected:
+    int StartMusic(const std::string& path) override;
+    void HaltMusic() override;
+
+private:
+    bool OpenDevice();
+    void FreeMusic();
+
+    bool open_ = false;
+    _Mix_Music* music_ = nullptr;
+    std::vector<Mix_Chunk*> waves_;
+    std::string lastError_;
+};
