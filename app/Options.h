@@ -1,6 +1,13 @@
 #pragma once
 
+#include <cstdint>
+
 // The user's game options that live outside the main window's option word.
 
 // Event boxes (flag MSG_EVENT) are shown; off, they are skipped unseen.
 extern bool g_optShowEvents;
+
+// The main window's option word, null until the window exists.
+extern const uint32_t* g_viewOptions;
+constexpr uint32_t kOptWomensGame = 0x80000;
+inline bool IsWomensGame() { return g_viewOptions && (*g_viewOptions & kOptWomensGame); }

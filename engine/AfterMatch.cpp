@@ -9,6 +9,7 @@
 #include "platform/Random.h"
 #include "platform/Text.h"
 #include "world/Player.h"
+#include "world/Team.h"
 #include "world/Vocabulary.h"
 
 // After a match: each fielded player's statistics, suspensions, form,
@@ -125,7 +126,7 @@ void CMatch::UpdatePlayerAfterMatch(MatchSide& side, int index, bool won, bool l
     }
     if ((p.matchMarks & kRed) && (p.matchMarks & kRedReasonMask) == kInsult)
         p.status |= international ? kInsultSuspensionInternational : kInsultSuspensionNational;
-    if ((p.status & kStatusSuspended) && IsUserTeam(&team)) {
+    if ((p.status & kStatusSuspended) && match_team::IsUsersTeam(team)) {
         const int matches = p.status & 0x1F;
         const int days = p.status >> 8;
         if ((continental || nationalTeam) && matches != 0)
@@ -152,7 +153,7 @@ void CMatch::UpdatePlayerAfterMatch(MatchSide& side, int index, bool won, bool l
             p.CountMatchOnPosition(role);
             if ((p.positionExperience & 0x1F) > kLearnedAfter) {
                 const int position = p.positionExperience >> 5;
-                if (IsUserTeam(&team))
+                if (match_team::IsUsersTeam(team))
                     ShowPlayerEvent("new position", p.GetDisplayName(false) + " learned the position " + PositionCode(position) + " by frequent employment.");
                 p.LearnPosition(position);
                 p.positionExperience = 0;

@@ -218,5 +218,5 @@ void CMatch::ReplaceLostPlayer(CTeam& team, int player) {
             }
         }
     }
-    team.ValidateLineup();
+    match_team::ValidateLineup(team);
 }

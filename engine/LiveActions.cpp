@@ -277,9 +277,8 @@ bool CMatch::PlayFastBreak() {
 }
 
 bool CMatch::PlaySevenMetreThrow(bool& possessionChanges) {
-    int sheet = sheetSize;
-    const int taker = Team(1).PickPenaltyTaker(sheet);
-    const int keeper = Team(0).PickPenaltyGoalkeeper(sheet);
+    const int taker = match_team::PickPenaltyTaker(Team(1), sheetSize);
+    const int keeper = match_team::PickPenaltyGoalkeeper(Team(0), sheetSize);
     const float a = 4 * GetActionRating(taker, 1, kSevenMetre);
     const float g = GetActionRating(keeper, 0, kSevenMetre);
     possessionChanges = true;

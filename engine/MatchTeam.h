@@ -59,11 +59,7 @@ struct Fielding {
     bool InOne() const { return inOffence != inDefence; }
     bool Substitute() const { return onSheet && !inOffence && !inDefence; }
 };
-Fielding GetFielding(CTeam& team, int player, int sheetSize);
 
-}  // namespace match_team
-
-namespace match_team {
 // The fans' mood 0-7 of the club.
 int FansMood(const CTeam& team);
 }  // namespace match_team
@@ -88,5 +84,18 @@ void RecordUserHomeCrowd(const CTeam& home, uint32_t spectators);
 // Injuries picked up with the national team go with the players to their
 // clubs.
 void ReturnInjuriesToClubs(CTeam& nationalTeam);
+
+}  // namespace match_team
+
+namespace match_team {
+
+// The lineup's picks and queries, asked with the match's sheet size.
+Fielding GetFielding(CTeam& team, int player, int sheetSize);
+int PickPenaltyTaker(CTeam& team, int sheetSize);
+int PickPenaltyGoalkeeper(CTeam& team, int sheetSize);
+int PickCaptain(CTeam& team, int sheetSize);
+int CountAvailableStarters(CTeam& team);
+void ValidateLineup(CTeam& team);
+bool IsUsersTeam(const CTeam& team);
 
 }  // namespace match_team

@@ -169,8 +169,7 @@ void CMatch::DistributeGoals(MatchSide& side, const std::vector<int>& values, in
     CTeam& team = *side.team;
     if (SquadSize(team) == 0)
         return;
-    int sheet = sheetSize;
-    const int taker = team.PickPenaltyTaker(sheet);
+    const int taker = match_team::PickPenaltyTaker(team, sheetSize);
     const int fromSpot = goals / 12;
     side.goalsPerPlayer[taker] += fromSpot;
     side.penaltyGoals[taker] += fromSpot;

@@ -23,8 +23,7 @@ constexpr int kMostRounds = 100;
 void PickTakers(CTeam& team, int sheetSize, int* takers) {
     std::vector<bool> wasOut;
     for (int k = 0; k < kTakers; ++k) {
-        int sheet = sheetSize;
-        takers[k] = team.PickPenaltyTaker(sheet);
+            takers[k] = match_team::PickPenaltyTaker(team, sheetSize);
         if (takers[k] >= SquadSize(team))
             continue;
         CPlayer& p = PlayerAt(team, takers[k]);
@@ -60,8 +59,7 @@ void CMatch::PlayPenaltyShootout() {
             BindSides();
             const int taker = takers[s][round % kTakers];
             const float a = 4 * GetActionRating(taker, 1, kSevenMetre);
-            int sheet = sheetSize;
-            const int keeper = Team(0).PickPenaltyGoalkeeper(sheet);
+                    const int keeper = match_team::PickPenaltyGoalkeeper(Team(0), sheetSize);
             const float g = std::max(GetActionRating(keeper, 0, kSevenMetre), kLeastKeeperRating);
             const bool scored = RandomFloat(a + g) < a;
             if (scored) {

@@ -5,6 +5,7 @@
 #include "engine/Match.h"
 #include "engine/MatchTeam.h"
 #include "world/Player.h"
+#include "world/Team.h"
 
 // Each side's percent bonus on all its ratings: the weaker side's spirit
 // against the stronger side's complacency, home advantage, missing
@@ -41,10 +42,13 @@ void CMatch::ComputeSideBonuses() {
         }
         if (strength[s] == 0)
             strength[s] = 1;
-        int sheet = sheetSize;
-        const CPlayer& captain = PlayerAt(team, team.PickCaptain(sheet));
-        moods[s].mood = (captain.motivation + 3 * team.teamSpirit) / 4;
-        moods[s].spirit = team.fightingSpirit + (captain.HasCharacterTrait(kLeader) ? 10 : 0);
+        moods[s].mood = 3 * team.teamSpirit / 4;
+        moods[s].spirit = team.fightingSpirit;
+        if (SquadSize(team) > 0) {
+            const CPlayer& captain = PlayerAt(team, match_team::PickCaptain(team, sheetSize));
+            moods[s].mood = (captain.motivation + 3 * team.teamSpirit) / 4;
+            moods[s].spirit += captain.HasCharacterTrait(kLeader) ? 10 : 0;
+        }
     }
 
     const int strong = strength[1] > strength[0] ? 1 : 0;
@@ -60,7 +64,7 @@ void CMatch::ComputeSideBonuses() {
     bonus[0] += atmosphere;
 
     for (int s = 0; s < 2; ++s) {
-        const int n = static_cast<int>(sides[s]->team->CountAvailableStarters());
+        const int n = static_cast<int>(match_team::CountAvailableStarters(*sides[s]->team));
         if (n >= kStarters)
             continue;
         const int perMissing = s == strong ? 5 : 8;

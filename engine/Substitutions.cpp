@@ -24,7 +24,7 @@ void CMatch::MakeSubstitutions() {
     MatchSide* sides[2] = {&home, &away};
     for (MatchSide* side : sides) {
         CTeam& team = *side->team;
-        if (!g_assistantSubstitutes && IsUserTeam(&team))
+        if (!g_assistantSubstitutes && match_team::IsUsersTeam(team))
             continue;
         for (int bench = kFirstSubstituteSlot; bench <= LastSheetSlot(); ++bench) {
             const int q = SlotPlayer(team, bench);
@@ -58,6 +58,6 @@ void CMatch::MakeSubstitutions() {
                 }
             }
         }
-        team.ValidateLineup();
+        match_team::ValidateLineup(team);
     }
 }

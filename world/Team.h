@@ -177,6 +177,25 @@ public:
     void ApplyCupProgress(bool national, bool continental);
     void ResetClimateForNewManager();
 
+    // Lineup, responsibilities, strength and tactics (squad/). Sheet sizes
+    // are players on a match sheet; the lineup uses that many + 6 slots.
+    void ClearLineup();
+    // Repairs the slots and the players' lineup marks; gives the slots in
+    // use left empty, one bit per slot.
+    uint32_t ValidateLineup();
+    void FillLineupByCriterion(unsigned criterion);
+    void AutoLineup(bool chooseSystem);
+    bool IsPlayerFielded(int squadIndex, int sheetSize, bool& inOffence, bool& inDefence) const;
+    unsigned CountAvailableStarters() const;
+    void RebuildResponsibilityLists();
+    // Squad indices; 0 when nobody is found.
+    int PickCaptain(int sheetSize) const;
+    int PickPenaltyTaker(int sheetSize) const;
+    int PickPenaltyGoalkeeper(int sheetSize) const;
+    float GetStrength() const;
+    void ChooseDefenceTactics();
+    void ChooseOffenceTactics();
+
     CFinance account;
     uint8_t clubConfidence = kDefaultClubConfidence;  // 0-100
     uint8_t fanReputation = kDefaultFanReputation;    // 0-100

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+
+class CPlayer;
+class CTeam;
+
+// What the lineup code reads and marks on players and teams; shared by the
+// files of squad/ and not meant for other callers.
+
+// Marks in the player's hand-and-slot byte: the user's nomination marks and
+// the captain of the current lineup.
+constexpr uint8_t kNeverNominate = 0x02;
+constexpr uint8_t kAlwaysNominate = 0x04;
+constexpr uint8_t kCaptainMark = 0x10;
+// Set by the match engine on a player who is out of the running match.
+constexpr uint16_t kBarredFromMatch = 0x100;
+
+bool IsBarred(const CPlayer& p);
+bool IsNeverNominated(const CPlayer& p);
+bool IsAlwaysNominated(const CPlayer& p);
+void SetLineupPosition(CPlayer& p, int position);
+
+// His playing strength when he plays the position, off-position reductions
+// included. Leaves his lineup position set to it.
+float StrengthAtPosition(CPlayer& p, int position);
+
+// The player in a slot, or null when the slot is empty or points past the squad.
+CPlayer* SlotPlayer(const CTeam& team, int slot);
+// Squad index in a slot, -1 when it is empty or points past the squad.
+int SlotSquadIndex(const CTeam& team, int slot);
+bool StandsInSlots(const CTeam& team, int squadIndex, int firstSlot, int endSlot);
+// The captain of the current sheet, -1 when nobody on it can lead.
+int FindCaptainOnSheet(const CTeam& team, int sheetSize);
+
+// The competitions a team is lined up for: the user's next match for his
+// teams, today's matches for the others.
+uint16_t LineupAvailabilityMask(const CTeam& team);
+// Players are measured against this height: 185 cm, 175 cm in the women's game.
+int ReferenceHeight();
