@@ -11,6 +11,8 @@ CCup::CCup(uint8_t kind) : kind(kind) {}
 
 CCup::~CCup() = default;
 
+CCup& CCup::operator=(CCup&&) noexcept = default;
+
 bool CCup::FindParticipant(const CTeam* team, int& index) const {
     const auto found = std::find(participants.begin(), participants.end(), team);
     if (found == participants.end())

@@ -86,6 +86,7 @@ public:
     ~CCup();
     CCup(const CCup&) = delete;
     CCup& operator=(const CCup&) = delete;
+    CCup& operator=(CCup&&) noexcept;
 
     // The settings; with state the running season follows. Teams are
     // stored as world references.

@@ -1,5 +1,10 @@
 #include "world/RoundRobin.h"
 
+#include <algorithm>
+#include <utility>
+
+#include "engine/Match.h"
+
 namespace {
 
 // The schedule works on an even field: an odd one gets a bye club.
@@ -58,4 +63,10 @@ bool IsRoundRobinHomeMatch(int day, int club, int clubs) {
     if ((t1 - 1) % (N / 2) * 2 + 2 <= r)
         away = !away;
     return away != secondLeg;
+}
+
+void RetireFinishedMatches(std::vector<std::unique_ptr<CMatch>>& matches) {
+    std::erase_if(matches, [](const std::unique_ptr<CMatch>& match) { return match->legs == 0 || match->legs <= match->PairCount(); });
+    for (auto& match : matches)
+        std::swap(match->home, match->away);
 }

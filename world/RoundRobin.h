@@ -1,5 +1,10 @@
 #pragma once
 
+#include <memory>
+#include <vector>
+
+class CMatch;
+
 // The round-robin schedule that leagues and cup groups share. Match days
 // are 1-based, clubs 0-based; an odd field gets a bye club, so every club
 // sits out one day of each round.
@@ -15,3 +20,7 @@ int GetRoundRobinOpponent(int day, int club, bool& away, int clubs);
 // True when club t plays away on day d (the flag of GetRoundRobinOpponent).
 bool IsRoundRobinHomeMatch(int day, int club, int clubs);
 
+
+// After a match day: a pairing with legs still to play keeps its match with
+// the sides swapped for the return leg; every other match is deleted.
+void RetireFinishedMatches(std::vector<std::unique_ptr<CMatch>>& matches);
