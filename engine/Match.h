@@ -203,6 +203,3 @@ private:
     bool HasRole(const CTeam& team, int player, int firstSlot, int lastSlot) const;
     int FirstSlotOf(const CTeam& team, int player, int firstSlot, int lastSlot) const;
 };
-
-// Spectators of a match; level 1 is the top competition.
-uint32_t ComputeMatchAttendance(int level, CTeam& home, CTeam& away);

@@ -109,9 +109,9 @@ bool CMatch::CheckInjury(int player, int side, int kind) {
     const int injury = DrawInjuryOfSeverity(DrawSeverity());
     Injuries(team).push_back(static_cast<uint16_t>(injury << 8 | player));
     p.UpdateHealthAfterInjury(injury);
-    const MatchInjury& what = g_matchInjuries[injury];
-    const int spread = what.mostDays - what.leastDays + (p.GetHealthType() == kSelfPitying ? 5 : 0);
-    const int days = what.leastDays + RandBelow(spread);
+    const InjuryDays& out = g_injuryDays[static_cast<size_t>(injury)];
+    const int spread = out.most - out.least + (p.GetHealthType() == kSelfPitying ? 5 : 0);
+    const int days = out.least + RandBelow(spread);
     p.status = static_cast<uint16_t>((p.status & 0xFF) | days << 8);
 
     if (!quick) {

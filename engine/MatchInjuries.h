@@ -2,14 +2,14 @@
 
 #include <cstdint>
 
-// The injuries a match can bring: their names, how grave they are
-// (0 gravest, 5 lightest) and the least and most days out.
+#include "world/InjuryDays.h"
+
+// The injuries a match can bring: their names and how grave they are
+// (0 gravest, 5 lightest). Their days out are g_injuryDays.
 struct MatchInjury {
     const char* name;
     uint8_t severity;
-    uint8_t leastDays;
-    uint8_t mostDays;
 };
 
-constexpr int kMatchInjuryCount = 21;
+constexpr int kMatchInjuryCount = kInjuryKindCount;
 extern const MatchInjury g_matchInjuries[kMatchInjuryCount];

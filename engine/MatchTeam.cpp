@@ -42,6 +42,19 @@ const CArena& TeamArena(const CTeam& team) { return team.arena; }
 CFinance& TeamAccount(CTeam& team) { return team.account; }
 const CFinance& TeamAccount(const CTeam& team) { return team.account; }
 
+Fielding GetFielding(CTeam& team, int player, int sheetSize) {
+    Fielding at;
+    at.onSheet = team.IsPlayerFielded(player, sheetSize, at.inOffence, at.inDefence);
+    return at;
+}
+
+int PickPenaltyTaker(CTeam& team, int sheetSize) { return team.PickPenaltyTaker(sheetSize); }
+int PickPenaltyGoalkeeper(CTeam& team, int sheetSize) { return team.PickPenaltyGoalkeeper(sheetSize); }
+int PickCaptain(CTeam& team, int sheetSize) { return team.PickCaptain(sheetSize); }
+int CountAvailableStarters(CTeam& team) { return static_cast<int>(team.CountAvailableStarters()); }
+void ValidateLineup(CTeam& team) { team.ValidateLineup(); }
+bool IsUsersTeam(const CTeam& team) { return IsUserTeam(&team); }
+
 }  // namespace match_team
 
 namespace match_player {

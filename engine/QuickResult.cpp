@@ -317,19 +317,15 @@ bool CMatch::AdvanceQuick(int slice) {
         legScores[legScores.size() - 1] = away.goals;
     }
 
-    const size_t pairs = PairCount();
-    if (clock >= kNormalTimeEnd && pairs == legs) {
-        if (StartExtraPeriodIfLevel()) {
-            PlayQuickExtraPeriod();
-            engineClock = kFirstExtraEnd;
-        }
-    } else if (clock >= kFirstExtraEnd && pairs == legs + 1u) {
-        if (StartExtraPeriodIfLevel()) {
-            PlayQuickExtraPeriod();
-            engineClock = kSecondExtraEnd;
-        }
-    } else if (clock >= kSecondExtraEnd && pairs == legs + 2u) {
-        StartExtraPeriodIfLevel();
+    if (clock >= kNormalTimeEnd && PairCount() == legs && StartExtraPeriodIfLevel()) {
+        PlayQuickExtraPeriod();
+        engineClock = kFirstExtraEnd;
     }
+    if (clock >= kFirstExtraEnd && PairCount() == legs + 1u && StartExtraPeriodIfLevel()) {
+        PlayQuickExtraPeriod();
+        engineClock = kSecondExtraEnd;
+    }
+    if (clock >= kSecondExtraEnd && PairCount() == legs + 2u)
+        StartExtraPeriodIfLevel();
     return false;
 }
