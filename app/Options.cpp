@@ -1,4 +1,4 @@
 #include "app/Options.h"
 
 bool g_optShowEvents = true;
-const uint32_t* g_viewOptions = nullptr;
+const uint32_t* g_pOptions = nullptr;

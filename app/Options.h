@@ -8,6 +8,8 @@
 extern bool g_optShowEvents;
 
 // The main window's option word, null until the window exists.
-extern const uint32_t* g_viewOptions;
+extern const uint32_t* g_pOptions;
+// Gradients are filled with one stretched strip instead of a line per row.
+constexpr uint32_t kOptionGradientStrips = 0x8000;
 constexpr uint32_t kOptWomensGame = 0x80000;
-inline bool IsWomensGame() { return g_viewOptions && (*g_viewOptions & kOptWomensGame); }
+inline bool IsWomensGame() { return g_pOptions && (*g_pOptions & kOptWomensGame); }

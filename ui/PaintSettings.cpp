@@ -23,4 +23,3 @@ const std::array<Colour, kSkinColourCount> kDefaultSkinColours = {
 
 std::array<Colour, kSkinColourCount> g_skinColours = kDefaultSkinColours;
 
-const uint32_t* g_pOptions = nullptr;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/Options.h"
 #include "platform/Colour.h"
 
 // What every painter reads at the moment it draws: the face of every font,
@@ -15,11 +16,6 @@ extern std::string g_fontFaceName;  // "Verdana" at start
 constexpr int kSkinColourCount = 100;
 extern const std::array<Colour, kSkinColourCount> kDefaultSkinColours;
 extern std::array<Colour, kSkinColourCount> g_skinColours;  // the defaults until a skin is read
-
-// The option word of the main window; null (no options) until it is set.
-extern const uint32_t* g_pOptions;
-// Gradients are filled with one stretched strip instead of a line per row.
-constexpr uint32_t kOptionGradientStrips = 0x8000;
 
 // Point sizes are in tenths of a point: the helpers make a font of height × 5
 // tenths for something height pixels high.
