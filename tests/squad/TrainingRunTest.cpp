@@ -30,9 +30,9 @@ uint32_t SeedForEventDraw(int low, int high) {
 
 }  // namespace
 
-using TrainingRun = TrainingFixture;
+using TrainingUnits = TrainingFixture;
 
-TEST_F(TrainingRun, NothingHappensWithoutUnits) {
+TEST_F(TrainingUnits, NothingHappensWithoutUnits) {
     CPlayer& p = Add();
     p.status = CPlayer::kInjured | 5 << CPlayer::kDaysOutShift;
     const CPlayer before = p;
@@ -44,7 +44,7 @@ TEST_F(TrainingRun, NothingHappensWithoutUnits) {
     }
 }
 
-TEST_F(TrainingRun, AWeekCountsSevenDaysHoweverItIsSplit) {
+TEST_F(TrainingUnits, AWeekCountsSevenDaysHoweverItIsSplit) {
     TrainingWeekScope thirteen(13);
     FillWeek(kFreeUnit);
     CPlayer& sick = Add();
@@ -71,7 +71,7 @@ TEST_F(TrainingRun, AWeekCountsSevenDaysHoweverItIsSplit) {
     EXPECT_TRUE(away.status & CPlayer::kAbsent);
 }
 
-TEST_F(TrainingRun, SuspensionsAndTheAverageFormMoveOnlyAtTheEndOfTheWeek) {
+TEST_F(TrainingUnits, SuspensionsAndTheAverageFormMoveOnlyAtTheEndOfTheWeek) {
     FillWeek(kFreeUnit);  // no coach, free units: no skill gains, form stays
     CPlayer& p = Add();
     p.status = 3;  // three matches of suspension
@@ -86,7 +86,7 @@ TEST_F(TrainingRun, SuspensionsAndTheAverageFormMoveOnlyAtTheEndOfTheWeek) {
     EXPECT_FLOAT_EQ(p.averageForm, (10.0f + 2 * 4.0f) / 3);  // week 2
 }
 
-TEST_F(TrainingRun, AFreeWeekTiresNoOneAndRestsEveryone) {
+TEST_F(TrainingUnits, AFreeWeekTiresNoOneAndRestsEveryone) {
     // Fifteen free units: fitness -75, freshness +300, + 24 for a 15-unit
     // week and halved; fitness loses half the squad's mean of 50. Fitness
     // effect -(100 / 10) = -10, less 8 / 6 for the fitness skill 8; the
@@ -106,7 +106,7 @@ TEST_F(TrainingRun, AFreeWeekTiresNoOneAndRestsEveryone) {
     EXPECT_EQ(pro.freshness, 50 + 100 * 12 / 100 * 13 / 10);
 }
 
-TEST_F(TrainingRun, TheWeeksEventDrawDecidesSicknessAndAbsence) {
+TEST_F(TrainingUnits, TheWeeksEventDrawDecidesSicknessAndAbsence) {
     struct Case {
         const char* name;
         int drawLow, drawHigh;
@@ -149,7 +149,7 @@ TEST_F(TrainingRun, TheWeeksEventDrawDecidesSicknessAndAbsence) {
     }
 }
 
-TEST_F(TrainingRun, ASquadWithoutFieldPlayersLosesNoSkillValues) {
+TEST_F(TrainingUnits, ASquadWithoutFieldPlayersLosesNoSkillValues) {
     // The chance of a loss grows with the field players' mean skill value;
     // with none it is 0, and without coaches a goalkeeper gains nothing.
     FillWeek(kFreeUnit);
@@ -172,7 +172,7 @@ TEST_F(TrainingRun, ASquadWithoutFieldPlayersLosesNoSkillValues) {
     EXPECT_LT(total, 80);  // mean 8: a loss chance of 32 % per skill
 }
 
-TEST_F(TrainingRun, AFullSkillTrainingRaisesTheSkillAndTellsTheUser) {
+TEST_F(TrainingUnits, AFullSkillTrainingRaisesTheSkillAndTellsTheUser) {
     MakeUsersClub();
     FillWeek(21);  // "playing combinations": creativity gains are certain
     CPlayer& p = Add();
@@ -196,7 +196,7 @@ TEST_F(TrainingRun, AFullSkillTrainingRaisesTheSkillAndTellsTheUser) {
     EXPECT_EQ(news[0].rfind("Jens Holm0 : Skill creativity improved", 0), 0u);
 }
 
-TEST_F(TrainingRun, ASkillBeyondTheTalentEndsInGeneralTraining) {
+TEST_F(TrainingUnits, ASkillBeyondTheTalentEndsInGeneralTraining) {
     FillWeek(21);
     CPlayer& p = Add();
     p.contractFlags = CPlayer::kProfessional;
@@ -211,7 +211,7 @@ TEST_F(TrainingRun, ASkillBeyondTheTalentEndsInGeneralTraining) {
     EXPECT_TRUE(news.empty());
 }
 
-TEST_F(TrainingRun, TheUsersSickPlayerIsAnnouncedWordForWord) {
+TEST_F(TrainingUnits, TheUsersSickPlayerIsAnnouncedWordForWord) {
     MakeUsersClub();
     FillWeek(kFreeUnit);
     CPlayer& p = Add();
@@ -231,7 +231,7 @@ TEST_F(TrainingRun, TheUsersSickPlayerIsAnnouncedWordForWord) {
     EXPECT_EQ(news[0].rfind("Jens Holm0 sick", 0), 0u);
 }
 
-TEST_F(TrainingRun, TheUsersAbsentPlayerIsAnnounced) {
+TEST_F(TrainingUnits, TheUsersAbsentPlayerIsAnnounced) {
     MakeUsersClub();
     FillWeek(kFreeUnit);
     CPlayer& p = Add();
@@ -250,7 +250,7 @@ TEST_F(TrainingRun, TheUsersAbsentPlayerIsAnnounced) {
     EXPECT_EQ(news[0].rfind(expected.news, 0), 0u);
 }
 
-TEST_F(TrainingRun, TrialPlayersGoBackInTheLastWeekOfTheMonth) {
+TEST_F(TrainingUnits, TrialPlayersGoBackInTheLastWeekOfTheMonth) {
     struct Case {
         Date date;
         uint16_t marks;
