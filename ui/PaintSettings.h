@@ -16,6 +16,13 @@ constexpr int kSkinColourCount = 100;
 extern const std::array<Colour, kSkinColourCount> kDefaultSkinColours;
 extern std::array<Colour, kSkinColourCount> g_skinColours;  // the defaults until a skin is read
 
+// Marks of the screen lists, by the list's mark byte; 1 to 4 follow skin
+// colours 37 to 40 when the skin's colour file gives that many.
+constexpr int kListMarkColourCount = 5;
+constexpr int kFirstListMarkSkinColour = 37;
+extern const std::array<Colour, kListMarkColourCount> kDefaultListMarkColours;
+extern std::array<Colour, kListMarkColourCount> g_listMarkColours;
+
 // The option word of the main window; null (no options) until it is set.
 extern const uint32_t* g_pOptions;
 // Gradients are filled with one stretched strip instead of a line per row.
