@@ -45,6 +45,8 @@ const std::array<SkinSlot, kSkinBitmapCount> kSkinSlots = {{
     {nullptr, &WindowSkinBitmaps::view},
 }};
 
+constexpr const char* kDialogBackgroundFile = "BGDIALOG.BMP";
+constexpr const char* kDialogButtonsFile = "DBUTTONS.BMP";
 constexpr int kColourComponents = 3;
 // The last skin colour a list mark follows.
 constexpr int kLastListMarkSkinColour = kFirstListMarkSkinColour + kListMarkColourCount - 2;
@@ -92,9 +94,9 @@ Colour ReadColour(std::string_view entry) {
 
 const std::array<const char*, kSkinBitmapCount> kSkinBitmapFiles = {
     "SKILLS.BMP",  "FLAGS.BMP",    "PROPERTY.BMP", "HALL.BMP",     "BGGAME.BMP",   "BGFINANZ.BMP",
-    "BGCLUB.BMP",  "BGSTAT.BMP",   "BGDIALOG.BMP", "BGTEAM.BMP",   "TBUTTONS.BMP", "BAR.BMP",
+    "BGCLUB.BMP",  "BGSTAT.BMP",   kDialogBackgroundFile, "BGTEAM.BMP",   "TBUTTONS.BMP", "BAR.BMP",
     "TRAINING.BMP", "SICON.BMP",   "SCROLLB.BMP",  "PICS.BMP",     "MONEY.BMP",    "PKVIEW.BMP",
-    "HAUPTMEN.BMP", "SBMLAYER.BMP", "UPEDGE.BMP",  "SBMLEER.BMP",  "PMENU.BMP",    "DBUTTONS.BMP",
+    "HAUPTMEN.BMP", "SBMLAYER.BMP", "UPEDGE.BMP",  "SBMLEER.BMP",  "PMENU.BMP",    kDialogButtonsFile,
     "FANART.BMP",  "LOGOBALL.BMP", "KEYVISUAL.BMP", "TRIKOTS.BMP",
 };
 
@@ -109,8 +111,8 @@ void LoadSkinBitmaps(const std::string& skinFolder, WindowSkinBitmaps& window) {
 }
 
 void LoadDialogSkin(const std::string& skinFolder) {
-    LoadSkinBitmap(skinFolder, "BGDIALOG.BMP", g_bmpBackDialog);
-    LoadSkinBitmap(skinFolder, "DBUTTONS.BMP", g_bmpDButtons);
+    LoadSkinBitmap(skinFolder, kDialogBackgroundFile, g_bmpBackDialog);
+    LoadSkinBitmap(skinFolder, kDialogButtonsFile, g_bmpDButtons);
     g_layoutPoints[kLayoutBackDialog] = SizeOf(g_bmpBackDialog);
 }
 
