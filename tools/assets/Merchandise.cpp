@@ -26,7 +26,7 @@ void Jersey(Layer& l, bool longSleeves) {
 }
 
 void Scarf(Layer& l) {
-    l.Polygon({{10, 30}, {90, 22}, {92, 40}, {12, 48}}, Rgb(14, 20, 36));
+    l.Polygon({{11, 30}, {91, 22.5}, {91.5, 34.5}, {11.5, 41}}, Rgb(14, 20, 36));
     for (int i = 0; i < 8; ++i) {
         const double x0 = 12 + i * 10, x1 = x0 + 10;
         l.Polygon({{x0, 31 - i * 1.0}, {x1, 30 - i * 1.0}, {x1 + 0.3, 39 - i * 1.0}, {x0 + 0.3, 40 - i * 1.0}},
