@@ -136,7 +136,8 @@ private:
     void AppointManager(CTeam& club);
 };
 
-// A made-up first name and surname from the name tables.
+// A made-up first name (a woman's in the women's game) and surname from
+// the name tables.
 void GeneratePersonName(std::string& firstName, std::string& surname);
 // A packed birthday in that year; no one is born on a leap day.
 uint32_t DrawBirthdayInYear(int year);

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <array>
 
+#include "app/Options.h"
 #include "platform/Random.h"
 #include "world/GameDate.h"
 #include "world/GeneratedNames.h"
@@ -33,7 +34,8 @@ T* DrawFrom(const std::vector<std::unique_ptr<T>>& list) {
 }  // namespace
 
 void GeneratePersonName(std::string& firstName, std::string& surname) {
-    firstName = g_firstNames[RandBelow(kFirstNamesPerBlock)];
+    const int block = IsWomensGame() ? kWomensFirstNames : 0;
+    firstName = g_firstNames[block + RandBelow(kFirstNamesPerBlock)];
     surname = g_surnameStarts[RandBelow(kSurnamePartCount)];
     surname += g_surnameMiddles[RandBelow(kSurnamePartCount)];
     surname += g_surnameEndings[RandBelow(kSurnamePartCount)];

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "app/Options.h"
 #include "platform/Random.h"
 #include "world/GameDate.h"
 #include "world/Nation.h"
@@ -23,6 +24,7 @@ constexpr int kFieldSkillChoice = 6;
 constexpr int kKeeperSkillChoice = 5;
 constexpr int kSpecialSkillBase = 2;  // level L + 2 for a hit at L
 constexpr int kBaseHeight = 170;
+constexpr int kWomensHeightLess = 10;
 constexpr int kBackHeightBonus = 10;
 constexpr int kHeightPerTalent = 4;
 constexpr int kHeightSpread = 40;
@@ -162,8 +164,9 @@ bool CNation::CreateYouthPlayer(CTeam& club, uint32_t youthSpending) {
     TrySpecialSkill(*p, 6 * s, x);
     TrySpecialSkill(*p, 3 * s, x);
     p->birthday = DrawYouthBirthday(age);
-    p->height = static_cast<uint8_t>(kBaseHeight + (IsBack(position) ? kBackHeightBonus : 0) +
-                                     kHeightPerTalent * talent + DrawHeightSpread());
+    p->height = static_cast<uint8_t>(kBaseHeight - (IsWomensGame() ? kWomensHeightLess : 0) +
+                                     (IsBack(position) ? kBackHeightBonus : 0) + kHeightPerTalent * talent +
+                                     DrawHeightSpread());
     DrawTraits(*p, s);
     p->contractFlags &= static_cast<uint8_t>(~CPlayer::kProfessional);
     if (talent == kTopTalent && strength >= kExceptionalMinStrength && Rand() < kExceptionalChance)

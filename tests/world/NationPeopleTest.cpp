@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "app/Options.h"
 #include "platform/Random.h"
 #include "tests/world/NationSamples.h"
 #include "world/GameDate.h"
@@ -139,6 +140,24 @@ TEST_F(NationPeople, YouthPlayersWithinTheirRanges) {
     EXPECT_EQ(none.meanTalent, 0);
     EXPECT_LT(modest.meanTalent, rich.meanTalent);
     EXPECT_LT(none.meanStrength, rich.meanStrength);
+}
+
+// Women's first names and heights 10 cm lower.
+TEST_F(NationPeople, WomensGame) {
+    const uint32_t options = kOptWomensGame;
+    g_pOptions = &options;
+    const std::set<std::string> women(g_firstNames + kWomensFirstNames, g_firstNames + kFirstNameCount);
+    CNation n;
+    CTeam club;
+    SeedRandom(1);
+    for (int i = 0; i < 100; ++i) {
+        n.CreateYouthPlayer(club, 0);
+        const CPlayer& p = *club.youth.back();
+        EXPECT_TRUE(women.count(p.firstName)) << p.firstName;
+        const bool back = p.GetPosition() >= kRightBack && p.GetPosition() <= kLeftBack;
+        EXPECT_LE(p.height, 160 + (back ? 10 : 0) + 20);
+    }
+    g_pOptions = nullptr;
 }
 
 // Born this year but after the game date: one year older by the calendar.
