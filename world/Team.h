@@ -196,6 +196,13 @@ public:
     void ChooseDefenceTactics();
     void ChooseOffenceTactics();
 
+    // Season change (engine/). At the season's end: players into the new
+    // season, youth of 18 to the amateurs, some veterans leave or become
+    // former captains, a loud media calms down. Before a season or game:
+    // responsibilities, a computer club's training, numbers, squad order.
+    void ProcessSeasonChange();
+    void PrepareNewSeason();
+
     CFinance account;
     uint8_t clubConfidence = kDefaultClubConfidence;  // 0-100
     uint8_t fanReputation = kDefaultFanReputation;    // 0-100

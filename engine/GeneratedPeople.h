@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+class CPlayer;
+
+// The generators of people and clubs that the world needs: names from the
+// fixed name tables, staff codes, birthdays and the values of new players.
+// The nation's generators (Nation.h) add the names borrowed from its own
+// players.
+
+// Talent runs 0-3 in the whole record; a generated player never gets more.
+constexpr int kMaxGeneratedTalent = 3;
+
+// A first name from the men's or, in the women's game, the women's list,
+// and a surname of a start, a middle and an ending.
+void GeneratePersonName(std::string& firstName, std::string& surname);
+
+// A prefix and the nation's name; when a club of the nation bears it, a
+// new prefix with " I", then " II", ... until the name is free.
+std::string GenerateClubName(int nationNumber, const std::function<bool(const std::string&)>& isTaken);
+
+// A packed birthday (year << 16 | month << 8 | day) of someone of the given
+// age in the game year; no one is born on 29 February.
+uint32_t DrawBirthday(int age);
+
+// Competence around the base in bits 0-3 (1-10) and, when asked for, a
+// coach's attitude in bits 4-7 (0 about half the time).
+uint8_t DrawStaffCode(float base, bool withAttitude);
+// The age of a generated staff person, 25-64.
+int DrawStaffAge();
+
+// What a generated player is drawn around. Centres and spreads of the
+// talent are in whole talent steps (0-3), the others in strength classes
+// and years.
+struct PlayerRecipe {
+    int position = 0;
+    float strengthCentre = 0;
+    int strengthSpread = 0;
+    int ageCentre = 0;
+    int ageSpread = 0;
+    float talentCentre = 0;
+    float talentSpread = 0;
+    int talentLimit = kMaxGeneratedTalent;
+    bool professional = false;
+    // The world's price rise, for the contract he asks for.
+    int inflationPermille = 0;
+};
+
+// Draws everything of a new player but his names and nationality: talent,
+// strength, birthday, strength offset, hand, positions, special skills,
+// height, traits, shirt number and a contract at 9/10 of his demand.
+void DrawPlayerValues(CPlayer& player, const PlayerRecipe& recipe);
