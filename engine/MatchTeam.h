@@ -1,0 +1,101 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "engine/Match.h"
+
+class CPlayer;
+class CTeam;
+
+// How the engine reads and moves a team's squad, lineup and tactics. The
+// lineup slots hold squad index + 1; these helpers speak squad indexes,
+// -1 for an empty slot.
+namespace match_team {
+
+int SquadSize(const CTeam& team);
+CPlayer& PlayerAt(CTeam& team, int index);
+const CPlayer& PlayerAt(const CTeam& team, int index);
+int SlotPlayer(const CTeam& team, int slot);
+void SetSlot(CTeam& team, int slot, int player);
+
+uint16_t OffenceWeights(const CTeam& team);
+uint16_t DefenceTactics(const CTeam& team);
+uint32_t MarkingWord(const CTeam& team);
+uint8_t DefenceSystem(const CTeam& team);
+std::vector<uint16_t>& Injuries(CTeam& team);
+
+// The three fields of the defence-tactics word.
+inline int Effort(const CTeam& team) { return DefenceTactics(team) & 7; }
+inline int Roughness(const CTeam& team) { return (DefenceTactics(team) >> 3) & 7; }
+inline int FastBreakFrequency(const CTeam& team) { return (DefenceTactics(team) >> 6) & 7; }
+
+// An advanced defender stands in this defence slot (1-6) of the system.
+bool IsAdvancedDefenceSlot(int system, int slot);
+// The man-marking nibble of defence slot 1-6.
+inline int Marking(const CTeam& team, int slot) { return (MarkingWord(team) >> (4 * (slot - 1))) & 15; }
+
+}  // namespace match_team
+
+// A player's marks while the match runs.
+namespace match_player {
+
+int Energy(const CPlayer& p);
+void SetEnergy(CPlayer& p, int energy);
+bool IsOutOfPlay(const CPlayer& p);
+// Yellow card, first and second suspension already given.
+int CardCount(const CPlayer& p);
+
+}  // namespace match_player
+
+namespace match_team {
+
+// Where a player stands on the match sheet of the given size.
+struct Fielding {
+    bool onSheet = false;
+    bool inOffence = false;
+    bool inDefence = false;
+    bool InBoth() const { return inOffence && inDefence; }
+    bool InOne() const { return inOffence != inDefence; }
+    bool Substitute() const { return onSheet && !inOffence && !inDefence; }
+};
+
+// The fans' mood 0-7 of the club.
+int FansMood(const CTeam& team);
+}  // namespace match_team
+
+class CArena;
+class CFinance;
+
+namespace match_team {
+
+CArena& TeamArena(CTeam& team);
+const CArena& TeamArena(const CTeam& team);
+CFinance& TeamAccount(CTeam& team);
+const CFinance& TeamAccount(const CTeam& team);
+
+// The manager's part: world references and his club's season figures.
+uint32_t TeamRef(const CTeam* team);
+CTeam* ResolveTeamRef(uint32_t ref);
+// Points 0-2 of a match of the user's club; nothing for another club.
+void RecordUserMatchResult(const CTeam& team, int points, bool counted);
+void RecordUserCountedMatch(const CTeam& team);
+void RecordUserHomeCrowd(const CTeam& home, uint32_t spectators);
+// Injuries picked up with the national team go with the players to their
+// clubs.
+void ReturnInjuriesToClubs(CTeam& nationalTeam);
+
+}  // namespace match_team
+
+namespace match_team {
+
+// The lineup's picks and queries, asked with the match's sheet size.
+Fielding GetFielding(CTeam& team, int player, int sheetSize);
+int PickPenaltyTaker(CTeam& team, int sheetSize);
+int PickPenaltyGoalkeeper(CTeam& team, int sheetSize);
+int PickCaptain(CTeam& team, int sheetSize);
+int CountAvailableStarters(CTeam& team);
+void ValidateLineup(CTeam& team);
+bool IsUsersTeam(const CTeam& team);
+
+}  // namespace match_team
