@@ -7,9 +7,8 @@
 class CPlayer;
 
 // The generators of people and clubs that the world needs: names from the
-// fixed name tables, staff codes, birthdays and the values of new players.
-// The nation's generators (Nation.h) add the names borrowed from its own
-// players.
+// fixed name tables, birthdays and the values of new players. The nation's
+// generators (Nation.h) add the names borrowed from its own players.
 
 // Talent runs 0-3 in the whole record; a generated player never gets more.
 constexpr int kMaxGeneratedTalent = 3;
@@ -22,15 +21,9 @@ void GeneratePersonName(std::string& firstName, std::string& surname);
 // new prefix with " I", then " II", ... until the name is free.
 std::string GenerateClubName(int nationNumber, const std::function<bool(const std::string&)>& isTaken);
 
-// A packed birthday (year << 16 | month << 8 | day) of someone of the given
-// age in the game year; no one is born on 29 February.
-uint32_t DrawBirthday(int age);
-
-// Competence around the base in bits 0-3 (1-10) and, when asked for, a
-// coach's attitude in bits 4-7 (0 about half the time).
-uint8_t DrawStaffCode(float base, bool withAttitude);
-// The age of a generated staff person, 25-64.
-int DrawStaffAge();
+// A packed birthday (year << 16 | month << 8 | day) in that year; no one
+// is born on 29 February.
+uint32_t DrawBirthdayInYear(int year);
 
 // What a generated player is drawn around. Centres and spreads of the
 // talent are in whole talent steps (0-3), the others in strength classes

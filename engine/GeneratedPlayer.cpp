@@ -3,6 +3,7 @@
 #include "app/Options.h"
 #include "engine/GeneratedPeople.h"
 #include "platform/Random.h"
+#include "world/GameDate.h"
 #include "world/Player.h"
 
 namespace {
@@ -166,7 +167,7 @@ void DrawPlayerValues(CPlayer& p, const PlayerRecipe& r) {
     p.strengthTalent = static_cast<uint8_t>(strength << 4 | talent);
 
     const int age = DrawAge(r);
-    p.birthday = DrawBirthday(age);
+    p.birthday = DrawBirthdayInYear(g_gameDate.Year() - age);
     p.strengthOffset = static_cast<int8_t>(DrawStrengthOffset(age, strength, talent));
 
     const bool leftHand = DrawLeftHand(r.position);

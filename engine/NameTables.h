@@ -4,9 +4,9 @@
 
 // First names: men's names, then as many women's names (the women's game).
 // The list lives in data/ and is made into g_firstNames at build time.
-constexpr int kFirstNamesPerSex = 90;
-constexpr int kFirstNameCount = 2 * kFirstNamesPerSex;
-constexpr int kWomensFirstNames = kFirstNamesPerSex;  // index of the first woman's name
+constexpr int kFirstNamesPerBlock = 90;
+constexpr int kFirstNameCount = 2 * kFirstNamesPerBlock;
+constexpr int kWomensFirstNames = kFirstNamesPerBlock;  // index of the first woman's name
 extern const char* const g_firstNames[kFirstNameCount];
 
 // A generated surname is one start, one middle and one ending.
