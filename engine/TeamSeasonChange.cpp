@@ -45,8 +45,11 @@ void CTeam::ProcessSeasonChange() {
 
 void CTeam::PrepareNewSeason() {
     RebuildResponsibilityLists();
-    if (!IsUserTeam(this))
+    if (!IsUserTeam(this)) {
         trainingPlan.fill(0);
+        MakeYearlyTrainingPlan(true);
+        ChooseTrainingSkills();
+    }
     MakePlayerNumbersUnique();
     SortSquad();
     nextOpponent = &g_noClubTeam;

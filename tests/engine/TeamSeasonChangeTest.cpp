@@ -128,7 +128,18 @@ TEST_F(TeamSeasonChange, NewSeasonNumbersAndSortsTheSquadAndForgetsTheOpponent) 
     EXPECT_EQ(positions, (std::vector<int>{kGoalkeeper, kRightWing, kLinePlayer}));
     EXPECT_EQ(numbers, (std::vector<int>{11, 12, 10}));
     EXPECT_EQ(team.nextOpponent, &g_noClubTeam);
-    EXPECT_EQ(team.trainingPlan[0], 0) << "a computer club plans its training anew";
+}
+
+TEST_F(TeamSeasonChange, NewSeasonPlansAComputerClubsTrainingAnew) {
+    CTeam planned, unplanned;
+    planned.trainingPlan.fill(3);
+    for (CTeam* team : {&planned, &unplanned}) {
+        team->squad.push_back(PlayerAged(25, kCentreBack, 4));
+        SeedRandom(19);
+        team->PrepareNewSeason();
+    }
+    EXPECT_EQ(planned.trainingPlan, unplanned.trainingPlan);
+    EXPECT_NE(planned.trainingPlan[0], 0);
 }
 
 TEST_F(TeamSeasonChange, NewSeasonKeepsTheUsersTrainingPlan) {
