@@ -2,9 +2,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 class CPlayer;
+class CTeam;
 
 // The generators of people and clubs that the world needs: names from the
 // fixed name tables, birthdays and the values of new players. The nation's
@@ -46,3 +48,8 @@ struct PlayerRecipe {
 // strength, birthday, strength offset, hand, positions, special skills,
 // height, traits, shirt number and a contract at 9/10 of his demand.
 void DrawPlayerValues(CPlayer& player, const PlayerRecipe& recipe);
+
+// The squad of a new club: a line player, a left wing, a left back, a
+// centre back and a goalkeeper, then 7-12 players at random positions, each
+// made by generatePlayer (position) and added to the club (12-17 players).
+void AddGeneratedSquad(CTeam& club, const std::function<std::unique_ptr<CPlayer>(int position)>& generatePlayer);

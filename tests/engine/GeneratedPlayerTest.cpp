@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
+#include <set>
 
 #include "app/Options.h"
 #include "engine/GeneratedPeople.h"
 #include "platform/Random.h"
 #include "world/GameDate.h"
 #include "world/Player.h"
+#include "world/Team.h"
 
 namespace {
 
@@ -122,4 +125,38 @@ TEST_F(GeneratedPlayer, WomenAreTenCentimetresSmaller) {
     };
     EXPECT_NEAR(meanHeight(false) - meanHeight(true), 10.0, 0.01);
     EXPECT_NEAR(meanHeight(false), 175 + 10 + 4 * 1, 2.0);
+}
+
+// A new club as the nation makes it: the squad, then sorted and prepared
+// for its first season.
+TEST_F(GeneratedPlayer, NewClubsGetTwelveToSeventeenSortedPlayersWithDistinctNumbers) {
+    SeedRandom(29);
+    std::set<size_t> sizes;
+    for (int run = 0; run < 100; ++run) {
+        CTeam club;
+        AddGeneratedSquad(club, [](int position) {
+            auto p = std::make_unique<CPlayer>();
+            DrawPlayerValues(*p, PlayerRecipe{.position = position, .strengthCentre = 5.0f, .strengthSpread = 3,
+                                             .ageCentre = 26, .ageSpread = 8, .talentCentre = 1.5f,
+                                             .talentSpread = 1.0f});
+            return p;
+        });
+        club.SortSquad();
+        club.PrepareNewSeason();
+
+        ASSERT_GE(club.squad.size(), 12u);
+        ASSERT_LE(club.squad.size(), 17u);
+        sizes.insert(club.squad.size());
+        std::set<int> numbers;
+        for (size_t i = 0; i < club.squad.size(); ++i) {
+            EXPECT_TRUE(numbers.insert(club.squad[i]->number).second) << "number " << int(club.squad[i]->number);
+            if (i > 0) {
+                EXPECT_LE(club.squad[i - 1]->GetPosition(), club.squad[i]->GetPosition());
+            }
+        }
+        for (int position : {kGoalkeeper, kCentreBack, kLeftBack, kLeftWing, kLinePlayer})
+            EXPECT_TRUE(std::any_of(club.squad.begin(), club.squad.end(),
+                                    [&](const auto& p) { return p->GetPosition() == position; }));
+    }
+    EXPECT_EQ(sizes.size(), 6u) << "every size from 12 to 17 occurs";
 }
