@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/Options.h"
+#include "engine/GeneratedPeople.h"
 #include "platform/Random.h"
 #include "world/GameDate.h"
 #include "world/Nation.h"

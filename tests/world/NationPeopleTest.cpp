@@ -6,7 +6,8 @@
 #include "platform/Random.h"
 #include "tests/world/NationSamples.h"
 #include "world/GameDate.h"
-#include "world/GeneratedNames.h"
+#include "engine/GeneratedPeople.h"
+#include "engine/NameTables.h"
 
 namespace {
 
