@@ -14,7 +14,26 @@ class BinaryFile;
 class CPlayer;
 class Date;
 
-using PlayerList = std::vector<std::unique_ptr<CPlayer>>;
+// A player in one of a team's lists. Clubs own their players; a national
+// team's squad only lends them from their clubs, so its entries must never
+// delete them, whoever empties or shortens the list.
+class PlayerDeleter {
+public:
+    PlayerDeleter() = default;
+    // A player made with std::make_unique is owned by the list he joins.
+    PlayerDeleter(std::default_delete<CPlayer>) {}
+    static PlayerDeleter Lent() { return PlayerDeleter(false); }
+    bool Owns() const { return owns_; }
+    void operator()(CPlayer* player) const;
+
+private:
+    explicit PlayerDeleter(bool owns) : owns_(owns) {}
+    bool owns_ = true;
+};
+using PlayerPtr = std::unique_ptr<CPlayer, PlayerDeleter>;
+using PlayerList = std::vector<PlayerPtr>;
+// An entry for a national squad: the player stays his club's.
+inline PlayerPtr LendPlayer(CPlayer* player) { return PlayerPtr(player, PlayerDeleter::Lent()); }
 
 constexpr int kLineupSlotCount = 20;
 constexpr int kTrainingWeeks = 52;
@@ -108,10 +127,10 @@ public:
     bool Read(BinaryFile& f, uint8_t saveGame);
 
     // Squad list operations.
-    void AddPlayer(std::unique_ptr<CPlayer> player);
+    void AddPlayer(PlayerPtr player);
     // Hands the player to the caller; null and no change when he is not
     // in the squad.
-    std::unique_ptr<CPlayer> RemovePlayer(const CPlayer* player);
+    PlayerPtr RemovePlayer(const CPlayer* player);
     // By regular position; within a position in the reverse of the old order.
     void SortSquad();
     bool FindPlayer(const CPlayer* player, size_t& index) const;
