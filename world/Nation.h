@@ -135,9 +135,3 @@ private:
     void AppointKeeperCoach(CTeam& club);
     void AppointManager(CTeam& club);
 };
-
-// A made-up first name (a woman's in the women's game) and surname from
-// the name tables.
-void GeneratePersonName(std::string& firstName, std::string& surname);
-// A packed birthday in that year; no one is born on a leap day.
-uint32_t DrawBirthdayInYear(int year);
