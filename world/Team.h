@@ -302,6 +302,10 @@ bool IsUserTeam(const CTeam* team);
 bool IsUserClubPlayer(const CPlayer* player);
 // Days since the season's first day, the first Monday of July.
 int GetSeasonDayIndex(const Date& date);
+// The entry of a season day in an array of `slotCount` per-day entries, or
+// -1 for a day the array does not hold: the days of July before the first
+// Monday count on from the old season's first day, up to 370.
+int SeasonDaySlot(int dayIndex, int slotCount);
 // A regular position for a generated player, weighted as real squads are.
 uint8_t DrawRandomPosition();
 // Strongest first, by strength class; the order within a class is kept.
