@@ -3,6 +3,8 @@
 #include <array>
 #include <strings.h>
 
+#include "world/ArenaPicture.h"
+
 namespace {
 
 // Smallest sizes: the far edge of the last cell a painter reads. Pictures
@@ -13,7 +15,7 @@ constexpr std::array<SkinFile, kSkinBitmapCount> kFiles = {{
     {"SKILLS.BMP", "g_bmpSkills", 360, 96, 24, 24},
     {"FLAGS.BMP", "g_bmpFlags", 600, 800, 60, 40},
     {"PROPERTY.BMP", "g_bmpProperty", 40, 40, 40, 40},
-    {"HALL.BMP", "g_bmpHall", 1750, 100, 50, 50},
+    {"HALL.BMP", "g_bmpHall", ArenaPicture::kWidth, ArenaPicture::kHeight, ArenaPicture::kTile, ArenaPicture::kTile},
     {"BGGAME.BMP", "g_bmpBackGame", kWhole, kWhole, 0, 0},
     {"BGFINANZ.BMP", "g_bmpBackFinance", kWhole, kWhole, 0, 0},
     {"BGCLUB.BMP", "g_bmpBackClub", kWhole, kWhole, 0, 0},

@@ -74,12 +74,15 @@ TEST_F(DefaultSkin, EveryBitmapLoadsThroughTheGamesLoader) {
     EXPECT_EQ(g_listMarkColours, kDefaultListMarkColours);
 }
 
+// The window is maximised, so the start picture is stretched to the screen.
 TEST_F(DefaultSkin, StartScreenRendersWithTheSkin) {
-    Bitmap picture(1024, 768);
-    DeviceContext dc(&picture);
-    ControlRects rects;
-    DrawStartScreen(dc, Rect{0, 0, 1024, 768}, false, rects);
-    Save(picture, "start_screen");
+    for (const Size screen : {Size{1024, 768}, Size{1920, 1080}}) {
+        Bitmap picture(screen.width, screen.height);
+        DeviceContext dc(&picture);
+        ControlRects rects;
+        DrawStartScreen(dc, Rect{0, 0, screen.width, screen.height}, false, rects);
+        Save(picture, "start_screen_" + std::to_string(screen.width));
+    }
 }
 
 TEST_F(DefaultSkin, MessageBoxesRenderWithTheSkin) {

@@ -38,8 +38,10 @@ void ArenaScene(Bitmap& b, double ballX, double ballY, double ballR) {
     };
     for (double x : {-1.0, 1.0})
         lines.Line(project(x, 0), project(x, 1), 3, kWhite);
-    lines.Line(project(-1, 0.55), project(1, 0.55), 3, kWhite);
-    lines.Line(project(-1, 0.02), project(1, 0.02), 3, kWhite);
+    // The cross lines lie in the gaps of the start screen's menu and above
+    // its version line (at 67 % and 91 % of the height), never under text.
+    lines.Line(project(-1, 0.45), project(1, 0.45), 3, kWhite);
+    lines.Line(project(-1, 0.07), project(1, 0.07), 3, kWhite);
     lines.DrawOnto(b, 0, 0, 150);
     // Spotlight cones.
     for (int i = 0; i < 4; ++i) {
@@ -82,7 +84,9 @@ void Title(Bitmap& b, int top, int size, const char* subtitle) {
 Bitmap DrawKeyVisual() {
     Bitmap b(1280, 800);
     ArenaScene(b, 1060, 560, 95);
-    Title(b, 26, 92, "H A N D B A L L   M A N A G E R");
+    // The start screen's first menu entry stands a fifth of the height down:
+    // the title keeps above it.
+    Title(b, 12, 78, "H A N D B A L L   M A N A G E R");
     AddGrain(b, 2, 11);
     return b;
 }
