@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/MessageDlg.h"
+#include "app/StartPictureDlg.h"
 #include "app/StartScreen.h"
 #include "platform/DeviceContext.h"
 #include "platform/HeadlessWindowSystem.h"
@@ -83,6 +84,15 @@ TEST_F(DefaultSkin, StartScreenRendersWithTheSkin) {
         DrawStartScreen(dc, Rect{0, 0, screen.width, screen.height}, false, rects);
         Save(picture, "start_screen_" + std::to_string(screen.width));
     }
+}
+
+TEST_F(DefaultSkin, StartPictureShowsTheDrawnFile) {
+    CStartPictureDlg dlg;
+    dlg.Show();
+    Bitmap drawn;
+    ASSERT_TRUE(drawn.LoadBmp(fs::path(CORVANTA_PROGRAM_DIR) / "Bitmaps" / "Startbild.bmp"));
+    EXPECT_EQ(dlg.Surface().GetPixel(300, 150), drawn.GetPixel(300, 150));
+    Save(dlg.Surface(), "start_picture");
 }
 
 TEST_F(DefaultSkin, MessageBoxesRenderWithTheSkin) {

@@ -95,7 +95,7 @@ Bitmap DrawStartPicture() {
     Bitmap b(567, 310);
     ArenaScene(b, 470, 220, 48);
     Title(b, 40, 64, "H A N D B A L L   M A N A G E R");
-    DrawLabel(b, "loading ...", Rect{0, 270, 567, 300}, 15, palette::kIce, TextCentred, false);
+    DrawLabel(b, "loading ...", Rect{0, 234, 567, 264}, 15, palette::kIce, TextCentred, false);
     BlendRect(b, Rect{0, 0, 567, 2}, palette::kOrange, 255);
     BlendRect(b, Rect{0, 308, 567, 310}, palette::kOrange, 255);
     return b;
