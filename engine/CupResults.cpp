@@ -102,7 +102,8 @@ int CCup::GroupPosition(int round, int participant, bool secondStage) const {
     const std::vector<uint16_t>& list = drawnRounds[round - 1];
     const int offset = secondStage ? SecondStageSlotOffset() : 0;
     const int size = secondStage ? stageSettings[kStageTeamsPerGroup] : teamsPerGroup;
-    const int end = secondStage ? static_cast<int>(list.size()) : std::min<int>(offset, list.size());
+    const int end = secondStage ? static_cast<int>(list.size())
+                                : std::min<int>(SecondStageSlotOffset(), static_cast<int>(list.size()));
     int first;
     if (size < 1 || !FindInRound(round, participant, first))
         return 0;
