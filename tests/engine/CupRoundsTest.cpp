@@ -137,9 +137,11 @@ TEST(CupRounds, SixteenClubTwoLegNationalCupRunsToAWinner) {
     while (!cup.HasFinished()) {
         cup.CreateMatchDayMatches(kPermille);
         const size_t entrants = cup.drawnRounds.back().size();
-        for (const auto& [size, amount] : money)
-            if (size == entrants)
+        for (const auto& [size, amount] : money) {
+            if (size == entrants) {
                 EXPECT_EQ(cup.matches.front()->prize, amount);
+            }
+        }
         PlayDay(cup);
     }
 
