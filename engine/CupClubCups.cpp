@@ -154,8 +154,10 @@ void CCup::TakeTeamsFromOtherCups(CupContinentSource& continent) {
 // here, become participants; their participant indexes come back.
 std::vector<int> CCup::TakeLosersOf(const CCup& other, int cupIndex) {
     std::vector<int> taken;
+    // The other cup's round that today's match day belongs to; the one
+    // before it is over.
     int running = 1;
-    while (running <= other.roundCount && other.GetMatchDaysUpToRound(running) <= currentMatchDay)
+    while (running <= other.roundCount && other.GetMatchDaysUpToRound(running) < currentMatchDay)
         ++running;
     const int finished = running - 1;
     if (finished < 1 || other.GetLosersPassedToCup(cupIndex, finished) <= 0 ||

@@ -360,3 +360,50 @@ TEST(CupRounds, LeaguePlayoffRunsThroughItsCup) {
     ASSERT_EQ(cup.ranking.size(), 4u);
     EXPECT_EQ(league.clubs[league.tableOrder[0] - 1].get(), cup.ranking[0]);
 }
+
+// The losers of the first cup's first round join the second cup's second
+// round, each against a team the second cup drew itself.
+TEST(CupResults, FurtherCupTakesInTheLosersPassedToIt) {
+    SeedRandom(12);
+    FixtureContinent continent;
+    continent.AddNation(10, "West");
+    CCup& first = continent.AddFurtherCup();
+    CCup& second = continent.AddFurtherCup();
+    first.roundCount = 2;
+    first.legs = 1;
+    first.cumulativePlaces = {4};
+    ASSERT_TRUE(first.PrepareStructure(continent.View()));
+    first.loserLinks = {2, 0};  // round 1's losers go to the second cup
+    second.roundCount = 3;
+    second.legs = 1;
+    second.cumulativePlaces = {4};
+    ASSERT_TRUE(second.PrepareStructure(continent.View()));
+
+    CTeam clubs[8];
+    for (int i = 0; i < 4; ++i) {
+        first.participants.push_back(&clubs[i]);
+        second.participants.push_back(&clubs[4 + i]);
+    }
+    first.participantNations.assign(4, 10);
+    second.participantNations.assign(4, 10);
+    for (CCup* cup : {&first, &second}) {
+        cup->currentMatchDay = 1;
+        cup->DrawNextRound();
+        ScoreDay(*cup, [](const CMatch&) { return 30; });
+    }
+    second.TakeTeamsFromOtherCups(continent);
+
+    ASSERT_EQ(second.participants.size(), 6u);
+    const std::vector<uint16_t>& round = second.drawnRounds[1];
+    ASSERT_EQ(round.size(), 4u);
+    EXPECT_EQ(second.roundRecords[1].size(), 4u);
+    for (size_t k = 0; k < 4; k += 2)
+        EXPECT_NE(round[k] >= 4, round[k + 1] >= 4);
+    for (int newcomer : {4, 5}) {
+        int index;
+        EXPECT_EQ(second.participantNations[newcomer], 10);
+        EXPECT_TRUE(first.FindParticipant(second.participants[newcomer], index));
+        int position;
+        EXPECT_FALSE(first.FindInRound(2, index, position));
+    }
+}
