@@ -29,10 +29,12 @@ int CLeague::GetMatchDayCount(bool regular, bool championship, bool relegation) 
     if (IsPassive())
         return GetRegularMatchDayCount();
     int playoffDays = 0;
-    if (championship && (flags & kLeagueChampionshipPlayoff) && !playoffCups.empty())
-        playoffDays = playoffCups.front()->GetLastMatchDay();
-    if (relegation && (flags & kLeagueRelegationPlayoff) && !playoffCups.empty())
-        playoffDays = std::max(playoffDays, playoffCups.back()->GetLastMatchDay());
+    const CCup* championshipCup = championship ? ChampionshipCup() : nullptr;
+    const CCup* relegationCup = relegation ? RelegationCup() : nullptr;
+    if (championshipCup)
+        playoffDays = championshipCup->GetLastMatchDay();
+    if (relegationCup)
+        playoffDays = std::max(playoffDays, relegationCup->GetLastMatchDay());
     return (regular ? GetRegularMatchDayCount() : 0) + playoffDays;
 }
 

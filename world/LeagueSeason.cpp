@@ -25,15 +25,24 @@ constexpr int kBestGrade = 15;
 constexpr uint8_t kNoRating = 255;
 // A play-off pays no cup money, so the price rise does not matter.
 constexpr int kNoCupMoney = 0;
+// The relegation play-off is told from the other by its name: when only one
+// of the two takes place, it is both the first and the last cup of the list.
+constexpr const char* kRelegationPlayoffName = "relegation-playoff";
+
+bool IsRelegationPlayoff(const CCup& cup) { return cup.name == kRelegationPlayoffName; }
 
 }  // namespace
 
 CCup* CLeague::ChampionshipCup() const {
-    return (flags & kLeagueChampionshipPlayoff) && !playoffCups.empty() ? playoffCups.front().get() : nullptr;
+    if (!(flags & kLeagueChampionshipPlayoff) || playoffCups.empty() || IsRelegationPlayoff(*playoffCups.front()))
+        return nullptr;
+    return playoffCups.front().get();
 }
 
 CCup* CLeague::RelegationCup() const {
-    return (flags & kLeagueRelegationPlayoff) && !playoffCups.empty() ? playoffCups.back().get() : nullptr;
+    if (!(flags & kLeagueRelegationPlayoff) || playoffCups.empty() || !IsRelegationPlayoff(*playoffCups.back()))
+        return nullptr;
+    return playoffCups.back().get();
 }
 
 // A table order that misses clubs (a new league, a club added in the
@@ -79,7 +88,7 @@ void CLeague::StartSeason() {
                division == 1 ? "championship-playoff" : "promotion-playoff");
     if ((flags & kLeagueRelegationPlayoff) && relegationPlayoffClubs >= 2)
         addCup(!(flags & kLeagueRelegationPlayoffGroup), relegationPlayoffClubs, relegationPlayoffMatches,
-               "relegation-playoff");
+               kRelegationPlayoffName);
 }
 
 void SetUpPlayoffCup(CCup& cup, bool knockOut, bool group, int participants, int matchesPerRound,

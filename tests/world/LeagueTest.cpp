@@ -178,6 +178,20 @@ TEST(League, SeasonStartMakesThePlayoffCups) {
     EXPECT_EQ(league.GetMatchDayCount(true, true, true), 18 + 6);
 }
 
+TEST(League, AloneTheRelegationPlayoffIsNoChampionshipPlayoff) {
+    CLeague league;
+    AddClubs(league, 10);
+    league.flags |= kLeagueChampionshipPlayoff | kLeagueRelegationPlayoff | kLeagueRelegationPlayoffGroup;
+    league.championshipPlayoffClubs = 1;  // no play-off of one club
+    league.relegationPlayoffClubs = 3;
+    league.StartSeason();
+    ASSERT_EQ(league.playoffCups.size(), 1u);
+    EXPECT_EQ(league.playoffCups[0]->name, "relegation-playoff");
+    const int regular = league.GetRegularMatchDayCount();
+    EXPECT_EQ(league.GetMatchDayCount(true, true, false), regular);
+    EXPECT_GT(league.GetMatchDayCount(true, false, true), regular);
+}
+
 TEST(League, SettingsCheck) {
     CLeague league;
     AddClubs(league, 4);
