@@ -1,5 +1,6 @@
 #include <cstdlib>
 
+#include "app/Options.h"
 #include "engine/Match.h"
 #include "engine/MatchContext.h"
 #include "engine/MatchOptions.h"
@@ -26,7 +27,7 @@ constexpr int kAcceleration = 0, kCreativity = 2, kDuelling = 3, kTrickshots = 4
               kBlocking = 6, kJumping = 7, kPrecision = 8, kTechnique = 9;
 constexpr int kReflexes = 0, kPassing = 1, kPenaltyKiller = 2, kRunForward = 3, kOverview = 4;
 
-int HeightLimit() { return g_womensGame ? kWomensHeightLimit : kHeightLimit; }
+int HeightLimit() { return IsWomensGame() ? kWomensHeightLimit : kHeightLimit; }
 
 }  // namespace
 

@@ -11,5 +11,3 @@ extern bool g_matchReportOn;
 extern uint8_t g_assistantSubstitutes;
 // Ticks the live report stands still for a new line.
 extern int g_reportPauseTicks;
-// The women's game: shorter players, a lower height limit in the ratings.
-extern bool g_womensGame;

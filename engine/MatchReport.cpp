@@ -13,7 +13,6 @@ std::vector<uint16_t> g_matchSideWordsB;
 bool g_matchReportOn = false;
 uint8_t g_assistantSubstitutes = 0;
 int g_reportPauseTicks = 0;
-bool g_womensGame = false;
 
 void ClearMatchReport() {
     g_matchEvents.clear();

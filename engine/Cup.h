@@ -1,0 +1,206 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class BinaryFile;
+class CCup;
+class CMatch;
+class CTeam;
+
+// Where a cup's participants come from, and how its results count.
+enum CupKind : uint8_t {
+    kCupContinental = 1,       // a continent's club cup
+    kCupContinentalSuper = 2,  // the continent's super cup
+    kCupNational = 3,          // a nation's cup
+    kCupNationalSuper = 4,     // the nation's super cup
+    kCupChampionship = 5,      // the continental championship of national teams
+    kCupWorldCup = 6,
+    kCupPlayoff = 7,           // a league's play-off
+    kCupOlympia = 8,
+};
+
+// Flags bit 7: the titleholder (kinds 1-4) or the organiser (kinds 5, 6, 8)
+// takes part in an extra place, the last one. The other bits are kept as
+// they stand.
+constexpr uint8_t kCupExtraPlace = 0x80;
+
+// Stage settings of the championships (kinds 5, 6): with three entries a
+// second group stage follows the first within the group round.
+enum SecondStageSetting : int {
+    kStageTeamsGoingOn = 0,  // of each first-stage group
+    kStageGroups = 1,
+    kStageTeamsPerGroup = 2,
+    kSecondStageSettingCount = 3,
+};
+
+// Stage settings of a play-off (kind 7).
+enum PlayoffSetting : int {
+    kPlayoffNationalTeams = 0,  // non-zero: played by national teams
+    kPlayoffFirstRoundPairs = 1,  // non-zero: replaces the power of two
+    kPlayoffSettingCount = 2,
+};
+
+// What the structure check reads of the cup's owner (world, continent,
+// nation or league). The owner describes itself when it prepares its cups;
+// a play-off needs nothing of its league.
+struct CupOwnerView {
+    // Kinds 1, 5: the continent's nations; kind 6: the nations of all
+    // continents together.
+    int nationCount = 0;
+    int continentCount = 0;  // kind 6
+    // Kinds 3, 4.
+    bool nationInactive = false;
+    struct LeagueSize {
+        int listed = 0;  // clubs in the league's list
+        int stored = 0;  // the club count a passive league plays with
+    };
+    std::vector<LeagueSize> leagues;
+    // Kinds 1, 2: the continent's main club cup and its further cups.
+    const CCup* mainClubCup = nullptr;
+    std::vector<const CCup*> furtherCups;
+    const CCup* worldCup = nullptr;  // kind 8
+};
+
+// One cup or tournament of any kind: its settings (rounds, legs, group
+// round, qualification slots), its participants and its running season
+// (drawn rounds, goals per match day, group tables, the day's matches).
+//
+// Places are numbered in slot order; participant index = place index. A
+// drawn round lists participant indexes: in a knock-out round positions 2k
+// and 2k + 1 meet, in the group round consecutive blocks of teams per group
+// form the groups, and a second group stage follows in blocks of its own.
+class CCup {
+public:
+    static constexpr uint8_t kDefaultSheetSize = 12;
+    static constexpr uint8_t kDefaultRoundCount = 5;
+    static constexpr uint8_t kDefaultLegs = 2;
+    static constexpr uint8_t kDefaultTeamsPerGroup = 4;
+    static constexpr uint8_t kDefaultGroupLegs = 2;
+
+    CCup();
+    explicit CCup(uint8_t kind);
+    ~CCup();
+    CCup(const CCup&) = delete;
+    CCup& operator=(const CCup&) = delete;
+    CCup& operator=(CCup&&) noexcept;
+
+    // The settings; with state the running season follows. Teams are
+    // stored as world references.
+    bool Write(BinaryFile& f, bool withState) const;
+    // On failure the cup keeps its old values.
+    bool Read(BinaryFile& f, bool withState);
+
+    // Fits the slot arrays to the owner and checks that the rounds balance;
+    // sets and returns the takes-place flag.
+    bool PrepareStructure(const CupOwnerView& owner);
+    bool TakesPlace() const { return takesPlace != 0; }
+
+    // Structure queries. Rounds are 1-based.
+    int GetQualificationPlaces(int slot) const;
+    int CountPlacesEnteringRound(int round) const;
+    // The slot count when no slot holds the place.
+    int GetSlotOfPlace(int place) const;
+    int GetTeamsInRound(int round) const;
+    int GetMatchDaysUpToRound(int round) const;
+    int GetLastMatchDay() const { return GetMatchDaysUpToRound(roundCount); }
+    // Losers of `round` that this continental cup passes to the further
+    // cup at `cupIndex`.
+    int GetLosersPassedToCup(int cupIndex, int round) const;
+    std::string GetRoundName(int round) const;
+    bool HasSecondGroupStage() const;
+
+    // Participants and drawn rounds.
+    bool FindParticipant(const CTeam* team, int& index) const;
+    bool FindInRound(int round, int participant, int& position) const;
+    bool HasFinished() const;
+    // Names of the participants from that nation, in participant order.
+    void GetParticipantNamesOfNation(std::vector<std::string>& names, int nation) const;
+
+    // The draw: lays out the next round once the current one is over.
+    void DrawNextRound();
+    void BuildSecondGroupStage();
+    // Pairing-list positions of group g (1-based) of the group round in
+    // final order; with secondStage the second-stage group.
+    void RankGroup(int round, int group, bool secondStage, std::vector<int>& order) const;
+
+    // Clearing the season.
+    void DeleteRounds() { drawnRounds.clear(); }
+    void DeleteRoundRecords() { roundRecords.clear(); }
+    void Clear();
+    // The ranking list survives into the next season.
+    void OnSeasonEnd() { Clear(); }
+
+    // Last season's final ranking, winner first (entry 0 the titleholder).
+    std::vector<CTeam*> ranking;
+    uint16_t bestCrowd = 0;
+    std::string bestCrowdHost;
+    // Per position 0-6: participant index * 256 + squad index of the best
+    // player of the last match day, and his grade 0-15.
+    std::array<uint32_t, 7> teamOfDay{};
+    std::array<uint8_t, 7> teamOfDayGrades{};
+    std::vector<std::unique_ptr<CMatch>> matches;  // of the current match day
+    std::vector<uint8_t> participantNations;  // nation number (level for kinds 3, 4)
+    // Per drawn round the goals of each entrant on each of its match days.
+    std::vector<std::vector<uint8_t>> roundRecords;
+    // Group tables, one entry per group-round slot (doubled with a second
+    // group stage).
+    std::vector<uint8_t> groupWins;
+    std::vector<uint8_t> groupDraws;
+    std::vector<uint8_t> groupLosses;
+    std::vector<int16_t> groupGoalDifference;
+    std::vector<std::vector<uint16_t>> drawnRounds;  // participant indexes
+    uint8_t currentMatchDay = 0;
+    std::vector<CTeam*> participants;  // not owned; g_noClubTeam for an empty place
+    uint8_t sheetSize = kDefaultSheetSize;
+    // Kind 1: per round 1 + the index of the further cup that takes its
+    // losers, 0 none.
+    std::vector<uint8_t> loserLinks;
+    std::string name;
+    uint8_t roundCount = kDefaultRoundCount;  // the group round included
+    uint8_t legs = kDefaultLegs;             // of a knock-out pairing
+    uint8_t groupRound = 0;                  // 0 = none
+    uint8_t groups = 1;
+    uint8_t teamsPerGroup = kDefaultTeamsPerGroup;
+    uint8_t groupLegs = kDefaultGroupLegs;
+    // Running totals of the places per qualification slot.
+    std::vector<uint16_t> cumulativePlaces;
+    std::vector<uint8_t> entryRounds;  // per place, 1-based
+    // Kind 1: ranking points for reaching round r (entry r - 1), then the title.
+    std::vector<uint8_t> roundPoints;
+    std::vector<uint8_t> stageSettings;  // meaning by kind
+    uint8_t kind = kCupPlayoff;
+    uint8_t flags = 0;
+    uint8_t takesPlace = 0;
+
+private:
+    bool HasGroupRound() const { return groupRound != 0; }
+    int FirstStageMatchDays() const;
+    int SecondStageMatchDays() const;
+    int CountPlacesEnteringRound(const std::vector<int>& lateEntrants, int round) const;
+    void FitSlotArrays(const CupOwnerView& owner);
+    bool PassesKindChecks(const CupOwnerView& owner) const;
+    std::vector<int> CountLateEntrants(const CupOwnerView& owner) const;
+    bool RoundsBalance(const std::vector<int>& lateEntrants) const;
+
+    void CollectGroupQualifiers(int round, int entrantsSoFar, std::vector<uint16_t>& entrants) const;
+    void CollectPairingWinners(std::vector<uint16_t>& entrants) const;
+    void OpenRoundRecord(int round, int entrants);
+    std::vector<uint16_t> DrawPlainOrder(const std::vector<uint16_t>& entrants) const;
+    std::vector<uint16_t> DrawSeededOrder(const std::vector<uint16_t>& entrants) const;
+    void RewardRoundEntrants(const std::vector<uint16_t>& round) const;
+    void CarryResultsIntoSecondStage(int position, const std::vector<int>& goingOn);
+    // Group tables of a pairing-list position of the group round; the
+    // second stage keeps its tables behind the first stage's.
+    int SecondStageSlotOffset() const;
+    int GroupPoints(int position, bool secondStage) const;
+    int GroupGoalDifference(int position, bool secondStage) const;
+
+    bool WriteSettings(BinaryFile& f) const;
+    bool ReadSettings(BinaryFile& f);
+    bool WriteState(BinaryFile& f) const;
+    bool ReadState(BinaryFile& f);
+};
