@@ -18,24 +18,6 @@ constexpr uint16_t kSecondExtraEnd = 4800;
 constexpr uint16_t kLiveMatchOver = 4900;
 constexpr uint16_t kExtraPeriodLength = 600;
 
-// The match marks of a player (CPlayer::matchMarks) while a match runs.
-namespace MatchMarks {
-constexpr uint16_t kEnergyShift = 9;
-constexpr uint16_t kEnergyMask = 0xFE00;
-constexpr uint16_t kOutOfPlay = 0x100;
-constexpr uint16_t kKickedOff = 0x80;
-constexpr uint16_t kYellow = 0x40;
-constexpr uint16_t kFirstSuspension = 0x20;
-constexpr uint16_t kSecondSuspension = 0x10;
-constexpr uint16_t kRed = 0x08;
-constexpr uint16_t kExclusion = 0x04;
-constexpr uint16_t kRedReasonMask = 0x03;
-constexpr uint16_t kViolentFoul = 1;
-constexpr uint16_t kInsult = 2;
-// Energy 100, kicked off.
-constexpr uint16_t kKickOff = 0xC880;
-}  // namespace MatchMarks
-
 // Match grades: 50 is neutral (and the grade of a player who did not
 // play), lower is better, 119 the worst a grade can become.
 constexpr uint8_t kNeutralGrade = 50;

@@ -10,7 +10,7 @@ constexpr int kReferenceHeight = 185;
 constexpr int kWomensReferenceHeight = 175;
 }  // namespace
 
-bool IsBarred(const CPlayer& p) { return p.matchMarks & kBarredFromMatch; }
+bool IsBarred(const CPlayer& p) { return p.matchMarks & MatchMarks::kOutOfPlay; }
 bool IsNeverNominated(const CPlayer& p) { return p.handAndSlot & kNeverNominate; }
 bool IsAlwaysNominated(const CPlayer& p) { return p.handAndSlot & kAlwaysNominate; }
 

@@ -13,8 +13,6 @@ class CTeam;
 constexpr uint8_t kNeverNominate = 0x02;
 constexpr uint8_t kAlwaysNominate = 0x04;
 constexpr uint8_t kCaptainMark = 0x10;
-// Set by the match engine on a player who is out of the running match.
-constexpr uint16_t kBarredFromMatch = 0x100;
 
 bool IsBarred(const CPlayer& p);
 bool IsNeverNominated(const CPlayer& p);

@@ -73,6 +73,24 @@ enum StyleTrait : int {
     kStyleTraitCount
 };
 
+// The match marks of a player (CPlayer::matchMarks) while a match runs.
+namespace MatchMarks {
+constexpr uint16_t kEnergyShift = 9;
+constexpr uint16_t kEnergyMask = 0xFE00;
+constexpr uint16_t kOutOfPlay = 0x100;
+constexpr uint16_t kKickedOff = 0x80;
+constexpr uint16_t kYellow = 0x40;
+constexpr uint16_t kFirstSuspension = 0x20;
+constexpr uint16_t kSecondSuspension = 0x10;
+constexpr uint16_t kRed = 0x08;
+constexpr uint16_t kExclusion = 0x04;
+constexpr uint16_t kRedReasonMask = 0x03;
+constexpr uint16_t kViolentFoul = 1;
+constexpr uint16_t kInsult = 2;
+// Energy 100, kicked off.
+constexpr uint16_t kKickOff = 0xC880;
+}  // namespace MatchMarks
+
 constexpr int kSkillCount = 10;
 constexpr int kKeeperSkillCount = 5;
 constexpr int kAttributeCount = 10;

@@ -5,6 +5,7 @@
 
 #include "platform/BinaryFile.h"
 #include "platform/Path.h"
+#include "tests/TempFolder.h"
 
 TEST(BinaryFile, NumbersAreLittleEndianAtTheirWidth) {
     MemoryFile f;
@@ -77,17 +78,14 @@ TEST(BinaryFile, ArrayCountBeyondTheDataFailsWithoutReadingOn) {
 class DiskFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("corvanta-disk-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(dir_);
+        dir_ = temp_.Path();
         std::filesystem::create_directories(dir_ / "Save");
         SetProgramFolder(dir_);
     }
     void TearDown() override {
         SetProgramFolder(GetModulePath().parent_path());
-        std::filesystem::remove_all(dir_);
     }
+    TempFolder temp_;
     std::filesystem::path dir_;
 };
 

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+
+#include "tests/TempFolder.h"
 #include <zlib.h>
 
 #include <filesystem>
@@ -84,7 +86,8 @@ TEST(BitmapFile, RefusesShortAndMalformedFiles) {
 TEST(BitmapFile, Writes24BitBmpThatReadsBack) {
     Bitmap b(3, 2, kRed);
     b.SetPixel(2, 1, Rgb(1, 2, 3));
-    const auto file = std::filesystem::temp_directory_path() / "corvanta_bitmap_test.bmp";
+    const TempFolder temp;
+    const auto file = temp / "picture.bmp";
     ASSERT_TRUE(b.SaveBmp24(file));
     Bitmap back;
     ASSERT_TRUE(back.LoadBmp(file));
@@ -97,7 +100,8 @@ TEST(BitmapFile, Writes24BitBmpThatReadsBack) {
 
 TEST(BitmapFile, WritesPngWithItsPixelRows) {
     Bitmap b(2, 1, Rgb(10, 20, 30));
-    const auto file = std::filesystem::temp_directory_path() / "corvanta_bitmap_test.png";
+    const TempFolder temp;
+    const auto file = temp / "picture.png";
     ASSERT_TRUE(b.SavePng(file));
     std::ifstream in(file, std::ios::binary);
     const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

@@ -4,14 +4,14 @@
 #include <fstream>
 
 #include "platform/Path.h"
+#include "tests/TempFolder.h"
 
 namespace fs = std::filesystem;
 
 class PathTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() / "corvanta-path-test";
-        fs::remove_all(dir_);
+        dir_ = temp_.Path();
         fs::create_directories(dir_ / "Save");
         fs::create_directories(dir_ / "Bitmaps" / "Original");
         std::ofstream(dir_ / "Save" / "Auto.ksv") << "x";
@@ -19,8 +19,8 @@ protected:
     }
     void TearDown() override {
         SetProgramFolder(GetModulePath().parent_path());
-        fs::remove_all(dir_);
     }
+    TempFolder temp_;
     fs::path dir_;
 };
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "tests/TempFolder.h"
+
 #include <filesystem>
 
 #include "platform/Path.h"
@@ -97,7 +99,8 @@ TEST_F(Buttons, ConditionBarsShrinkTowardTheirMiddle) {
 }
 
 TEST(CrestBitmap, MissingFileGivesTheGreySquare) {
-    const auto folder = std::filesystem::temp_directory_path() / "corvanta_crest_test";
+    const TempFolder temp;
+    const auto& folder = temp.Path();
     std::filesystem::create_directories(folder / "Wappen");
     SetProgramFolder(folder);
     Bitmap crest;
