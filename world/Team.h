@@ -196,6 +196,18 @@ public:
     void ChooseDefenceTactics();
     void ChooseOffenceTactics();
 
+    // Training (squad/): the week's units with their player events, and
+    // the season's plans. RunTrainingUnits runs units from..to-1 of the
+    // week loaded by LoadCurrentWeekTraining.
+    void LoadCurrentWeekTraining();
+    void RunTrainingUnits(int from, int to);
+    int GetAverageFitness() const;
+    int GetAverageFreshness() const;
+    void LiftLowFitness();
+    void ChooseTrainingSkills();
+    // Fills the empty weeks from week 1 or from the current week on.
+    void MakeYearlyTrainingPlan(bool fromFirstWeek);
+
     CFinance account;
     uint8_t clubConfidence = kDefaultClubConfidence;  // 0-100
     uint8_t fanReputation = kDefaultFanReputation;    // 0-100

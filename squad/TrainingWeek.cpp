@@ -1,0 +1,112 @@
+// The week of training a team is in, the squad's condition means, and the
+// choices made for every team at the start of a season.
+#include <algorithm>
+
+#include "platform/Date.h"
+#include "platform/Random.h"
+#include "squad/Training.h"
+#include "world/GameDate.h"
+#include "world/Player.h"
+#include "world/Team.h"
+
+namespace {
+
+constexpr int kSeasonStartMonth = 7;
+constexpr int kMonday = 2;
+constexpr int kDaysPerWeek = 7;
+constexpr int kLowFitness = 30;
+constexpr int kLiftedFitnessBase = 35;
+constexpr int kLiftedFitnessSpread = 10;
+// From this age a player no longer works on a skill he is already good at.
+constexpr int kAgeOfSettledSkills = 32;
+constexpr int kMaxTrainedLevel = 3;
+// One chance in n that a player under 32 takes up a skill of normal level.
+constexpr int kNormalSkillChanceField = 10;
+constexpr int kNormalSkillChanceKeeper = 5;
+
+Date FirstMondayOfSeason(int seasonYear) {
+    const Date first(seasonYear, kSeasonStartMonth, 1);
+    return first.AddDays((kMonday - first.DayOfWeek() + kDaysPerWeek) % kDaysPerWeek);
+}
+
+template <typename Value>
+int SquadMean(const PlayerList& squad, Value value) {
+    if (squad.empty())
+        return 0;
+    int sum = 0;
+    for (const auto& p : squad)
+        sum += value(*p);
+    return sum / static_cast<int>(squad.size());
+}
+
+bool WantsToTrain(const CPlayer& p, int skill) {
+    const int level = p.GetSkillLevel(skill);
+    if (level == kSkillDeficit)
+        return true;
+    if (p.GetAge() >= kAgeOfSettledSkills)
+        return false;
+    if (level >= 2 && level <= std::min(p.GetTalent(), kMaxTrainedLevel))
+        return true;
+    return level == kNormalSkill &&
+           RandBelow(p.IsGoalkeeper() ? kNormalSkillChanceKeeper : kNormalSkillChanceField) == 0;
+}
+
+}  // namespace
+
+uint32_t g_trainingUnitsPerWeek = kMaxUnitsPerWeek;
+std::array<uint8_t, kMaxUnitsPerWeek> g_weekTrainingRow = {
+    kFreeUnit, kFreeUnit, kFreeUnit, kFreeUnit, kFreeUnit, kFreeUnit, kFreeUnit, kFreeUnit,
+    kFreeUnit, kFreeUnit, kFreeUnit, kFreeUnit, kFreeUnit, kFreeUnit, kFreeUnit};
+
+int UnitsPerWeekInRow() { return static_cast<int>(std::min<uint32_t>(g_trainingUnitsPerWeek, kMaxUnitsPerWeek)); }
+
+TrainingUnitRange TrainingUnitsOfDay(int dayOfWeek) {
+    constexpr int kFriday = 6;
+    constexpr int kTrainingDays = 5;
+    if (dayOfWeek < kMonday || dayOfWeek > kFriday)
+        return {};
+    const int units = UnitsPerWeekInRow();
+    return {(dayOfWeek - kMonday) * units / kTrainingDays, (dayOfWeek - kMonday + 1) * units / kTrainingDays};
+}
+
+int GetCurrentSeasonWeek() {
+    const int seasonYear = g_gameDate.Month() >= kSeasonStartMonth ? g_gameDate.Year() : g_gameDate.Year() - 1;
+    const int days = g_gameDate.DaysSince(FirstMondayOfSeason(seasonYear));
+    return days / kDaysPerWeek + 1;
+}
+
+void CTeam::LoadCurrentWeekTraining() {
+    // A season has one week more than the plan when 1 July is a Monday; the
+    // last days of June then keep the plan of week 52.
+    const int week = std::clamp(GetCurrentSeasonWeek(), 1, kTrainingWeeks);
+    const auto& units = GetWeekPlanUnits(trainingPlan[week - 1]);
+    std::copy_n(units.begin(), UnitsPerWeekInRow(), g_weekTrainingRow.begin());
+}
+
+int CTeam::GetAverageFitness() const {
+    return SquadMean(squad, [](const CPlayer& p) { return p.fitness; });
+}
+
+int CTeam::GetAverageFreshness() const {
+    return SquadMean(squad, [](const CPlayer& p) { return p.freshness; });
+}
+
+void CTeam::LiftLowFitness() {
+    for (auto& p : squad)
+        if (p->fitness < kLowFitness)
+            p->fitness = static_cast<uint8_t>(kLiftedFitnessBase + RandBelow(kLiftedFitnessSpread));
+}
+
+void CTeam::ChooseTrainingSkills() {
+    for (auto& p : squad) {
+        if (p->GetSkillInTraining() >= 0)
+            continue;
+        const int skills = p->IsGoalkeeper() ? kKeeperSkillCount : kSkillCount;
+        for (int skill = 0; skill < skills; ++skill) {
+            if (WantsToTrain(*p, skill)) {
+                p->SetSkillTraining(skill);
+                break;
+            }
+        }
+    }
+}
