@@ -1,0 +1,94 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/Cup.h"
+
+class BinaryFile;
+class CMatch;
+class CNation;
+class CTeam;
+
+// What a place of a league's table brings at the season's end; the
+// continent writes one code per place into each league's place codes.
+enum LeaguePlaceCode : uint8_t {
+    kPlaceNothing = 0,
+    kPlaceRelegated = 1,
+    kPlaceRelegationPlayoff = 2,
+    kPlacePromoted = 3,  // in the top league: a place in the first club cup
+    kPlacePlayoff = 4,   // promotion or championship play-off
+    kPlaceSecondClubCup = 5,
+    kPlaceThirdClubCup = 7,
+};
+
+// Nation indexes of the continent ranked last, best coefficient first.
+extern std::vector<uint8_t> g_nationRankOrder;
+
+// One continent: its nations and its competitions (further club cups in a
+// list, the main club cup, the super cup, the national teams' championship
+// and the two qualification cups for the next championship and world cup).
+// It ranks its nations by coefficient and gives their leagues the places
+// for its club cups.
+class CContinent {
+public:
+    static constexpr uint32_t kDefaultPresidentBirthday = 0x079E0101;  // 1 January 1950
+    static constexpr size_t kChampionshipQualification = 0;
+    static constexpr size_t kWorldCupQualification = 1;
+    // The nation and club-cup lists are stored behind one-byte counts.
+    static constexpr size_t kMaxListSize = 255;
+
+    CContinent();
+    ~CContinent();
+    CContinent(const CContinent&) = delete;
+    CContinent& operator=(const CContinent&) = delete;
+
+    // The save-game flag adds the drawn host and the two qualification
+    // cups; every contained object gets the same flag.
+    bool Write(BinaryFile& f, uint8_t saveGame) const;
+    // On failure the continent is partly read; the caller drops it.
+    bool Read(BinaryFile& f, uint8_t saveGame);
+
+    // A continent without nations gets one; names and president are made
+    // up where they are missing.
+    void FillMissingDefaults();
+
+    // Fills g_nationRankOrder.
+    void RankNationsByCoefficient() const;
+    // The nation's position in g_nationRankOrder; -1 when absent.
+    int GetNationOrderPosition(int nation) const;
+    // Writes every league's place codes: club-cup places of the top
+    // division by the nation's rank, promotion, relegation and play-offs.
+    void AssignCupPlaces();
+    // The finished season's points move one season back.
+    void ShiftSeasonPoints();
+    void PickHostNation();
+
+    // Gives every match of the list that has no referees yet a pair from a
+    // nation of the continent, not from the nation of a national team that
+    // the user coaches in that match.
+    void AssignReferees(const std::vector<CMatch*>& matches) const;
+
+    // Is the team a participant of a club cup before `cup` in the order?
+    bool IsTeamInEarlierCup(const CTeam* team, const CCup* cup) const;
+    bool FindNation(const CNation* nation, int& index) const;
+    bool FindNationOfNationalTeam(const CTeam* team, int& index) const;
+
+    uint8_t hostNation = 0;  // of the next championship; save games only
+    std::array<CCup, 2> extraCups;  // qualification: championship, world cup
+    std::vector<std::unique_ptr<CNation>> nations;
+    std::vector<std::unique_ptr<CCup>> clubCups;  // the first one leads for titles
+    std::string name;
+    std::string shortName;
+    CCup championship{kCupChampionship};
+    CCup clubCup{kCupContinental};  // counted after the club-cup list
+    std::string president;
+    uint32_t presidentBirthday = kDefaultPresidentBirthday;
+    CCup superCup{kCupContinentalSuper};
+
+private:
+    const CNation* DrawRefereeNation(const CMatch& match) const;
+};

@@ -1,0 +1,143 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "world/Team.h"
+
+class BinaryFile;
+class CCup;
+class CLeague;
+class CReferee;
+class CSponsor;
+
+// One person of a nation's pool of free coaches or managers.
+struct StaffPerson {
+    std::string firstName;
+    std::string surname;
+    uint32_t birthday = 0;  // packed
+    uint8_t code = 0;       // bits 0-3 competence 1-10, 4-7 attitude 0-7 (coaches only)
+
+    int GetCompetence() const { return code & 0x0F; }
+};
+
+// One goalkeeper coach of a nation's pool: a full name and a competence.
+struct KeeperCoachPerson {
+    std::string name;
+    uint8_t code = 0;  // bits 0-3 competence
+};
+
+// A name for a new person of a nation.
+struct PersonName {
+    std::string firstName;
+    std::string nickname;
+    std::string surname;
+    uint16_t nationality = 0;
+};
+
+enum class StaffPost { kCoach, kKeeperCoach, kManager };
+
+// One country of a continent: its leagues, the clubs outside them (extra
+// teams), its national team, national cups, referees, sponsor pool, the
+// pools of free staff from which its clubs appoint people, its free
+// players and its season points for the continent's coefficient.
+//
+// The national team's squad lends the players of their clubs: the nation
+// never deletes them.
+class CNation {
+public:
+    static constexpr uint32_t kDefaultPresidentBirthday = 0x079E0101;  // 1 January 1950
+    // Season points and club counts: index 0 the running season, 1-3 the
+    // three seasons before.
+    static constexpr int kSeasonHistory = 4;
+    // Cups 0 and 1 always exist; cup 2, when present, is the championship
+    // play-off.
+    static constexpr size_t kNationalCup = 0;
+    static constexpr size_t kNationalSuperCup = 1;
+    static constexpr size_t kChampionshipPlayoff = 2;
+    static constexpr size_t kFixedCupCount = 2;
+
+    CNation();
+    ~CNation();
+    CNation(const CNation&) = delete;
+    CNation& operator=(const CNation&) = delete;
+
+    // The save-game flag adds the extra teams, the free players and the
+    // national team's state; every contained object gets the same flag.
+    bool Write(BinaryFile& f, uint8_t saveGame) const;
+    // On failure the nation is partly read; the caller drops it.
+    bool Read(BinaryFile& f, uint8_t saveGame);
+
+    // Queries.
+    // Mean points of the three finished seasons per club that earned them.
+    float GetCoefficient() const;
+    // The lowest division's number; 0 without leagues.
+    int GetMaxDivision() const;
+    float GetAverageLeagueStrength() const;
+    // Every league passive (also when there is none).
+    bool IsInactive() const;
+    // Two or more leagues share the top division.
+    bool HasParallelTopLeagues() const;
+    // Null when the season gave no champion.
+    CTeam* GetChampion() const;
+    // New-game wizard: every active league keeps its top clubs and is played
+    // passively from then on.
+    void MakeInactive();
+
+    // The pools.
+    // A random sponsor whose level suits a yearly amount; -1 when none.
+    int PickSponsor(uint32_t amount) const;
+    // The pool's person whose competence comes closest to the club's
+    // strength, else a new random person. The club's old person returns to
+    // the pool unless he is gone for good (too old, unnamed, the user).
+    bool AppointStaffFromPool(CTeam& club, StaffPost post);
+    // A new youth player of the club, better the more the club spends on
+    // its youth team (euros a season).
+    bool CreateYouthPlayer(CTeam& club, uint32_t youthSpending);
+
+    // Generated people.
+    // Borrowed from two players of the nation's clubs unless `generated`,
+    // else (or when none can be found) made up.
+    PersonName DrawNameFromPlayers(bool generated) const;
+    // A staff person of about `base` competence, aged 25 to 64.
+    StaffPerson CreateRandomPerson(float base, bool withAttitude) const;
+
+    PlayerList freePlayers;
+    std::vector<std::unique_ptr<CLeague>> leagues;
+    uint16_t nationNumber = 0;  // index into the nation tables
+    std::vector<std::unique_ptr<CTeam>> extraTeams;
+    std::vector<std::unique_ptr<CReferee>> referees;
+    std::vector<std::unique_ptr<CSponsor>> sponsors;  // level in financialSituation, 0-7
+    std::vector<std::unique_ptr<CCup>> cups;
+    std::array<uint16_t, kSeasonHistory> seasonPoints{};
+    CTeam nationalTeam;
+    std::vector<std::string> dissolvedTeamNames;
+    std::array<uint8_t, kSeasonHistory> clubCounts = {1, 1, 1, 1};
+    std::string president;
+    uint32_t presidentBirthday = kDefaultPresidentBirthday;
+    std::string shorthand;
+    std::vector<StaffPerson> coachPool;
+    std::vector<StaffPerson> managerPool;
+    std::vector<KeeperCoachPerson> keeperCoachPool;
+
+private:
+    bool WritePools(BinaryFile& f) const;
+    bool ReadPools(BinaryFile& f);
+    bool WriteCups(BinaryFile& f, uint8_t saveGame) const;
+    bool ReadCups(BinaryFile& f, uint8_t saveGame);
+    bool WriteNationalTeamState(BinaryFile& f, uint8_t saveGame) const;
+    bool ReadNationalTeamState(BinaryFile& f, uint8_t saveGame);
+    bool DrawNamePart(bool surname, std::string& part) const;
+    void AppointCoach(CTeam& club);
+    void AppointKeeperCoach(CTeam& club);
+    void AppointManager(CTeam& club);
+};
+
+// A made-up first name (a woman's in the women's game) and surname from
+// the name tables.
+void GeneratePersonName(std::string& firstName, std::string& surname);
+// A packed birthday in that year; no one is born on a leap day.
+uint32_t DrawBirthdayInYear(int year);
