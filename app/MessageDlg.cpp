@@ -1,10 +1,8 @@
 #include "app/MessageDlg.h"
 
 #include "app/Options.h"
-
-namespace {
-constexpr int kFullPercent = 100;
-}
+#include "platform/Input.h"
+#include "ui/DialogUnits.h"
 
 CMessageDlg::~CMessageDlg() {
     if (modelessRunner_)
@@ -43,11 +41,53 @@ bool CMessageDlg::ShowModeless(uint32_t flagWord, int iconNumber) {
     return true;
 }
 
+// A window backend repaints the whole box; the bar is the only part that
+// changes between two steps of the caller's work.
 void CMessageDlg::DrawProgress() {
     if (percent > kFullPercent)
         percent = kFullPercent;
     if (modelessRunner_)
         modelessRunner_->RefreshModeless(*this);
+}
+
+void CMessageDlg::OnInitDialog() {
+    const Size size = DialogUnits::ToPixels(kSizeInDialogUnits);
+    MoveWindow({0, 0, size.width, size.height});
+    CenterWindow();
+    input_.SetRect(DialogUnits::ToPixels(kInputInDialogUnits));
+    input_.SetText(inputText);
+    input_.Show(false);
+}
+
+void CMessageDlg::OnShowWindow(bool show) { input_.Show(show && (flags & MSG_INPUT)); }
+
+void CMessageDlg::OnLButtonDown(unsigned, Point p) {
+    if (painted_.ok.Contains(p))
+        return OnOK();
+    if (painted_.cancel.Contains(p))
+        return OnCancel();
+    for (int i = 0; i < kMaxChoices; ++i) {
+        if (painted_.choices[i].Contains(p)) {
+            choice = i;
+            return OnOK();
+        }
+    }
+}
+
+void CMessageDlg::OnKeyDown(unsigned key, unsigned, unsigned) {
+    if (input_.IsVisible() && input_.OnKeyDown(key))
+        Invalidate();
+}
+
+void CMessageDlg::OnChar(unsigned character, unsigned, unsigned) {
+    if (input_.IsVisible() && input_.OnChar(character))
+        Invalidate();
+}
+
+void CMessageDlg::OnOK() {
+    if (flags & MSG_INPUT)
+        inputText = input_.GetText();
+    EndModal(true);
 }
 
 ModalRecord CMessageDlg::Describe() const {

@@ -4,7 +4,10 @@
 #include <cstdint>
 #include <string>
 
+#include "app/MessageBoxLayout.h"
 #include "platform/ModalRunner.h"
+#include "platform/Window.h"
+#include "ui/EditLine.h"
 
 // Flag word of a message box. Bits 0-4 pick the box's colours; the
 // painter replaces them by MSG_SKIN, so every box shows the skin's colours.
@@ -26,10 +29,19 @@ constexpr uint32_t MSG_PROGRESS = 0x1000;  // progress bar below the text
 // a choice between up to three answers, a text entry, and the progress
 // window of long work. The caller builds it on its stack, fills title and
 // text (and labels or the entry's preset), opens it and reads the result.
-class CMessageDlg : public ModalDialog {
+//
+// The box is a window of its own, painted in the skin's colours and
+// pictures: with a window backend it runs in a nested loop and takes its
+// clicks and keys; without one the dialog runner answers in its place.
+class CMessageDlg : public ModalDialog, public Window {
 public:
-    static constexpr int kMaxChoices = 3;
+    static constexpr int kMaxChoices = MessageBoxLayout::kMaxChoices;
+    static constexpr int kIconCount = 7;
     static constexpr int kNoIcon = -1;  // any value outside 0-6 shows no icon
+    static constexpr int kFullPercent = 100;
+    // The box's client size and its entry line, in dialog units.
+    static constexpr Size kSizeInDialogUnits{403, 280};
+    static constexpr Rect kInputInDialogUnits{120, 220, 120 + 115, 220 + 14};
 
     CMessageDlg() = default;
     ~CMessageDlg() override;
@@ -47,6 +59,20 @@ public:
 
     ModalRecord Describe() const override;
     void Accept(const ModalAnswer& answer) override;
+    Window* DialogWindow() override { return this; }
+
+    void OnInitDialog() override;
+    void OnShowWindow(bool show) override;
+    void OnPaint(DeviceContext& dc) override;
+    void OnLButtonDown(unsigned keyFlags, Point p) override;
+    void OnKeyDown(unsigned key, unsigned repeat, unsigned keyFlags) override;
+    void OnChar(unsigned character, unsigned repeat, unsigned keyFlags) override;
+    // Every way of ending with OK takes the entry line's text.
+    void OnOK() override;
+
+    // The parts as the last paint placed them: the hit areas of the clicks.
+    const MessageBoxLayout& PaintedLayout() const { return painted_; }
+    const EditLine& InputLine() const { return input_; }
 
     int percent = 0;
     int icon = kNoIcon;
@@ -64,5 +90,13 @@ private:
     bool IsSuppressed() const;
     int ChoiceCount() const;
 
+    void PaintTitle(DeviceContext& dc, const MessageBoxLayout& m) const;
+    void PaintButtons(DeviceContext& dc, const MessageBoxLayout& m) const;
+    void PaintTextBox(DeviceContext& dc, const MessageBoxLayout& m) const;
+    void PaintIcons(DeviceContext& dc, const MessageBoxLayout& m) const;
+    void PaintProgress(DeviceContext& dc, const MessageBoxLayout& m);
+
     ModalRunner* modelessRunner_ = nullptr;
+    MessageBoxLayout painted_;
+    EditLine input_;
 };

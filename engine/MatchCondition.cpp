@@ -36,11 +36,11 @@ int DrawSeverity() {
 
 int DrawInjuryOfSeverity(int severity) {
     int count = 0;
-    for (const MatchInjury& injury : g_matchInjuries)
-        count += injury.severity == severity;
+    for (uint8_t s : g_matchInjurySeverity)
+        count += s == severity;
     int pick = RandBelow(count);
-    for (int kind = 0; kind < kMatchInjuryCount; ++kind)
-        if (g_matchInjuries[kind].severity == severity && pick-- == 0)
+    for (int kind = 0; kind < kMatchInjuryKinds; ++kind)
+        if (g_matchInjurySeverity[kind] == severity && pick-- == 0)
             return kind;
     return 0;
 }

@@ -1,25 +1,4 @@
 #include "engine/MatchInjuries.h"
 
-const MatchInjury g_matchInjuries[kMatchInjuryCount] = {
-    {"volume tear in the jump joint", 3},
-    {"achilles' tendon inflammation", 2},
-    {"achilles' tendon tear", 1},
-    {"eye injury", 2},
-    {"torn ligament in the knee", 0},
-    {"concussion", 4},
-    {"joint bruise", 5},
-    {"broken arm", 2},
-    {"broken leg", 0},
-    {"meniscus tear", 2},
-    {"pulled muscle", 5},
-    {"muscle fiber tear", 3},
-    {"kidney injury", 1},
-    {"bruised shoulder", 2},
-    {"bruised muscle", 5},
-    {"pulled tendon", 5},
-    {"tendon tear", 3},
-    {"shoulder dislocation", 2},
-    {"sprain joint", 4},
-    {"broken finger", 3},
-    {"cartilage damage", 0},
-};
+// By match injury kind; the names are g_injuryNames of the same kinds.
+const uint8_t g_matchInjurySeverity[kMatchInjuryKinds] = {3, 2, 1, 2, 0, 4, 5, 2, 0, 2, 5, 3, 1, 2, 5, 5, 3, 2, 4, 3, 0};

@@ -4,12 +4,6 @@
 
 #include "world/InjuryDays.h"
 
-// The injuries a match can bring: their names and how grave they are
-// (0 gravest, 5 lightest). Their days out are g_injuryDays.
-struct MatchInjury {
-    const char* name;
-    uint8_t severity;
-};
-
-constexpr int kMatchInjuryCount = kInjuryKindCount;
-extern const MatchInjury g_matchInjuries[kMatchInjuryCount];
+// How grave each injury a match can bring is: 0 gravest, 5 lightest.
+// Their days out are g_injuryDays, their names g_injuryNames.
+extern const uint8_t g_matchInjurySeverity[kMatchInjuryKinds];

@@ -4,8 +4,6 @@ const char* const g_responsibilityNames[kResponsibilityCount] = {
     "team captain", "7m - takers", "7m - goalkeeper", "free shot",
 };
 
-const char* const g_positionCodeNames[7] = {"GK", "RW", "RB", "CB", "LB", "LW", "LP"};
-
 const char* const g_injuryNames[kInjuryKindCount] = {
     "volume tear in the jump joint",
     "achilles' tendon inflammation",

@@ -12,7 +12,6 @@ constexpr int kTalentCount = 5;
 // Captain, 7m takers, 7m goalkeeper (the three ranked lists), free shot.
 extern const char* const g_responsibilityNames[kResponsibilityCount];
 // "GK" ... "LP" by position 0-6.
-extern const char* const g_positionCodeNames[7];
 extern const char* const g_injuryNames[kInjuryKindCount];
 
 // The player card's words.

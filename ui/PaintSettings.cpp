@@ -23,3 +23,7 @@ const std::array<Colour, kSkinColourCount> kDefaultSkinColours = {
 
 std::array<Colour, kSkinColourCount> g_skinColours = kDefaultSkinColours;
 
+const std::array<Colour, kListMarkColourCount> kDefaultListMarkColours = {
+    Rgb(0, 0, 0), Rgb(32, 255, 32), Rgb(255, 255, 0), Rgb(128, 255, 128), Rgb(255, 32, 32),
+};
+std::array<Colour, kListMarkColourCount> g_listMarkColours = kDefaultListMarkColours;

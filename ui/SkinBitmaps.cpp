@@ -25,3 +25,5 @@ Bitmap g_bmpKeyVisual;
 
 Bitmap* g_pCardBitmap = nullptr;
 Bitmap* g_pViewBitmap = nullptr;
+
+std::array<Size, kLayoutPointCount> g_layoutPoints{};

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <array>
+
 #include "platform/Bitmap.h"
+#include "platform/Geometry.h"
 
 // The skin's pictures that painters everywhere draw from. They live as long
 // as the program; loading a skin fills them again (a missing file leaves a
@@ -32,3 +35,35 @@ extern Bitmap g_bmpKeyVisual;
 // the view with the shirts.
 extern Bitmap* g_pCardBitmap;
 extern Bitmap* g_pViewBitmap;
+
+// The skin's pictures the main window owns, loaded with the rest; the card
+// texture and the shirt view are published through the two pointers above.
+struct WindowSkinBitmaps {
+    Bitmap mainMenu;
+    Bitmap layer;
+    Bitmap edge;         // the card texture of boxes
+    Bitmap emptyLayer;
+    Bitmap modeButtons;  // the four running-mode buttons
+    Bitmap view;         // the shirts
+};
+
+// Sizes of the main pictures, which backgrounds and menus are laid out by.
+enum LayoutPoint : int {
+    kLayoutBackTeam,
+    kLayoutBackGame,
+    kLayoutBackStatistics,
+    kLayoutBackFinance,
+    kLayoutBackClub,
+    kLayoutBackDialog,
+    kLayoutMainMenu,
+    kLayoutModeButtons,
+    kLayoutTraining,
+    kLayoutLogoBall,
+    kLayoutLayer,
+    kLayoutEdge,
+    kLayoutEmptyLayer,
+    kLayoutKeyVisual,
+    kLayoutClubLogo,  // not a skin picture: the manager's club logo, set by its loader
+    kLayoutPointCount,
+};
+extern std::array<Size, kLayoutPointCount> g_layoutPoints;

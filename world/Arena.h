@@ -9,6 +9,7 @@
 #include "platform/Geometry.h"
 
 class BinaryFile;
+class DeviceContext;
 
 // Block kinds of the arena grid: three sizes of standing places, three of
 // seats. Kind 7 is counted with the seats and holds no places.
@@ -106,6 +107,10 @@ public:
     // The block (column, row) under a point of the rectangle the arena is
     // drawn into; none for a point outside it.
     std::optional<Point> HitTestCell(int x, int y, const Rect& rect) const;
+    // Paints the grid into the rectangle from the skin's arena picture
+    // (ArenaPicture.h): the field over its blocks, a tile per block, and the
+    // weeks of work left on each closed block.
+    void Draw(const Rect& rect, DeviceContext& dc) const;
     // Runs the editor's "edit stadium" dialog; it changes the blocks
     // directly, and the arena takes name and score board back from it.
     bool Edit();

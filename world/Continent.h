@@ -14,7 +14,8 @@ class CNation;
 class CTeam;
 
 // What a place of a league's table brings at the season's end; the
-// continent writes one code per place into each league's place codes.
+// continent writes one code per table place into each league's extra byte
+// list (`CLeague::extraBytes`), which the league keeps and saves.
 enum LeaguePlaceCode : uint8_t {
     kPlaceNothing = 0,
     kPlaceRelegated = 1,

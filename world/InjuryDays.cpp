@@ -1,6 +1,6 @@
 #include "world/InjuryDays.h"
 
-const std::array<InjuryDays, kInjuryKindCount> g_injuryDays = {{
+const std::array<InjuryDays, kMatchInjuryKinds> g_injuryDays = {{
     {49, 64}, {21, 42}, {60, 90}, {5, 21},  {84, 120}, {4, 9},   {5, 10},
     {49, 70}, {56, 84}, {42, 60}, {21, 42}, {42, 70},  {21, 35}, {70, 113},
     {18, 28}, {5, 24},  {21, 70}, {7, 14},  {28, 42},  {49, 63}, {180, 240},

@@ -10,5 +10,5 @@ struct InjuryDays {
     uint8_t most;
 };
 
-constexpr int kInjuryKindCount = 21;
-extern const std::array<InjuryDays, kInjuryKindCount> g_injuryDays;
+constexpr int kMatchInjuryKinds = 21;
+extern const std::array<InjuryDays, kMatchInjuryKinds> g_injuryDays;

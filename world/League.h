@@ -76,6 +76,8 @@ public:
     void AppendMatchesTo(std::vector<CMatch*>& list) const;
     void CompleteMatchDay();
     void EndSeason();
+    // The computer-run clubs' training week and every club's building works.
+    void DoWeekStep();
     void DoHalfYearStep();
 
     // Fixtures and table.

@@ -183,9 +183,3 @@ private:
     bool GetAgreedTransferTermsAt(size_t index, PlayerContract& terms) const;
     void RemoveAgreedTransfer(size_t index);
 };
-
-// A made-up first name (a woman's in the women's game) and surname from
-// the name tables.
-void GeneratePersonName(std::string& firstName, std::string& surname);
-// A packed birthday in that year; no one is born on a leap day.
-uint32_t DrawBirthdayInYear(int year);

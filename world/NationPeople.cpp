@@ -2,10 +2,10 @@
 #include <algorithm>
 #include <array>
 
-#include "app/Options.h"
+#include "engine/GeneratedPeople.h"
+#include "engine/NameTables.h"
 #include "platform/Random.h"
 #include "world/GameDate.h"
-#include "world/GeneratedNames.h"
 #include "world/League.h"
 #include "world/Nation.h"
 #include "world/Player.h"
@@ -21,8 +21,6 @@ constexpr int kAttitudeShift = 11;
 constexpr int kAttitudeOffset = 8;
 constexpr int kMinStaffAge = 25;
 constexpr int kStaffAgeSpread = 40;
-// Birthdays are drawn without a leap day.
-constexpr std::array<int, 12> kDaysOfMonth = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 template <typename T>
 T* DrawFrom(const std::vector<std::unique_ptr<T>>& list) {
@@ -32,20 +30,6 @@ T* DrawFrom(const std::vector<std::unique_ptr<T>>& list) {
 }
 
 }  // namespace
-
-void GeneratePersonName(std::string& firstName, std::string& surname) {
-    const int block = IsWomensGame() ? kWomensFirstNames : 0;
-    firstName = g_firstNames[block + RandBelow(kFirstNamesPerBlock)];
-    surname = g_surnameStarts[RandBelow(kSurnamePartCount)];
-    surname += g_surnameMiddles[RandBelow(kSurnamePartCount)];
-    surname += g_surnameEndings[RandBelow(kSurnamePartCount)];
-}
-
-uint32_t DrawBirthdayInYear(int year) {
-    const int month = 1 + RandBelow(12);
-    const int day = 1 + RandBelow(kDaysOfMonth[month - 1]);
-    return static_cast<uint32_t>(year) << 16 | static_cast<uint32_t>(month) << 8 | static_cast<uint32_t>(day);
-}
 
 // One name part of a random player of a random club of a random league.
 bool CNation::DrawNamePart(bool surname, std::string& part) const {

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/Options.h"
+#include "engine/GeneratedPeople.h"
 #include "platform/Random.h"
 #include "world/GameDate.h"
 #include "world/Nation.h"
@@ -29,10 +30,6 @@ constexpr int kBackHeightBonus = 10;
 constexpr int kHeightPerTalent = 4;
 constexpr int kHeightSpread = 40;
 constexpr int kHealthTypes = 4;
-constexpr int kTopTalent = 3;
-constexpr int kExceptionalTalent = 4;
-constexpr int kExceptionalMinStrength = 4;
-constexpr int kExceptionalChance = 328;  // in 32768
 
 bool ChancePercent(int percent) { return RandBelow(100) < percent; }
 
@@ -169,8 +166,6 @@ bool CNation::CreateYouthPlayer(CTeam& club, uint32_t youthSpending) {
                                      DrawHeightSpread());
     DrawTraits(*p, s);
     p->contractFlags &= static_cast<uint8_t>(~CPlayer::kProfessional);
-    if (talent == kTopTalent && strength >= kExceptionalMinStrength && Rand() < kExceptionalChance)
-        p->strengthTalent = static_cast<uint8_t>(strength << 4 | kExceptionalTalent);
 
     club.youth.push_back(std::move(p));
     return true;

@@ -208,6 +208,13 @@ public:
     // Fills the empty weeks from week 1 or from the current week on.
     void MakeYearlyTrainingPlan(bool fromFirstWeek);
 
+    // Season change (engine/). At the season's end: players into the new
+    // season, youth of 18 to the amateurs, some veterans leave or become
+    // former captains, a loud media calms down. Before a season or game:
+    // responsibilities, a computer club's training, numbers, squad order.
+    void ProcessSeasonChange();
+    void PrepareNewSeason();
+
     CFinance account;
     uint8_t clubConfidence = kDefaultClubConfidence;  // 0-100
     uint8_t fanReputation = kDefaultFanReputation;    // 0-100

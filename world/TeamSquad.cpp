@@ -34,7 +34,7 @@ void RemapByteList(std::vector<uint8_t>& list, const std::vector<int>& newIndexO
 
 // The first injury kind that can keep a player out this long.
 int InjuryKindForDays(int daysOut) {
-    for (int kind = 0; kind < kInjuryKindCount; ++kind)
+    for (int kind = 0; kind < kMatchInjuryKinds; ++kind)
         if (g_injuryDays[kind].most > daysOut)
             return kind;
     return kRemoved;

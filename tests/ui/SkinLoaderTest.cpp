@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "platform/Path.h"
+#include "ui/SkinLoader.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+using Colours = std::array<Colour, kSkinColourCount>;
+
+void WriteText(const fs::path& file, const std::string& text) {
+    std::ofstream(file, std::ios::binary) << text;
+}
+
+// "*R,G,B*" entries for colours from..to-1, each R = its index.
+std::string Entries(int from, int to) {
+    std::string text;
+    for (int i = from; i < to; ++i)
+        text += "colour " + std::to_string(i) + " *" + std::to_string(i) + ",1,2*\n";
+    return text;
+}
+
+// A program folder of its own with a skin folder in it; puts every global
+// the loader fills back as it was.
+class SkinLoader : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // ctest runs the tests side by side: each takes a folder of its own.
+        const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        root_ = fs::temp_directory_path() / ("corvanta_skin_test_" + name);
+        fs::remove_all(root_);
+        skin = root_ / "bitmaps" / "ORIGINAL";  // found without regard to case
+        fs::create_directories(skin);
+        SetProgramFolder(root_);
+    }
+    void TearDown() override {
+        fs::remove_all(root_);
+        SetProgramFolder(GetModulePath().parent_path());
+        g_skinColours = kDefaultSkinColours;
+        g_listMarkColours = kDefaultListMarkColours;
+        g_layoutPoints = {};
+        g_pCardBitmap = nullptr;
+        g_pViewBitmap = nullptr;
+        for (Bitmap* b : {&g_bmpSkills, &g_bmpFlags, &g_bmpProperty, &g_bmpHall, &g_bmpBackGame, &g_bmpBackFinance,
+                          &g_bmpBackClub, &g_bmpBackStatistics, &g_bmpBackDialog, &g_bmpBackTeam, &g_bmpTButtons,
+                          &g_bmpBar, &g_bmpTraining, &g_bmpSIcon, &g_bmpScrollBar, &g_bmpPics, &g_bmpMoney,
+                          &g_bmpPkView, &g_bmpDButtons, &g_bmpFanArticles, &g_bmpLogoBall, &g_bmpKeyVisual})
+            b->Clear();
+    }
+
+    fs::path skin;
+
+private:
+    fs::path root_;
+};
+
+}  // namespace
+
+TEST_F(SkinLoader, LoadsEachFileIntoItsPictureAndGivesMissingOrBrokenOnesTheSmallBlackOne) {
+    ASSERT_TRUE(Bitmap(30, 20, Rgb(1, 2, 3)).SaveBmp24(skin / "HALL.BMP"));
+    ASSERT_TRUE(Bitmap(40, 30, Rgb(4, 5, 6)).SaveBmp24(skin / "keyvisual.bmp"));
+    ASSERT_TRUE(Bitmap(12, 8, Rgb(7, 8, 9)).SaveBmp24(skin / "UPEDGE.BMP"));
+    ASSERT_TRUE(Bitmap(14, 6, Rgb(9, 9, 9)).SaveBmp24(skin / "TRIKOTS.BMP"));
+    WriteText(skin / "BGGAME.BMP", "BM not really a bitmap");
+    g_layoutPoints[kLayoutClubLogo] = {64, 48};
+    g_bmpBackGame.Create(99, 99, kWhite);  // a previous skin's picture goes
+
+    WindowSkinBitmaps window;
+    LoadSkinBitmaps("Bitmaps\\Original\\", window);
+    MeasureSkinBitmaps(window);
+
+    EXPECT_EQ(g_bmpHall.Width(), 30);
+    EXPECT_EQ(g_bmpHall.GetPixel(0, 0), Rgb(1, 2, 3));
+    EXPECT_EQ(window.edge.Width(), 12);
+    EXPECT_EQ(g_pCardBitmap, &window.edge);
+    EXPECT_EQ(g_pViewBitmap, &window.view);
+    EXPECT_EQ(window.view.Width(), 14);
+    for (const Bitmap* fallback : {&g_bmpBackGame, &g_bmpDButtons, &window.mainMenu, &window.modeButtons}) {
+        EXPECT_EQ(fallback->Width(), kFallbackBitmapSide);
+        EXPECT_EQ(fallback->Height(), kFallbackBitmapSide);
+        EXPECT_EQ(fallback->GetPixel(5, 5), kBlack);
+    }
+
+    EXPECT_EQ(g_layoutPoints[kLayoutKeyVisual], (Size{40, 30}));
+    EXPECT_EQ(g_layoutPoints[kLayoutEdge], (Size{12, 8}));
+    EXPECT_EQ(g_layoutPoints[kLayoutBackTeam], (Size{10, 10}));
+    EXPECT_EQ(g_layoutPoints[kLayoutModeButtons], (Size{10, 10}));
+    EXPECT_EQ(g_layoutPoints[kLayoutClubLogo], (Size{64, 48}));  // the logo loader's entry
+}
+
+TEST_F(SkinLoader, DialogSkinLoadsOnlyTheDialogPicturesAndMeasuresTheBackground) {
+    ASSERT_TRUE(Bitmap(32, 24).SaveBmp24(skin / "BGDIALOG.BMP"));
+    ASSERT_TRUE(Bitmap(30, 20).SaveBmp24(skin / "HALL.BMP"));
+    LoadDialogSkin("Bitmaps\\Original\\");
+    EXPECT_EQ(g_layoutPoints[kLayoutBackDialog], (Size{32, 24}));
+    EXPECT_EQ(g_bmpDButtons.Width(), kFallbackBitmapSide);
+    EXPECT_TRUE(g_bmpHall.IsEmpty());
+}
+
+TEST_F(SkinLoader, ASkinWithOnlyItsColourFileGetsItsColoursAndEmptyPictures) {
+    WriteText(skin / "grafik.TXT", "background *1,2,3* frame *4,5,6*");
+    WindowSkinBitmaps window;
+    LoadSkinBitmaps("Bitmaps\\Original\\", window);
+    EXPECT_EQ(g_skinColours[0], Rgb(1, 2, 3));
+    EXPECT_EQ(g_skinColours[1], Rgb(4, 5, 6));
+    EXPECT_EQ(g_skinColours[2], kDefaultSkinColours[2]);
+    EXPECT_EQ(g_bmpKeyVisual.Width(), kFallbackBitmapSide);
+
+    fs::remove(skin / "grafik.TXT");
+    LoadSkinColours("Bitmaps\\Original\\");  // no file: the defaults again
+    EXPECT_EQ(g_skinColours, kDefaultSkinColours);
+}
+
+TEST(SkinColourFile, EntriesBetweenAsterisksSetTheColoursInTurn) {
+    struct Case {
+        const char* text;
+        int count;
+        Colour first;
+        Colour second;
+    };
+    const Colour d0 = kDefaultSkinColours[0], d1 = kDefaultSkinColours[1];
+    const Case cases[] = {
+        {"background *20,50,100* frame *75,110,170*", 2, Rgb(20, 50, 100), Rgb(75, 110, 170)},
+        {"*255*", 1, Rgb(255, 0, 0), d1},
+        {"*1,2* *,,7*", 2, Rgb(1, 2, 0), Rgb(0, 0, 7)},
+        {"**empty entries do not count** *3,4,5*", 1, Rgb(3, 4, 5), d1},
+        {"*** *3,4,5*", 1, Rgb(0, 0, 0), d1},  // the pairs are "**" and "* *"; "3,4,5" is outside
+        {"* -1, 300 ,x9, 4*", 1, Rgb(255, 44, 0), d1},
+        {"*+7,\t8 apples,9*", 1, Rgb(7, 8, 9), d1},
+        {"*1,2,3* *4,5", 2, Rgb(1, 2, 3), Rgb(4, 5, 0)},  // the unpaired last one runs to the end
+        {"no entries at all", 0, d0, d1},
+        {"*99999999999999999999,256,-256*", 1, Rgb(255, 0, 0), d1},  // each modulo 256
+    };
+    for (const Case& c : cases) {
+        Colours colours = kDefaultSkinColours;
+        EXPECT_EQ(ReadSkinColours(c.text, colours), c.count) << c.text;
+        EXPECT_EQ(colours[0], c.first) << c.text;
+        EXPECT_EQ(colours[1], c.second) << c.text;
+    }
+}
+
+TEST(SkinColourFile, EntriesAfterTheHundredthAreIgnored) {
+    Colours colours = kDefaultSkinColours;
+    EXPECT_EQ(ReadSkinColours(Entries(0, 130), colours), kSkinColourCount);
+    EXPECT_EQ(colours[99], Rgb(99, 1, 2));
+}
+
+TEST_F(SkinLoader, ListMarksFollowColours37To40OnlyWhenTheFileReachesThem) {
+    WriteText(skin / "Grafik.txt", Entries(0, 41));
+    LoadSkinColours("Bitmaps\\Original\\");
+    EXPECT_EQ(g_listMarkColours[0], kBlack);
+    EXPECT_EQ(g_listMarkColours[1], Rgb(37, 1, 2));
+    EXPECT_EQ(g_listMarkColours[4], Rgb(40, 1, 2));
+
+    WriteText(skin / "Grafik.txt", Entries(0, 40));
+    LoadSkinColours("Bitmaps\\Original\\");
+    EXPECT_EQ(g_skinColours[39], Rgb(39, 1, 2));
+    EXPECT_EQ(g_listMarkColours, kDefaultListMarkColours);  // not the last skin's
+}
