@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -10,6 +11,9 @@ class BinaryFile;
 class CCup;
 class CMatch;
 class CTeam;
+class CupContinentSource;
+class CupNationSource;
+class CupWorldSource;
 
 // Where a cup's participants come from, and how its results count.
 enum CupKind : uint8_t {
@@ -27,6 +31,9 @@ enum CupKind : uint8_t {
 // takes part in an extra place, the last one. The other bits are kept as
 // they stand.
 constexpr uint8_t kCupExtraPlace = 0x80;
+
+// The participant-nation byte of a team whose nation could not be told.
+constexpr uint8_t kUnknownNation = 255;
 
 // Stage settings of the championships (kinds 5, 6): with three entries a
 // second group stage follows the first within the group round.
@@ -127,6 +134,46 @@ public:
     // final order; with secondStage the second-stage group.
     void RankGroup(int round, int group, bool secondStage, std::vector<int>& order) const;
 
+    // The qualification: fills the places from the owner by kind, then
+    // draws round 1. Play-offs and the continents' qualification cups, whose
+    // places their owner has filled, only draw.
+    void DetermineParticipants(CupNationSource& nation);
+    void DetermineParticipants(CupContinentSource& continent);
+    void DetermineParticipants(CupWorldSource& world);
+    void DetermineParticipants();
+    // Stands in for last season's ranking while the cup has none.
+    bool NominateTeams(CupNationSource& nation);
+    bool NominateTeams(CupContinentSource& continent);
+    bool NominateTeams(CupWorldSource& world);
+    void CancelParticipants();
+    // The team holds a place before `place`; with checkExtra (and an extra
+    // place) also the extra place.
+    bool IsAlreadyParticipant(const CTeam* team, int place, bool checkExtra) const;
+    // All places, the extra place included.
+    int GetPlaceCount() const;
+
+    // Match days. Days are 1-based over the whole cup.
+    int GetOpponentIndex(int day, int participant, bool& away) const;
+    std::string GetOpponentText(int day, int participant) const;
+    // The day's opponents and matches; a pairing's later legs keep their
+    // match. Cup money is raised by the world's price rise in per mille.
+    void CreateMatchDayMatches(int inflationPermille);
+    void PrepareLineups();
+    void AppendMatchesTo(std::vector<CMatch*>& list) const;
+    void CompleteMatchDay();
+
+    // Results.
+    bool GetMatchDayResult(int day, int participant, int& opponent, bool& won, bool& drawn,
+                           int& goalDifference) const;
+    // Participant indexes of a round's entrants, best achievement first.
+    void CollectRoundRanking(int round, std::vector<int>& order) const;
+    bool FinishCup();
+    void TakeTeamsFromOtherCups(CupContinentSource& continent);
+    // Ranking points of the nation's best club in a continental cup.
+    bool GetNationPoints(int nation, int& points) const;
+    void RateMatchDayPlayers();
+    std::string GetTeamStatusText(const CTeam* team) const;
+
     // Clearing the season.
     void DeleteRounds() { drawnRounds.clear(); }
     void DeleteRoundRecords() { roundRecords.clear(); }
@@ -198,6 +245,34 @@ private:
     int SecondStageSlotOffset() const;
     int GroupPoints(int position, bool secondStage) const;
     int GroupGoalDifference(int position, bool secondStage) const;
+
+    // The qualification by kind; false when the places cannot be filled.
+    void Qualify(const std::function<bool()>& fill, const std::function<void()>& nominate);
+    bool FillContinentalCup(CupContinentSource& continent);
+    bool FillContinentalSuperCup(CupContinentSource& continent);
+    bool FillNationalCup(CupNationSource& nation);
+    bool FillNationalSuperCup(CupNationSource& nation);
+    bool FillTitleholderPlace(CupNationSource& nation);
+    bool FillChampionship(CupContinentSource& continent);
+    bool FillWorldCup(CupWorldSource& world);
+    bool FillOlympicTournament(CupWorldSource& world);
+    bool IsPlaced(const CTeam* team) const;
+    // The cup's index in the continent's further-cup list; the main club
+    // cup counts as the index after the last, -1 when it is neither.
+    int IndexAmongClubCups(const CupContinentSource& continent) const;
+    void Place(int place, CTeam* team, int nationByte);
+
+    // Rounds and results.
+    int RoundOfMatchDay(int day) const;
+    int GetSecondStageOpponent(int round, int participant, int dayInStage, bool& away) const;
+    uint32_t MatchMoney(int inflationPermille) const;
+    void RecordGroupResult(const CMatch& match, int round, int dayInRound);
+    void RecordKnockOutResult(const CMatch& match, int round, int dayInRound);
+    int64_t AchievementKey(int round, int participant) const;
+    int GroupPosition(int round, int participant, bool secondStage) const;
+    void CollectFinalRanking(std::vector<int>& order) const;
+    std::vector<int> TakeLosersOf(const CCup& other, int cupIndex);
+    void CreditTitle(CTeam& winner) const;
 
     bool WriteSettings(BinaryFile& f) const;
     bool ReadSettings(BinaryFile& f);

@@ -27,7 +27,7 @@ void CTeam::ProcessSeasonChange() {
         }
     }
 
-    std::erase_if(amateurs, [](const std::unique_ptr<CPlayer>& p) {
+    std::erase_if(amateurs, [](const PlayerPtr& p) {
         return p->GetAge() > kVeteranAbove && (Rand() >> 14) == 0;
     });
 

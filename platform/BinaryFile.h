@@ -99,8 +99,8 @@ private:
 
 // Lists of owned objects: a count at the width of CountT, then each object.
 // An element whose Read fails ends the list read; no more is allocated.
-template <typename CountT, typename T>
-bool WriteObjectList(BinaryFile& f, const std::vector<std::unique_ptr<T>>& list, uint8_t saveGame) {
+template <typename CountT, typename T, typename D>
+bool WriteObjectList(BinaryFile& f, const std::vector<std::unique_ptr<T, D>>& list, uint8_t saveGame) {
     if (!f.Write(static_cast<CountT>(list.size())))
         return false;
     for (const auto& obj : list)
@@ -109,8 +109,8 @@ bool WriteObjectList(BinaryFile& f, const std::vector<std::unique_ptr<T>>& list,
     return f.Ok();
 }
 
-template <typename CountT, typename T>
-bool ReadObjectList(BinaryFile& f, std::vector<std::unique_ptr<T>>& list, uint8_t saveGame) {
+template <typename CountT, typename T, typename D>
+bool ReadObjectList(BinaryFile& f, std::vector<std::unique_ptr<T, D>>& list, uint8_t saveGame) {
     list.clear();
     CountT count{};
     if (!f.Read(count))

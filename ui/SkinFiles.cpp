@@ -3,6 +3,8 @@
 #include <array>
 #include <strings.h>
 
+#include "world/ArenaPicture.h"
+
 namespace {
 
 // Smallest sizes: the far edge of the last cell a painter reads. Pictures
@@ -13,12 +15,12 @@ constexpr std::array<SkinFile, kSkinBitmapCount> kFiles = {{
     {"SKILLS.BMP", "g_bmpSkills", 360, 96, 24, 24},
     {"FLAGS.BMP", "g_bmpFlags", 600, 800, 60, 40},
     {"PROPERTY.BMP", "g_bmpProperty", 40, 40, 40, 40},
-    {"HALL.BMP", "g_bmpHall", 1750, 100, 50, 50},
+    {"HALL.BMP", "g_bmpHall", ArenaPicture::kWidth, ArenaPicture::kHeight, ArenaPicture::kTile, ArenaPicture::kTile},
     {"BGGAME.BMP", "g_bmpBackGame", kWhole, kWhole, 0, 0},
     {"BGFINANZ.BMP", "g_bmpBackFinance", kWhole, kWhole, 0, 0},
     {"BGCLUB.BMP", "g_bmpBackClub", kWhole, kWhole, 0, 0},
     {"BGSTAT.BMP", "g_bmpBackStatistics", kWhole, kWhole, 0, 0},
-    {"BGDIALOG.BMP", "g_bmpBackDialog", kWhole, kWhole, 0, 0},
+    {kDialogBackgroundFile, "g_bmpBackDialog", kWhole, kWhole, 0, 0},
     {"BGTEAM.BMP", "g_bmpBackTeam", kWhole, kWhole, 0, 0},
     {"TBUTTONS.BMP", "g_bmpTButtons", 300, 50, 50, 50},
     {"BAR.BMP", "g_bmpBar", 200, 50, 50, 50},
@@ -33,7 +35,7 @@ constexpr std::array<SkinFile, kSkinBitmapCount> kFiles = {{
     {"UPEDGE.BMP", "edgeBitmap", kWhole, kWhole, 0, 0},
     {"SBMLEER.BMP", "emptyLayerBitmap", kWhole, kWhole, 0, 0},
     {"PMENU.BMP", "modeButtonBitmap", 4 * 16, 2 * 8, 200, 40},
-    {"DBUTTONS.BMP", "g_bmpDButtons", 100, 150, 50, 50},
+    {kDialogButtonsFile, "g_bmpDButtons", 100, 150, 50, 50},
     {"FANART.BMP", "g_bmpFanArticles", 500, 100, 100, 100},
     {"LOGOBALL.BMP", "g_bmpLogoBall", 7 * 16, 2 * 16, 80, 80},
     {"KEYVISUAL.BMP", "g_bmpKeyVisual", kWhole, kWhole, 0, 0},

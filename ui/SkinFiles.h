@@ -21,6 +21,9 @@ constexpr int kSkinBitmapCount = 28;
 // The default skin, always present, relative to the program folder.
 constexpr const char* kDefaultSkinFolder = "Bitmaps\\Original\\";
 constexpr const char* kSkinColourFile = "Grafik.txt";
+// The two pictures the dialogs of the start-up need before the skin is known.
+constexpr const char* kDialogBackgroundFile = "BGDIALOG.BMP";
+constexpr const char* kDialogButtonsFile = "DBUTTONS.BMP";
 
 // Pictures outside the skin that every skin shares: the crest of a club
 // without its own, and the picture shown while the game starts (567 × 310).
@@ -29,7 +32,7 @@ constexpr const char* kStartPicturePath = "Bitmaps\\Startbild.bmp";
 constexpr int kStartPictureWidth = 567;
 constexpr int kStartPictureHeight = 310;
 
-// A skin loader gives a picture it cannot read this small empty one.
+// The skin loader gives a picture it cannot read this small black one.
 constexpr int kMissingSkinBitmapSide = 10;
 
 std::span<const SkinFile> SkinBitmapFiles();

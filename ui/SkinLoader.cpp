@@ -8,7 +8,8 @@
 
 namespace {
 
-// Where each file goes: a global, or a picture of the main window.
+// Where each file goes, in the order of SkinBitmapFiles(): a global, or a
+// picture of the main window.
 struct SkinSlot {
     Bitmap* global;
     Bitmap WindowSkinBitmaps::*member;
@@ -45,8 +46,6 @@ const std::array<SkinSlot, kSkinBitmapCount> kSkinSlots = {{
     {nullptr, &WindowSkinBitmaps::view},
 }};
 
-constexpr const char* kDialogBackgroundFile = "BGDIALOG.BMP";
-constexpr const char* kDialogButtonsFile = "DBUTTONS.BMP";
 constexpr int kColourComponents = 3;
 // The last skin colour a list mark follows.
 constexpr int kLastListMarkSkinColour = kFirstListMarkSkinColour + kListMarkColourCount - 2;
@@ -55,7 +54,7 @@ constexpr char kComponentSeparator = ',';
 
 void LoadSkinBitmap(const std::string& skinFolder, const char* file, Bitmap& bitmap) {
     if (!LoadBitmapFromFile(skinFolder + file, bitmap))
-        bitmap.Create(kFallbackBitmapSide, kFallbackBitmapSide, kBlack);
+        bitmap.Create(kMissingSkinBitmapSide, kMissingSkinBitmapSide, kBlack);
 }
 
 Size SizeOf(const Bitmap& b) { return {b.Width(), b.Height()}; }
@@ -92,18 +91,11 @@ Colour ReadColour(std::string_view entry) {
 
 }  // namespace
 
-const std::array<const char*, kSkinBitmapCount> kSkinBitmapFiles = {
-    "SKILLS.BMP",  "FLAGS.BMP",    "PROPERTY.BMP", "HALL.BMP",     "BGGAME.BMP",   "BGFINANZ.BMP",
-    "BGCLUB.BMP",  "BGSTAT.BMP",   kDialogBackgroundFile, "BGTEAM.BMP",   "TBUTTONS.BMP", "BAR.BMP",
-    "TRAINING.BMP", "SICON.BMP",   "SCROLLB.BMP",  "PICS.BMP",     "MONEY.BMP",    "PKVIEW.BMP",
-    "HAUPTMEN.BMP", "SBMLAYER.BMP", "UPEDGE.BMP",  "SBMLEER.BMP",  "PMENU.BMP",    kDialogButtonsFile,
-    "FANART.BMP",  "LOGOBALL.BMP", "KEYVISUAL.BMP", "TRIKOTS.BMP",
-};
-
 void LoadSkinBitmaps(const std::string& skinFolder, WindowSkinBitmaps& window) {
-    for (int i = 0; i < kSkinBitmapCount; ++i) {
+    const std::span<const SkinFile> files = SkinBitmapFiles();
+    for (size_t i = 0; i < files.size(); ++i) {
         const SkinSlot& slot = kSkinSlots[i];
-        LoadSkinBitmap(skinFolder, kSkinBitmapFiles[i], slot.global ? *slot.global : window.*slot.member);
+        LoadSkinBitmap(skinFolder, files[i].name, slot.global ? *slot.global : window.*slot.member);
     }
     g_pCardBitmap = &window.edge;
     g_pViewBitmap = &window.view;

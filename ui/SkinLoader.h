@@ -6,19 +6,13 @@
 
 #include "ui/PaintSettings.h"
 #include "ui/SkinBitmaps.h"
+#include "ui/SkinFiles.h"
 
 // Loads a skin: a folder under the program folder (stored form, with a
-// trailing backslash) holding 28 bitmap files and the colour file. A picture
-// that is missing or unreadable becomes a small black one, so every painter
-// always finds a picture; a missing colour file keeps the default colours.
-
-constexpr const char* kDefaultSkinFolder = "Bitmaps\\Original\\";
-constexpr const char* kSkinColourFile = "Grafik.txt";
-constexpr int kSkinBitmapCount = 28;
-constexpr int kFallbackBitmapSide = 10;
-
-// The file names in the order they are loaded.
-extern const std::array<const char*, kSkinBitmapCount> kSkinBitmapFiles;
+// trailing backslash) holding the bitmap files and the colour file of
+// ui/SkinFiles.h. A picture that is missing or unreadable becomes a small
+// black one, so every painter always finds a picture; a missing colour file
+// keeps the default colours.
 
 // All 28 pictures into the globals and the window's own, then the colours.
 // Publishes the window's card texture and shirt view.

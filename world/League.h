@@ -68,6 +68,8 @@ public:
     int GetMatchDayCount(bool regular, bool championship, bool relegation) const;
     bool IsSeasonOver() const;
     bool IsRegularSeason() const { return currentMatchDay <= GetRegularMatchDayCount(); }
+    // The play-off cups play their match days after the regular season.
+    bool IsInPlayoffPhase() const { return !IsPassive() && !IsRegularSeason(); }
 
     // The season.
     void StartSeason();

@@ -23,6 +23,8 @@ constexpr int kPositions = 7;
 constexpr int kGradeSteps = 7;
 constexpr int kBestGrade = 15;
 constexpr uint8_t kNoRating = 255;
+// A play-off pays no cup money, so the price rise does not matter.
+constexpr int kNoCupMoney = 0;
 
 }  // namespace
 
@@ -111,7 +113,12 @@ void SetUpPlayoffCup(CCup& cup, bool knockOut, bool group, int participants, int
 }
 
 void CLeague::SetMatchDayOpponents() {
-    if (IsPassive() || !IsRegularSeason())
+    if (IsInPlayoffPhase()) {
+        for (const auto& cup : playoffCups)
+            cup->CreateMatchDayMatches(kNoCupMoney);
+        return;
+    }
+    if (IsPassive())
         return;
     const int count = static_cast<int>(clubs.size());
     for (int i = 0; i < count; ++i) {
@@ -150,12 +157,26 @@ void CLeague::PrepareComputerLineups() {
 void CLeague::AppendMatchesTo(std::vector<CMatch*>& list) const {
     for (const auto& match : matches)
         list.push_back(match.get());
+    if (IsInPlayoffPhase())
+        for (const auto& cup : playoffCups)
+            cup->AppendMatchesTo(list);
 }
 
 int CLeague::GetOpponentIndex(int day, int club, bool& away) const {
     const int regular = GetRegularMatchDayCount();
     if (day <= regular)
         return GetRoundRobinOpponent(day, club, away, static_cast<int>(clubs.size()));
+    if (!IsInPlayoffPhase() || club < 0 || club >= static_cast<int>(clubs.size()))
+        return -1;
+    for (CCup* cup : {ChampionshipCup(), RelegationCup()}) {
+        int participant, number;
+        if (!cup || !cup->FindParticipant(clubs[club].get(), participant))
+            continue;
+        const int opponent = cup->GetOpponentIndex(day - regular, participant, away);
+        if (opponent >= 0 && opponent < static_cast<int>(cup->participants.size()) &&
+            FindTeam(cup->participants[opponent], number))
+            return number;
+    }
     return -1;
 }
 
@@ -195,11 +216,22 @@ void CLeague::DrawPassiveMatchDay() {
     }
 }
 
-// The best-rated player of each position over the day's matches.
+// The best-rated player of each position over the day's matches; in the
+// play-off phase over the play-offs' matches.
 void CLeague::UpdateTeamOfTheDay() {
+    std::vector<CMatch*> rated;
+    for (const auto& match : matches)
+        rated.push_back(match.get());
+    if (IsInPlayoffPhase()) {
+        std::vector<CMatch*> playoffMatches;
+        for (const auto& cup : playoffCups)
+            cup->AppendMatchesTo(playoffMatches);
+        if (!playoffMatches.empty())
+            rated = std::move(playoffMatches);
+    }
     std::array<uint8_t, kPositions> best;
     best.fill(kNoRating);
-    for (const auto& match : matches) {
+    for (const CMatch* match : rated) {
         for (const MatchSide* side : {&match->home, &match->away}) {
             int number;
             if (!side->team || !FindTeam(side->team, number))
@@ -272,12 +304,17 @@ void CLeague::FillPlayoffParticipants() {
     if (CCup* cup = RelegationCup())
         fill(cup, g_standingsOrder.size() - std::min<size_t>(relegationPlayoffClubs, g_standingsOrder.size()),
              relegationPlayoffClubs);
+    for (const auto& cup : playoffCups)
+        cup->DetermineParticipants();
 }
 
 void CLeague::CompleteMatchDay() {
     if (IsPassive() && IsRegularSeason())
         DrawPassiveMatchDay();
     UpdateTeamOfTheDay();
+    if (IsInPlayoffPhase())
+        for (const auto& cup : playoffCups)
+            cup->CompleteMatchDay();
     BookMatchResults();
     FindBestAttendance();
     for (const auto& match : matches)

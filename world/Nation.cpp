@@ -24,11 +24,7 @@ CNation::CNation() {
     cups.push_back(std::make_unique<CCup>(kCupNationalSuper));
 }
 
-CNation::~CNation() {
-    // The national squad's players belong to their clubs.
-    for (auto& player : nationalTeam.squad)
-        player.release();
-}
+CNation::~CNation() = default;
 
 float CNation::GetCoefficient() const {
     const int points = seasonPoints[1] + seasonPoints[2] + seasonPoints[3];

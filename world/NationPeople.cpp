@@ -22,8 +22,8 @@ constexpr int kAttitudeOffset = 8;
 constexpr int kMinStaffAge = 25;
 constexpr int kStaffAgeSpread = 40;
 
-template <typename T>
-T* DrawFrom(const std::vector<std::unique_ptr<T>>& list) {
+template <typename T, typename D>
+T* DrawFrom(const std::vector<std::unique_ptr<T, D>>& list) {
     if (list.empty())
         return nullptr;
     return list[RandBelow(static_cast<int>(list.size()))].get();

@@ -26,3 +26,8 @@ uint32_t CTeam::GetMatchColour() const {
 std::string CTeam::GetArticle() const { return article == 0 ? std::string() : std::string("The"); }
 
 int CTeam::GetFanCount() const { return IntRoot(clubConfidence * fanReputation, 2); }
+
+void PlayerDeleter::operator()(CPlayer* player) const {
+    if (owns_)
+        delete player;
+}

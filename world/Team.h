@@ -14,7 +14,26 @@ class BinaryFile;
 class CPlayer;
 class Date;
 
-using PlayerList = std::vector<std::unique_ptr<CPlayer>>;
+// A player in one of a team's lists. Clubs own their players; a national
+// team's squad only lends them from their clubs, so its entries must never
+// delete them, whoever empties or shortens the list.
+class PlayerDeleter {
+public:
+    PlayerDeleter() = default;
+    // A player made with std::make_unique is owned by the list he joins.
+    PlayerDeleter(std::default_delete<CPlayer>) {}
+    static PlayerDeleter Lent() { return PlayerDeleter(false); }
+    bool Owns() const { return owns_; }
+    void operator()(CPlayer* player) const;
+
+private:
+    explicit PlayerDeleter(bool owns) : owns_(owns) {}
+    bool owns_ = true;
+};
+using PlayerPtr = std::unique_ptr<CPlayer, PlayerDeleter>;
+using PlayerList = std::vector<PlayerPtr>;
+// An entry for a national squad: the player stays his club's.
+inline PlayerPtr LendPlayer(CPlayer* player) { return PlayerPtr(player, PlayerDeleter::Lent()); }
 
 constexpr int kLineupSlotCount = 20;
 constexpr int kTrainingWeeks = 52;
@@ -108,10 +127,10 @@ public:
     bool Read(BinaryFile& f, uint8_t saveGame);
 
     // Squad list operations.
-    void AddPlayer(std::unique_ptr<CPlayer> player);
+    void AddPlayer(PlayerPtr player);
     // Hands the player to the caller; null and no change when he is not
     // in the squad.
-    std::unique_ptr<CPlayer> RemovePlayer(const CPlayer* player);
+    PlayerPtr RemovePlayer(const CPlayer* player);
     // By regular position; within a position in the reverse of the old order.
     void SortSquad();
     bool FindPlayer(const CPlayer* player, size_t& index) const;
@@ -283,6 +302,10 @@ bool IsUserTeam(const CTeam* team);
 bool IsUserClubPlayer(const CPlayer* player);
 // Days since the season's first day, the first Monday of July.
 int GetSeasonDayIndex(const Date& date);
+// The entry of a season day in an array of `slotCount` per-day entries, or
+// -1 for a day the array does not hold: the days of July before the first
+// Monday count on from the old season's first day, up to 370.
+int SeasonDaySlot(int dayIndex, int slotCount);
 // A regular position for a generated player, weighted as real squads are.
 uint8_t DrawRandomPosition();
 // Strongest first, by strength class; the order within a class is kept.

@@ -37,6 +37,10 @@ int GetSeasonDayIndex(const Date& date) {
     return days < 0 ? 0 : days;
 }
 
+int SeasonDaySlot(int dayIndex, int slotCount) {
+    return dayIndex >= 0 && dayIndex < slotCount ? dayIndex : -1;
+}
+
 uint8_t DrawRandomPosition() {
     const int r = RandBelow(100);
     int sum = 0;

@@ -66,7 +66,7 @@ void CTeam::DropIndicesBeyondSquad() {
     RemapSquadIndices(same);
 }
 
-void CTeam::AddPlayer(std::unique_ptr<CPlayer> player) {
+void CTeam::AddPlayer(PlayerPtr player) {
     CPlayer& p = *player;
     squad.push_back(std::move(player));
     MakePlayerNumbersUnique();
@@ -80,7 +80,7 @@ void CTeam::AddPlayer(std::unique_ptr<CPlayer> player) {
     }
 }
 
-std::unique_ptr<CPlayer> CTeam::RemovePlayer(const CPlayer* player) {
+PlayerPtr CTeam::RemovePlayer(const CPlayer* player) {
     size_t index = 0;
     if (!FindPlayer(player, index))
         return nullptr;
@@ -88,7 +88,7 @@ std::unique_ptr<CPlayer> CTeam::RemovePlayer(const CPlayer* player) {
     for (size_t i = 0; i < squad.size(); ++i)
         newIndexOf[i] = i < index ? static_cast<int>(i) : i == index ? kRemoved : static_cast<int>(i) - 1;
     RemapSquadIndices(newIndexOf);
-    std::unique_ptr<CPlayer> removed = std::move(squad[index]);
+    PlayerPtr removed = std::move(squad[index]);
     squad.erase(squad.begin() + static_cast<std::ptrdiff_t>(index));
     return removed;
 }

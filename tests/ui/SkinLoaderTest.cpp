@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <string>
 
 #include "platform/Path.h"
@@ -81,8 +82,8 @@ TEST_F(SkinLoader, LoadsEachFileIntoItsPictureAndGivesMissingOrBrokenOnesTheSmal
     EXPECT_EQ(g_pViewBitmap, &window.view);
     EXPECT_EQ(window.view.Width(), 14);
     for (const Bitmap* fallback : {&g_bmpBackGame, &g_bmpDButtons, &window.mainMenu, &window.modeButtons}) {
-        EXPECT_EQ(fallback->Width(), kFallbackBitmapSide);
-        EXPECT_EQ(fallback->Height(), kFallbackBitmapSide);
+        EXPECT_EQ(fallback->Width(), kMissingSkinBitmapSide);
+        EXPECT_EQ(fallback->Height(), kMissingSkinBitmapSide);
         EXPECT_EQ(fallback->GetPixel(5, 5), kBlack);
     }
 
@@ -93,12 +94,43 @@ TEST_F(SkinLoader, LoadsEachFileIntoItsPictureAndGivesMissingOrBrokenOnesTheSmal
     EXPECT_EQ(g_layoutPoints[kLayoutClubLogo], (Size{64, 48}));  // the logo loader's entry
 }
 
+// The loader's own list of where each file goes must follow the file table:
+// every file, told apart by its width, reaches the picture the table names.
+TEST_F(SkinLoader, EveryFileOfTheTableReachesTheReceiverItNames) {
+    WindowSkinBitmaps window;
+    const std::map<std::string, const Bitmap*> receivers = {
+        {"g_bmpSkills", &g_bmpSkills},         {"g_bmpFlags", &g_bmpFlags},
+        {"g_bmpProperty", &g_bmpProperty},     {"g_bmpHall", &g_bmpHall},
+        {"g_bmpBackGame", &g_bmpBackGame},     {"g_bmpBackFinance", &g_bmpBackFinance},
+        {"g_bmpBackClub", &g_bmpBackClub},     {"g_bmpBackStatistics", &g_bmpBackStatistics},
+        {"g_bmpBackDialog", &g_bmpBackDialog}, {"g_bmpBackTeam", &g_bmpBackTeam},
+        {"g_bmpTButtons", &g_bmpTButtons},     {"g_bmpBar", &g_bmpBar},
+        {"g_bmpTraining", &g_bmpTraining},     {"g_bmpSIcon", &g_bmpSIcon},
+        {"g_bmpScrollBar", &g_bmpScrollBar},   {"g_bmpPics", &g_bmpPics},
+        {"g_bmpMoney", &g_bmpMoney},           {"g_bmpPkView", &g_bmpPkView},
+        {"mainMenuBitmap", &window.mainMenu},  {"layerBitmap", &window.layer},
+        {"edgeBitmap", &window.edge},          {"emptyLayerBitmap", &window.emptyLayer},
+        {"modeButtonBitmap", &window.modeButtons}, {"g_bmpDButtons", &g_bmpDButtons},
+        {"g_bmpFanArticles", &g_bmpFanArticles}, {"g_bmpLogoBall", &g_bmpLogoBall},
+        {"g_bmpKeyVisual", &g_bmpKeyVisual},   {"viewBitmap", &window.view},
+    };
+    const std::span<const SkinFile> files = SkinBitmapFiles();
+    for (size_t i = 0; i < files.size(); ++i)
+        ASSERT_TRUE(Bitmap(20 + static_cast<int>(i), 4).SaveBmp24(skin / files[i].name));
+    LoadSkinBitmaps("Bitmaps\\Original\\", window);
+    ASSERT_EQ(receivers.size(), files.size());
+    for (size_t i = 0; i < files.size(); ++i) {
+        ASSERT_TRUE(receivers.contains(files[i].receiver)) << files[i].receiver;
+        EXPECT_EQ(receivers.at(files[i].receiver)->Width(), 20 + static_cast<int>(i)) << files[i].name;
+    }
+}
+
 TEST_F(SkinLoader, DialogSkinLoadsOnlyTheDialogPicturesAndMeasuresTheBackground) {
     ASSERT_TRUE(Bitmap(32, 24).SaveBmp24(skin / "BGDIALOG.BMP"));
     ASSERT_TRUE(Bitmap(30, 20).SaveBmp24(skin / "HALL.BMP"));
     LoadDialogSkin("Bitmaps\\Original\\");
     EXPECT_EQ(g_layoutPoints[kLayoutBackDialog], (Size{32, 24}));
-    EXPECT_EQ(g_bmpDButtons.Width(), kFallbackBitmapSide);
+    EXPECT_EQ(g_bmpDButtons.Width(), kMissingSkinBitmapSide);
     EXPECT_TRUE(g_bmpHall.IsEmpty());
 }
 
@@ -109,7 +141,7 @@ TEST_F(SkinLoader, ASkinWithOnlyItsColourFileGetsItsColoursAndEmptyPictures) {
     EXPECT_EQ(g_skinColours[0], Rgb(1, 2, 3));
     EXPECT_EQ(g_skinColours[1], Rgb(4, 5, 6));
     EXPECT_EQ(g_skinColours[2], kDefaultSkinColours[2]);
-    EXPECT_EQ(g_bmpKeyVisual.Width(), kFallbackBitmapSide);
+    EXPECT_EQ(g_bmpKeyVisual.Width(), kMissingSkinBitmapSide);
 
     fs::remove(skin / "grafik.TXT");
     LoadSkinColours("Bitmaps\\Original\\");  // no file: the defaults again

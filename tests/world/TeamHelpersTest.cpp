@@ -26,6 +26,18 @@ TEST(SeasonDayIndex, CountsFromTheFirstMondayOfJuly) {
     EXPECT_EQ(GetSeasonDayIndex(Date(2025, 7, 6)), 370);
 }
 
+TEST(SeasonDayIndex, DaysPastAnArraysEndHaveNoSlot) {
+    // 6 July 2025 counts 370 days from 1 July 2024: past the 366 day codes
+    // and the 370 diary days alike.
+    const int lateJuly = GetSeasonDayIndex(Date(2025, 7, 6));
+    EXPECT_EQ(SeasonDaySlot(lateJuly, 366), -1);
+    EXPECT_EQ(SeasonDaySlot(lateJuly, 370), -1);
+    EXPECT_EQ(SeasonDaySlot(GetSeasonDayIndex(Date(2025, 7, 5)), 370), 369);
+    EXPECT_EQ(SeasonDaySlot(365, 366), 365);
+    EXPECT_EQ(SeasonDaySlot(0, 366), 0);
+    EXPECT_EQ(SeasonDaySlot(-1, 366), -1);
+}
+
 TEST(DrawRandomPosition, FollowsTheCumulativeShares) {
     // The first position whose running share exceeds the draw below 100.
     const std::array<int, 7> upTo = {14, 21, 28, 46, 64, 82, 100};

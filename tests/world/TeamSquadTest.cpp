@@ -40,7 +40,7 @@ TEST(TeamSquad, RemovingAPlayerKeepsEveryIndexOnItsPlayer) {
     team.injuries = {0x0300, 0x0501, 0x0702};
     const CPlayer* first = team.squad[0].get();
 
-    std::unique_ptr<CPlayer> removed = team.RemovePlayer(first);
+    PlayerPtr removed = team.RemovePlayer(first);
 
     ASSERT_EQ(removed.get(), first);
     EXPECT_EQ(Numbers(team.squad), (std::vector<int>{2, 3}));
@@ -154,4 +154,20 @@ TEST(TeamQueries, SquadMeansAndCounts) {
     EXPECT_EQ(team.SumPlayerCardCounts(true, false, false), 3u);  // red cards
     EXPECT_EQ(team.SumPlayerCardCounts(true, true, false), 4u);   // suspensions
     EXPECT_EQ(team.SumPlayerCardCounts(true, true, true), 4u);    // exclusions
+}
+
+TEST(TeamSquad, ANationalSquadOnlyBorrowsItsPlayers) {
+    CTeam club;
+    club.squad.push_back(std::make_unique<CPlayer>());
+    CPlayer* player = club.squad[0].get();
+    {
+        CTeam national;
+        national.squad.push_back(LendPlayer(player));
+        national.squad.push_back(LendPlayer(player));
+        EXPECT_FALSE(national.squad[0].get_deleter().Owns());
+        PlayerPtr dropped = national.RemovePlayer(player);
+        EXPECT_EQ(dropped.get(), player);
+    }
+    player->firstName = "still his club's";
+    EXPECT_TRUE(club.squad[0].get_deleter().Owns());
 }

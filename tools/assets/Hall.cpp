@@ -1,13 +1,17 @@
+#include <cmath>
+#include <numbers>
+#include <vector>
+
 #include "tools/assets/Art.h"
 #include "tools/assets/Palette.h"
 #include "tools/assets/SkinArt.h"
+#include "world/ArenaPicture.h"
+
+// The layout is the arena painter's own (world/ArenaPicture.h), so the two
+// cannot drift apart.
+using namespace ArenaPicture;
 
 namespace {
-
-constexpr int kTile = 50;
-constexpr int kFieldW = 150, kFieldH = 100;
-constexpr int kRegions = 8;  // above, below, left, right, top-left, top-right, bottom-left, bottom-right
-constexpr int kEmptyX = kFieldW + kRegions * 3 * kTile;  // 1350
 
 // The direction a block's rows face: toward the field.
 struct Facing {
@@ -15,7 +19,8 @@ struct Facing {
     int dy;  // -1 field above, 1 below
 };
 
-constexpr Facing kFacing[kRegions] = {{0, 1}, {0, -1}, {1, 0}, {-1, 0}, {1, 1}, {-1, 1}, {1, -1}, {-1, -1}};
+// By ArenaSide: a block above the field faces down to it, and so on.
+constexpr Facing kFacing[kSideCount] = {{0, 1}, {0, -1}, {1, 0}, {-1, 0}, {1, 1}, {-1, 1}, {1, -1}, {-1, -1}};
 
 // Rows of seats or a standing terrace; rows count from the field side.
 void Block(Bitmap& b, int x, int y, Facing f, int rows, bool seats, uint32_t seed) {
@@ -50,17 +55,30 @@ void Block(Bitmap& b, int x, int y, Facing f, int rows, bool seats, uint32_t see
     CopyInto(b, tile, x, y);
 }
 
+// The goal area of one end: a D of 6 m before the goal, inside the court.
+std::vector<PointF> GoalArea(double endX, double inward, double centreY, double metre) {
+    std::vector<PointF> d;
+    constexpr int kSteps = 24;
+    for (int i = 0; i <= kSteps; ++i) {
+        const double a = std::numbers::pi * (double(i) / kSteps - 0.5);
+        d.push_back({endX + inward * 6 * metre * std::cos(a), centreY + 7.5 * metre * std::sin(a)});
+    }
+    return d;
+}
+
 void Field(Bitmap& b) {
-    Bitmap field(kFieldW, kFieldH);
-    FillVertical(field, Rect{0, 0, kFieldW, kFieldH}, Rgb(196, 132, 76), Rgb(176, 112, 60));
-    Layer l(kFieldW, kFieldH);
+    Bitmap field(kFieldWidth, kFieldHeight);
+    FillVertical(field, Rect{0, 0, kFieldWidth, kFieldHeight}, Rgb(196, 132, 76), Rgb(176, 112, 60));
+    Layer l(kFieldWidth, kFieldHeight);
     const double m = 3.2, left = 11, top = 18, w = 40 * m, h = 20 * m;
     l.Box(left, top, left + w, top + h, palette::kCourtBlue);
-    for (int side = 0; side < 2; ++side) {
-        const double x = side ? left + w : left;
-        l.Ellipse(x - 6 * m, top + h / 2 - 7.5 * m, x + 6 * m, top + h / 2 + 7.5 * m, palette::kCourt);
-    }
     const Colour line = kWhite;
+    for (int side = 0; side < 2; ++side) {
+        const std::vector<PointF> d = GoalArea(side ? left + w : left, side ? -1 : 1, top + h / 2, m);
+        l.Polygon(d, palette::kCourt);
+        for (size_t i = 1; i < d.size(); ++i)
+            l.Line(d[i - 1], d[i], 0.8, line);
+    }
     l.Box(left, top, left + w, top + 0.8, line);
     l.Box(left, top + h - 0.8, left + w, top + h, line);
     l.Box(left, top, left + 0.8, top + h, line);
@@ -77,20 +95,20 @@ Bitmap DrawHall() {
     // right, and the corners top-left, top-right, bottom-left, bottom-right)
     // three 50-pixel columns: large, middle, small block; row 0 seats,
     // row 50 standing places. Empty ground per region from x = 1350 on.
-    Bitmap b(kEmptyX + kRegions * kTile, 2 * kTile, Rgb(44, 50, 62));
+    Bitmap b(kWidth, kHeight, Rgb(44, 50, 62));
     Field(b);
-    constexpr int kRows[3] = {6, 4, 2};
-    for (int region = 0; region < kRegions; ++region) {
-        for (int size = 0; size < 3; ++size)
-            for (int standing = 0; standing < 2; ++standing)
-                Block(b, kFieldW + (region * 3 + size) * kTile, standing * kTile, kFacing[region], kRows[size],
-                      standing == 0, uint32_t(region * 7 + size * 3 + standing));
+    constexpr int kRows[kSizesPerSide] = {6, 4, 2};
+    for (int region = 0; region < kSideCount; ++region) {
+        for (int size = 0; size < kSizesPerSide; ++size)
+            for (const int row : {kSeatsRow, kStandingRow})
+                Block(b, kFirstBlockTile + (region * kSizesPerSide + size) * kTile, row, kFacing[region], kRows[size],
+                      row == kSeatsRow, uint32_t(region * 7 + size * 3 + row / kTile));
         for (int row = 0; row < 2; ++row) {
             Bitmap ground(kTile, kTile);
             FillVertical(ground, Rect{0, 0, kTile, kTile}, Rgb(40, 46, 58), Rgb(32, 38, 50));
             BlendRect(ground, Rect{0, 0, kTile, 1}, kWhite, 18);
             BlendRect(ground, Rect{0, 0, 1, kTile}, kWhite, 18);
-            CopyInto(b, ground, kEmptyX + region * kTile, row * kTile);
+            CopyInto(b, ground, kFirstEmptyTile + region * kTile, row * kTile);
         }
     }
     return b;

@@ -38,8 +38,10 @@ void ArenaScene(Bitmap& b, double ballX, double ballY, double ballR) {
     };
     for (double x : {-1.0, 1.0})
         lines.Line(project(x, 0), project(x, 1), 3, kWhite);
-    lines.Line(project(-1, 0.55), project(1, 0.55), 3, kWhite);
-    lines.Line(project(-1, 0.02), project(1, 0.02), 3, kWhite);
+    // The cross lines lie in the gaps of the start screen's menu and above
+    // its version line (at 67 % and 91 % of the height), never under text.
+    lines.Line(project(-1, 0.45), project(1, 0.45), 3, kWhite);
+    lines.Line(project(-1, 0.07), project(1, 0.07), 3, kWhite);
     lines.DrawOnto(b, 0, 0, 150);
     // Spotlight cones.
     for (int i = 0; i < 4; ++i) {
@@ -82,7 +84,9 @@ void Title(Bitmap& b, int top, int size, const char* subtitle) {
 Bitmap DrawKeyVisual() {
     Bitmap b(1280, 800);
     ArenaScene(b, 1060, 560, 95);
-    Title(b, 26, 92, "H A N D B A L L   M A N A G E R");
+    // The start screen's first menu entry stands a fifth of the height down:
+    // the title keeps above it.
+    Title(b, 12, 78, "H A N D B A L L   M A N A G E R");
     AddGrain(b, 2, 11);
     return b;
 }
@@ -91,7 +95,7 @@ Bitmap DrawStartPicture() {
     Bitmap b(567, 310);
     ArenaScene(b, 470, 220, 48);
     Title(b, 40, 64, "H A N D B A L L   M A N A G E R");
-    DrawLabel(b, "loading ...", Rect{0, 270, 567, 300}, 15, palette::kIce, TextCentred, false);
+    DrawLabel(b, "loading ...", Rect{0, 234, 567, 264}, 15, palette::kIce, TextCentred, false);
     BlendRect(b, Rect{0, 0, 567, 2}, palette::kOrange, 255);
     BlendRect(b, Rect{0, 308, 567, 310}, palette::kOrange, 255);
     return b;
