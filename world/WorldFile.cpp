@@ -14,14 +14,11 @@
 
 namespace {
 
-// The national squad borrows its players from their clubs: the entries are
-// handed back, never deleted.
+// The national squad borrows its players from their clubs.
 void SetNationalSquad(CTeam& nationalTeam, const std::vector<CPlayer*>& players) {
-    for (auto& lent : nationalTeam.squad)
-        static_cast<void>(lent.release());
     nationalTeam.squad.clear();
     for (CPlayer* player : players)
-        nationalTeam.squad.emplace_back(player);
+        nationalTeam.squad.push_back(LendPlayer(player));
 }
 
 template <typename Visit>

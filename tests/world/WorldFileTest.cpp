@@ -96,7 +96,7 @@ TEST(WorldFileFormTest, ClublessNationalPlayerIsReportedOnSaveAndOnLoad) {
     auto world = MakeSampleWorld();
     CNation& nation = *world->continents[0]->nations[0];
     CPlayer* freePlayer = nation.freePlayers.front().get();
-    nation.nationalTeam.squad.emplace_back(freePlayer);
+    nation.nationalTeam.squad.push_back(LendPlayer(freePlayer));
     std::vector<CPlayer*> clubless;
     world->FindClublessNationalPlayers(clubless);
     EXPECT_EQ(clubless, std::vector<CPlayer*>{freePlayer});

@@ -85,7 +85,7 @@ TEST_F(WorldRefsTest, PlayersAreNamedByTheirClubOnly) {
     EXPECT_EQ(index, 1);
 
     CPlayer* freePlayer = nation.freePlayers.front().get();
-    nation.nationalTeam.squad.emplace_back(freePlayer);
+    nation.nationalTeam.squad.push_back(LendPlayer(freePlayer));
     EXPECT_EQ(world->GetPlayerRef(freePlayer, index), kRefNotFound);
     EXPECT_EQ(index, 0);
 }

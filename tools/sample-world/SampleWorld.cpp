@@ -68,7 +68,7 @@ struct Maker {
     }
 };
 
-void Borrow(CTeam& nationalTeam, CPlayer* player) { nationalTeam.squad.emplace_back(player); }
+void Borrow(CTeam& nationalTeam, CPlayer* player) { nationalTeam.squad.push_back(LendPlayer(player)); }
 
 void FillNation(Maker& make, CNation& nation, int number, const SampleWorldSize& size, bool inactive) {
     nation.nationNumber = static_cast<uint16_t>(number);
