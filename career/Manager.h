@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "career/FanArticles.h"
+#include "world/PlayerSearch.h"
+#include "world/WorldRef.h"
 
 class CContinent;
 class CLeague;
@@ -60,6 +62,23 @@ public:
     int32_t GetRevenueBalance() const;
     // Adds a home match of the user's club to the spectators' average.
     void AddHomeMatchValue(int32_t spectators);
+
+    // The world's references and queries through his world. Without a
+    // world nothing is found: kRefNotFound, &g_noClubTeam, false, no players.
+    WorldRef GetTeamRef(const CTeam* team) const;
+    WorldRef GetPlayerRef(const CPlayer* player, uint8_t& squadIndex) const;
+    WorldObject ResolveRef(WorldRef ref, RefLevel stopAt = RefLevel::kTeam) const;
+    CTeam* ResolveTeam(WorldRef ref) const;
+    bool IsInNationalTeam(const CPlayer* player) const;
+    void SearchPlayers(std::vector<CPlayer*>& result, const PlayerSearchFilter& filter) const;
+    bool GetAgreedTransfersToTeam(const CTeam* team, std::vector<CPlayer*>& players) const;
+    void DropTeamFromTransferDeals(const CTeam* team);
+
+    // The price rise since the world's start year (0 without a world).
+    int GetInflationPermille() const;
+    // Raises amount in place and returns it.
+    uint32_t ApplyInflation(uint32_t& amount) const;
+    uint32_t GetMonthlyLivingCosts() const;
 
     std::vector<uint32_t> clubCareerRows;
     std::vector<uint32_t> nationalCareerRows;

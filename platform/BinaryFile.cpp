@@ -131,6 +131,9 @@ bool BinaryFile::WriteString(const std::string& s) {
 
 size_t MemoryFile::DoRead(void* dst, size_t count) {
     const size_t n = std::min(count, bytes_.size() - pos_);
+    // An empty read may come with null pointers, which memcpy must not see.
+    if (n == 0)
+        return 0;
     std::memcpy(dst, bytes_.data() + pos_, n);
     pos_ += n;
     return n;

@@ -7,12 +7,14 @@
 #include <vector>
 
 #include "world/Team.h"
+#include "world/TransferMarket.h"
 
 class BinaryFile;
 class CCup;
 class CLeague;
 class CReferee;
 class CSponsor;
+class CWorld;
 
 // One person of a nation's pool of free coaches or managers.
 struct StaffPerson {
@@ -105,6 +107,48 @@ public:
     // A staff person of about `base` competence, aged 25 to 64.
     StaffPerson CreateRandomPerson(float base, bool withAttitude) const;
 
+    // The transfer market of the nation's clubs (NationTransfer*.cpp).
+    // Listing: refused while the player carries a transfer status bit; a
+    // player without a professional contract goes for his training
+    // compensation (free when that is 0) and is never lent.
+    bool AddToTransferList(CPlayer* player, uint32_t price, bool loan, bool free, bool fromScreens);
+    bool GetTransferEntry(size_t index, TransferEntry& entry) const;
+    bool GetTransferEntryOfPlayer(const CPlayer* player, TransferEntry& entry) const;
+    bool RemoveTransferEntry(size_t index);
+    bool RemoveFromTransferList(const CPlayer* player);
+    // False while talks run or, in the window, for a free transfer.
+    bool WithdrawFromTransferList(const CPlayer* player);
+    void ClearTalksDayOffset(const CPlayer* player);
+    // Lists the player if needed; renewed talks keep their day offset and
+    // take the new club.
+    bool OpenTransferTalks(CPlayer* player, CTeam* club, int offset, bool noCounter);
+    bool HasTransferTalks(const CPlayer* player) const;
+    // Books the fee; in the window the move waits for the season change.
+    bool CompleteTransfer(CPlayer* player, CTeam* seller, CTeam* buyer, const CLeague* buyerLeague,
+                          bool newContract, bool useValue, uint32_t fee);
+    bool SetAgreedTransferTerms(const CPlayer* player, const PlayerContract& terms);
+    bool GetAgreedTransferTerms(const CPlayer* player, PlayerContract& terms) const;
+    bool IsTransferAgreed(const CPlayer* player) const;
+    bool GetAgreedTransferTeam(const CPlayer* player, CTeam*& club) const;
+    // Empties players first; true when any was found.
+    bool GetAgreedTransfersToTeam(const CTeam* club, std::vector<CPlayer*>& players) const;
+    // 15 January.
+    void UpdateTransferList();
+    // The change of season: every agreed player joins his new club.
+    void CarryOutAgreedTransfers(const CWorld& world);
+    void RemovePlayerFromTransferDeals(CPlayer* player);
+    void DropTeamFromTransferDeals(const CTeam* club);
+    // Save games: players and clubs as references into world.
+    bool WriteTransferDeals(BinaryFile& f, const CWorld& world) const;
+    bool ReadTransferDeals(BinaryFile& f, const CWorld& world);
+
+    // The transfer market: words 2k and 2k + 1 of the terms belong to
+    // agreed transfer k; the entries run parallel to the listed players.
+    std::vector<uint32_t> agreedTransferTerms;
+    std::vector<TransferPair> agreedTransfers;
+    std::vector<TransferPair> transferTalks;
+    std::vector<uint32_t> transferEntries;
+    std::vector<CPlayer*> listedPlayers;  // not owned
     PlayerList freePlayers;
     std::vector<std::unique_ptr<CLeague>> leagues;
     uint16_t nationNumber = 0;  // index into the nation tables
@@ -134,4 +178,8 @@ private:
     void AppointCoach(CTeam& club);
     void AppointKeeperCoach(CTeam& club);
     void AppointManager(CTeam& club);
+    bool FindListedPlayer(const CPlayer* player, size_t& index) const;
+    bool FindAgreedTransfer(const CPlayer* player, size_t& index) const;
+    bool GetAgreedTransferTermsAt(size_t index, PlayerContract& terms) const;
+    void RemoveAgreedTransfer(size_t index);
 };

@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include "career/Manager.h"
+#include "tools/sample-world/SampleWorld.h"
+#include "world/Continent.h"
+#include "world/League.h"
+#include "world/Nation.h"
+#include "world/Player.h"
+#include "world/World.h"
+
+namespace {
+
+class WorldRefsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SampleWorldSize size;
+        size.nations = 3;
+        size.extraTeams = 5;
+        world = MakeSampleWorld(size);
+    }
+    void TearDown() override { g_manager.world = nullptr; }
+
+    template <typename T>
+    T* Resolve(WorldRef ref, RefLevel level) const {
+        const WorldObject found = world->ResolveRef(ref, level);
+        T* const* object = std::get_if<T*>(&found);
+        return object ? *object : nullptr;
+    }
+
+    CNation& ThirdNationOfSecondContinent() const { return *world->continents[1]->nations[2]; }
+
+    std::unique_ptr<CWorld> world;
+};
+
+}  // namespace
+
+TEST_F(WorldRefsTest, NationLevelTeamsOfThirdNationOfSecondContinent) {
+    CNation& nation = ThirdNationOfSecondContinent();
+    EXPECT_EQ(world->GetTeamRef(&nation.nationalTeam), 0x0102FF00u);
+    EXPECT_EQ(world->GetTeamRef(nation.extraTeams[0].get()), 0x0102FF01u);
+    EXPECT_EQ(world->GetTeamRef(&g_noClubTeam), kRefNotFound);
+
+    EXPECT_EQ(Resolve<CTeam>(0x0102FF00, RefLevel::kLeague), &nation.nationalTeam);
+    EXPECT_EQ(Resolve<CTeam>(0x0102FF01, RefLevel::kLeague), &g_noClubTeam);
+    EXPECT_EQ(world->ResolveTeam(0x0102FF05), nation.extraTeams[4].get());
+    nation.extraTeams.pop_back();
+    EXPECT_EQ(world->ResolveTeam(0x0102FF05), &g_noClubTeam);
+}
+
+TEST_F(WorldRefsTest, LevelFlagsStopAtTheirLevelAndOutOfRangeGivesNoClub) {
+    CNation& nation = ThirdNationOfSecondContinent();
+    EXPECT_EQ(Resolve<CLeague>(0x010201FF, RefLevel::kLeague), nation.leagues[1].get());
+    EXPECT_EQ(Resolve<CNation>(0x0102FFFF, RefLevel::kNation), &nation);
+    EXPECT_EQ(Resolve<CContinent>(0x01FFFFFF, RefLevel::kContinent), world->continents[1].get());
+    for (WorldRef bad : {kRefNotFound, 0x02000000u, 0x01030000u, 0x01020200u, 0x01020006u})
+        EXPECT_EQ(Resolve<CTeam>(bad, RefLevel::kTeam), &g_noClubTeam) << std::hex << bad;
+    EXPECT_EQ(Resolve<CTeam>(0x01030000, RefLevel::kNation), &g_noClubTeam);
+}
+
+TEST_F(WorldRefsTest, EveryTeamResolvesBackToItself) {
+    size_t teams = 0;
+    auto check = [&](CTeam* team) {
+        ++teams;
+        EXPECT_EQ(world->ResolveTeam(world->GetTeamRef(team)), team) << team->name;
+    };
+    for (const auto& continent : world->continents)
+        for (const auto& nation : continent->nations) {
+            for (const auto& league : nation->leagues)
+                for (const auto& club : league->clubs)
+                    check(club.get());
+            check(&nation->nationalTeam);
+            for (const auto& extra : nation->extraTeams)
+                check(extra.get());
+        }
+    EXPECT_EQ(teams, 2u * 3 * (2 * 6 + 1 + 5));
+}
+
+TEST_F(WorldRefsTest, PlayersAreNamedByTheirClubOnly) {
+    CNation& nation = ThirdNationOfSecondContinent();
+    uint8_t index = 99;
+    CTeam& club = *nation.leagues[1]->clubs[3];
+    EXPECT_EQ(world->GetPlayerRef(club.squad[7].get(), index), 0x01020103u);
+    EXPECT_EQ(index, 7);
+    EXPECT_EQ(world->GetPlayerRef(nation.extraTeams[2]->squad[1].get(), index), 0x0102FF03u);
+    EXPECT_EQ(index, 1);
+
+    CPlayer* freePlayer = nation.freePlayers.front().get();
+    nation.nationalTeam.squad.push_back(LendPlayer(freePlayer));
+    EXPECT_EQ(world->GetPlayerRef(freePlayer, index), kRefNotFound);
+    EXPECT_EQ(index, 0);
+}

@@ -1,0 +1,17 @@
+#include "world/World.h"
+
+#include "engine/Match.h"
+#include "world/Continent.h"
+
+CWorld::CWorld() : worldCup(kCupWorldCup), olympia(kCupOlympia) {}
+
+CWorld::~CWorld() = default;
+
+void CWorld::Clear() {
+    continents.clear();
+    for (CCup* cup : {&worldCup, &olympia}) {
+        cup->DeleteRoundRecords();
+        cup->DeleteRounds();
+        cup->matches.clear();
+    }
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/Cup.h"
+#include "world/PlayerSearch.h"
+#include "world/WorldRef.h"
+
+class BinaryFile;
+class CContinent;
+class CNation;
+class CPlayer;
+class CTeam;
+
+// The root of the game data: the continents, the two world tournaments, the
+// world federation and the start year. The main window owns the one world;
+// the world file and the world part of a save game are its file form.
+class CWorld {
+public:
+    static constexpr uint16_t kDefaultStartYear = 2003;
+    static constexpr uint16_t kNoHost = 0xFFFF;  // host fields: continent << 8 | nation
+    static constexpr uint32_t kDefaultPresidentBirthday = 0x079E0101;  // 1 January 1950
+    // The continent and nation counts are stored in one byte each.
+    static constexpr size_t kMaxListSize = 255;
+
+    CWorld();
+    ~CWorld();
+    CWorld(const CWorld&) = delete;
+    CWorld& operator=(const CWorld&) = delete;
+
+    // The world file (saveGame 0) or a save game's world part (1), which
+    // adds the hosts, the national squads and the transfer deals. Read
+    // expects an empty world; after a failed read, Clear empties it again.
+    bool Write(BinaryFile& f, uint8_t saveGame) const;
+    bool Read(BinaryFile& f, uint8_t saveGame);
+    // Removes the continents and the tournaments' running season; names,
+    // birthday, start year and hosts stay.
+    void Clear();
+
+    // National-squad entries the last Read had to drop because their club
+    // player could not be found; the caller tells the user.
+    size_t DroppedNationalPlayers() const { return droppedNationalPlayers_; }
+    // National players who sit in no league or extra team's squad. The save
+    // game cannot name them, so they would leave their squad on loading.
+    void FindClublessNationalPlayers(std::vector<CPlayer*>& players) const;
+
+    // World references. A team or player found nowhere gives kRefNotFound
+    // (and squad index 0).
+    WorldRef GetTeamRef(const CTeam* team) const;
+    WorldRef GetPlayerRef(const CPlayer* player, uint8_t& squadIndex) const;
+    WorldObject ResolveRef(WorldRef ref, RefLevel stopAt = RefLevel::kTeam) const;
+    // The team a reference names, &g_noClubTeam when none.
+    CTeam* ResolveTeam(WorldRef ref) const;
+
+    // Queries over the whole tree, in its order.
+    bool ContainsPlayer(const CPlayer* player, bool extraTeams, bool freePlayers) const;
+    bool IsNationalPlayer(const CPlayer* player) const;
+    // Appends; true when players is then not empty.
+    bool GetAgreedTransfersToTeam(const CTeam* team, std::vector<CPlayer*>& players) const;
+    void DropTeamFromTransferDeals(const CTeam* team);
+    // Appends the league players that pass every filter.
+    void SearchPlayers(std::vector<CPlayer*>& result, const PlayerSearchFilter& filter) const;
+
+    std::vector<std::unique_ptr<CContinent>> continents;
+    CCup worldCup;
+    CCup olympia;
+    std::string shorthand;  // of the world federation
+    std::string president;
+    uint32_t presidentBirthday = kDefaultPresidentBirthday;
+    uint16_t startYear = kDefaultStartYear;
+    uint16_t olympicHost = kNoHost;
+    uint16_t worldCupHost = kNoHost;
+
+private:
+    bool WriteNationalSquads(BinaryFile& f) const;
+    bool ReadNationalSquads(BinaryFile& f);
+    bool ReadNationalSquad(BinaryFile& f, CNation& nation);
+    bool WriteTransferDeals(BinaryFile& f) const;
+    bool ReadTransferDeals(BinaryFile& f);
+
+    size_t droppedNationalPlayers_ = 0;
+};

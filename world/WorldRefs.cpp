@@ -1,0 +1,105 @@
+#include "world/Continent.h"
+#include "world/League.h"
+#include "world/Nation.h"
+#include "world/Player.h"
+#include "world/Team.h"
+#include "world/World.h"
+
+// The builders search the tree in a fixed order and the first match wins;
+// the resolver only indexes lists, checking each index against its size.
+
+WorldRef CWorld::GetTeamRef(const CTeam* team) const {
+    for (size_t c = 0; c < continents.size(); ++c) {
+        const auto& nations = continents[c]->nations;
+        for (size_t n = 0; n < nations.size(); ++n) {
+            const CNation& nation = *nations[n];
+            for (size_t l = 0; l < nation.leagues.size(); ++l) {
+                const auto& clubs = nation.leagues[l]->clubs;
+                for (size_t t = 0; t < clubs.size(); ++t)
+                    if (clubs[t].get() == team)
+                        return PackWorldRef(c, n, l, t);
+            }
+            if (&nation.nationalTeam == team)
+                return PackWorldRef(c, n, kRefNationLevel, kRefNationalTeam);
+            for (size_t k = 0; k < nation.extraTeams.size(); ++k)
+                if (nation.extraTeams[k].get() == team)
+                    return PackWorldRef(c, n, kRefNationLevel, k + 1);
+        }
+    }
+    return kRefNotFound;
+}
+
+namespace {
+
+bool FindInSquad(const CTeam& team, const CPlayer* player, uint8_t& squadIndex) {
+    size_t index = 0;
+    if (!team.FindPlayer(player, index))
+        return false;
+    squadIndex = static_cast<uint8_t>(index);
+    return true;
+}
+
+}  // namespace
+
+// National squads are not searched: their members are club players.
+WorldRef CWorld::GetPlayerRef(const CPlayer* player, uint8_t& squadIndex) const {
+    for (size_t c = 0; c < continents.size(); ++c) {
+        const auto& nations = continents[c]->nations;
+        for (size_t n = 0; n < nations.size(); ++n) {
+            const CNation& nation = *nations[n];
+            for (size_t l = 0; l < nation.leagues.size(); ++l) {
+                const auto& clubs = nation.leagues[l]->clubs;
+                for (size_t t = 0; t < clubs.size(); ++t)
+                    if (FindInSquad(*clubs[t], player, squadIndex))
+                        return PackWorldRef(c, n, l, t);
+            }
+            for (size_t k = 0; k < nation.extraTeams.size(); ++k)
+                if (FindInSquad(*nation.extraTeams[k], player, squadIndex))
+                    return PackWorldRef(c, n, kRefNationLevel, k + 1);
+        }
+    }
+    squadIndex = 0;
+    return kRefNotFound;
+}
+
+WorldObject CWorld::ResolveRef(WorldRef ref, RefLevel stopAt) const {
+    const size_t c = RefContinent(ref);
+    if (c >= continents.size())
+        return &g_noClubTeam;
+    CContinent& continent = *continents[c];
+    if (stopAt == RefLevel::kContinent)
+        return &continent;
+
+    const size_t n = RefNation(ref);
+    if (n >= continent.nations.size())
+        return &g_noClubTeam;
+    CNation& nation = *continent.nations[n];
+    if (stopAt == RefLevel::kNation)
+        return &nation;
+
+    const size_t t = RefTeam(ref);
+    if (RefLeague(ref) == kRefNationLevel) {
+        // The national team is found even when a league was asked for.
+        if (t == kRefNationalTeam)
+            return &nation.nationalTeam;
+        if (t > nation.extraTeams.size() || stopAt == RefLevel::kLeague)
+            return &g_noClubTeam;
+        return nation.extraTeams[t - 1].get();
+    }
+
+    const size_t l = RefLeague(ref);
+    if (l >= nation.leagues.size())
+        return &g_noClubTeam;
+    CLeague& league = *nation.leagues[l];
+    if (stopAt == RefLevel::kLeague)
+        return &league;
+    if (t >= league.clubs.size())
+        return &g_noClubTeam;
+    return league.clubs[t].get();
+}
+
+CTeam* CWorld::ResolveTeam(WorldRef ref) const {
+    const WorldObject target = ResolveRef(ref);
+    CTeam* const* team = std::get_if<CTeam*>(&target);
+    return team ? *team : &g_noClubTeam;
+}
