@@ -7,10 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "world/StoredTeamRefs.h"
+
 class BinaryFile;
 class CCup;
 class CMatch;
 class CTeam;
+class CWorld;
 class CupContinentSource;
 class CupNationSource;
 class CupWorldSource;
@@ -100,6 +103,8 @@ public:
     bool Write(BinaryFile& f, bool withState) const;
     // On failure the cup keeps its old values.
     bool Read(BinaryFile& f, bool withState);
+    // Clubs read while a whole world was being read, once it is whole.
+    void ResolveStoredTeams(const CWorld& world);
 
     // Fits the slot arrays to the owner and checks that the rounds balance;
     // sets and returns the takes-place flag.
@@ -224,6 +229,9 @@ public:
     uint8_t takesPlace = 0;
 
 private:
+    StoredTeams storedParticipants_;
+    StoredTeams storedRanking_;
+
     bool HasGroupRound() const { return groupRound != 0; }
     int FirstStageMatchDays() const;
     int SecondStageMatchDays() const;

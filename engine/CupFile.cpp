@@ -1,7 +1,7 @@
 #include "engine/Cup.h"
 #include "engine/Match.h"
-#include "engine/MatchTeam.h"
 #include "platform/BinaryFile.h"
+#include "world/StoredTeamRefs.h"
 
 // The settings, then with state the running season. Arrays carry a u16
 // count; teams are stored as world references.
@@ -14,12 +14,12 @@ constexpr size_t kMaxCount = UINT16_MAX;
 bool WriteTeams(BinaryFile& f, const std::vector<CTeam*>& teams) {
     f.Write(static_cast<uint16_t>(teams.size()));
     for (size_t i = 0; i < teams.size() && i < kMaxCount; ++i)
-        f.Write(match_team::TeamRef(teams[i]));
+        f.Write(StoreTeamRef(teams[i]));
     return f.Ok();
 }
 
-bool ReadTeams(BinaryFile& f, std::vector<CTeam*>& teams) {
-    teams.clear();
+bool ReadTeams(BinaryFile& f, std::vector<CTeam*>& teams, StoredTeams& stored) {
+    std::vector<uint32_t> refs;
     uint16_t count = 0;
     if (!f.Read(count))
         return false;
@@ -27,8 +27,9 @@ bool ReadTeams(BinaryFile& f, std::vector<CTeam*>& teams) {
         uint32_t ref = 0;
         if (!f.Read(ref))
             return false;
-        teams.push_back(match_team::ResolveTeamRef(ref));
+        refs.push_back(ref);
     }
+    stored.Load(refs, teams);
     return true;
 }
 
@@ -126,8 +127,8 @@ bool CCup::ReadState(BinaryFile& f) {
     ReadNumberArray(f, groupDraws);
     ReadNumberArray(f, participantNations);
     ReadArrayList(f, drawnRounds);
-    ReadTeams(f, participants);
-    ReadTeams(f, ranking);
+    ReadTeams(f, participants, storedParticipants_);
+    ReadTeams(f, ranking, storedRanking_);
     return f.Ok();
 }
 
@@ -161,4 +162,11 @@ bool CCup::Read(BinaryFile& f, bool withState) {
     loserLinks = std::move(read.loserLinks);
     sheetSize = read.sheetSize;
     return true;
+}
+
+void CCup::ResolveStoredTeams(const CWorld& world) {
+    storedParticipants_.Resolve(world, participants);
+    storedRanking_.Resolve(world, ranking);
+    for (const auto& match : matches)
+        match->ResolveStoredTeams(world);
 }

@@ -5,10 +5,12 @@
 
 #include "engine/MatchReport.h"
 #include "world/Referee.h"
+#include "world/StoredTeamRefs.h"
 
 class BinaryFile;
 class CPlayer;
 class CTeam;
+class CWorld;
 
 // Match time in seconds: normal time, then two extra periods of 600.
 constexpr uint16_t kNormalTimeEnd = 3600;
@@ -89,6 +91,8 @@ public:
     // File form: leg scores, sheet size, legs and both teams by reference.
     bool Write(BinaryFile& f) const;
     bool Read(BinaryFile& f);
+    // Clubs read while a whole world was being read, once it is whole.
+    void ResolveStoredTeams(const CWorld& world);
 
     size_t PairCount() const { return legScores.size() / 2; }
     void ResetScore();
@@ -128,6 +132,8 @@ public:
     bool CheckInjury(int player, int side, int kind);
 
 private:
+    StoredTeams storedSides_;  // away, home
+
     // Live engine.
     bool AdvanceQuick(int slice);
     bool AdvanceLive(int slice);

@@ -1,6 +1,6 @@
 #include "engine/Match.h"
-#include "engine/MatchTeam.h"
 #include "platform/BinaryFile.h"
+#include "world/StoredTeamRefs.h"
 
 // The stored match: the leg scores, the sheet size, the legs and both
 // teams by world reference, away team first. Everything else is rebuilt
@@ -11,8 +11,8 @@ bool CMatch::Write(BinaryFile& f) const {
     f.WriteBytes(legScores.data(), legScores.size() & 0xFF);
     f.Write(sheetSize);
     f.Write(legs);
-    f.Write(match_team::TeamRef(away.team));
-    f.Write(match_team::TeamRef(home.team));
+    f.Write(StoreTeamRef(away.team));
+    f.Write(StoreTeamRef(home.team));
     return f.Ok();
 }
 
@@ -34,7 +34,16 @@ bool CMatch::Read(BinaryFile& f) {
     legScores = std::move(scores);
     sheetSize = sheet;
     legs = legCount;
-    away.team = match_team::ResolveTeamRef(awayRef);
-    home.team = match_team::ResolveTeamRef(homeRef);
+    std::vector<CTeam*> sides;
+    storedSides_.Load({awayRef, homeRef}, sides);
+    away.team = sides[0];
+    home.team = sides[1];
     return true;
+}
+
+void CMatch::ResolveStoredTeams(const CWorld& world) {
+    std::vector<CTeam*> sides = {away.team, home.team};
+    storedSides_.Resolve(world, sides);
+    away.team = sides[0];
+    home.team = sides[1];
 }

@@ -74,9 +74,7 @@ const CArena& TeamArena(const CTeam& team);
 CFinance& TeamAccount(CTeam& team);
 const CFinance& TeamAccount(const CTeam& team);
 
-// The manager's part: world references and his club's season figures.
-uint32_t TeamRef(const CTeam* team);
-CTeam* ResolveTeamRef(uint32_t ref);
+// The manager's part: his club's season figures.
 // Points 0-2 of a match of the user's club; nothing for another club.
 void RecordUserMatchResult(const CTeam& team, int points, bool counted);
 void RecordUserCountedMatch(const CTeam& team);

@@ -75,6 +75,8 @@ public:
     uint16_t worldCupHost = kNoHost;
 
 private:
+    bool ReadWhole(BinaryFile& f, uint8_t saveGame);
+    void ResolveStoredTeamRefs();
     bool WriteNationalSquads(BinaryFile& f) const;
     bool ReadNationalSquads(BinaryFile& f);
     bool ReadNationalSquad(BinaryFile& f, CNation& nation);

@@ -1,9 +1,13 @@
 #include <exception>
 
+#include "engine/Cup.h"
+#include "engine/Match.h"
 #include "platform/BinaryFile.h"
 #include "world/Continent.h"
+#include "world/League.h"
 #include "world/Nation.h"
 #include "world/Player.h"
+#include "world/StoredTeamRefs.h"
 #include "world/Team.h"
 #include "world/World.h"
 
@@ -33,6 +37,7 @@ bool ForEachNation(const std::vector<std::unique_ptr<CContinent>>& continents, V
 }  // namespace
 
 bool CWorld::Write(BinaryFile& f, uint8_t saveGame) const {
+    const WorldFileScope scope(*this);
     try {
         if (continents.size() > kMaxListSize)
             return false;
@@ -59,6 +64,39 @@ bool CWorld::Write(BinaryFile& f, uint8_t saveGame) const {
 }
 
 bool CWorld::Read(BinaryFile& f, uint8_t saveGame) {
+    if (!ReadWhole(f, saveGame))
+        return false;
+    ResolveStoredTeamRefs();
+    return true;
+}
+
+// Every cup and every match of the world holds its clubs by reference.
+void CWorld::ResolveStoredTeamRefs() {
+    auto resolveCup = [&](CCup& cup) { cup.ResolveStoredTeams(*this); };
+    for (const auto& continent : continents) {
+        for (CCup& cup : continent->extraCups)
+            resolveCup(cup);
+        for (const auto& cup : continent->clubCups)
+            resolveCup(*cup);
+        for (CCup* cup : {&continent->championship, &continent->clubCup, &continent->superCup})
+            resolveCup(*cup);
+        for (const auto& nation : continent->nations) {
+            for (const auto& cup : nation->cups)
+                resolveCup(*cup);
+            for (const auto& league : nation->leagues) {
+                for (const auto& cup : league->playoffCups)
+                    resolveCup(*cup);
+                for (const auto& match : league->matches)
+                    match->ResolveStoredTeams(*this);
+            }
+        }
+    }
+    resolveCup(worldCup);
+    resolveCup(olympia);
+}
+
+bool CWorld::ReadWhole(BinaryFile& f, uint8_t saveGame) {
+    const WorldFileScope scope(*this);
     try {
         Clear();
         droppedNationalPlayers_ = 0;

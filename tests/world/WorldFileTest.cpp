@@ -3,6 +3,8 @@
 #include "career/Manager.h"
 #include "platform/BinaryFile.h"
 #include "tools/sample-world/SampleWorld.h"
+#include "engine/Cup.h"
+#include "engine/Match.h"
 #include "world/Continent.h"
 #include "world/League.h"
 #include "world/Nation.h"
@@ -53,6 +55,34 @@ TEST_P(WorldFileTest, ReadAndWrittenAgainGivesTheSameBytes) {
     // The save game carries squads and deals; the world file neither.
     EXPECT_EQ(CountDeals(copy), saveGame ? CountDeals(*original) : 0u);
     EXPECT_GT(CountDeals(*original), 0u);
+}
+
+TEST(WorldFileFormTest, ClubsOfCupsAndMatchesAreTheReadWorldsOwn) {
+    auto original = MakeSampleWorld();
+    CLeague& league = *original->continents[1]->nations[0]->leagues[0];
+    league.StartSeason();
+    league.SetMatchDayOpponents();
+    ASSERT_FALSE(league.matches.empty());
+    const auto bytes = WriteWorld(*original, 1);
+
+    CWorld copy;
+    ASSERT_TRUE(ReadWorld(copy, bytes, 1));
+    const CLeague& read = *copy.continents[1]->nations[0]->leagues[0];
+    ASSERT_EQ(read.matches.size(), league.matches.size());
+    for (size_t i = 0; i < read.matches.size(); ++i) {
+        int home = -1, away = -1;
+        ASSERT_TRUE(read.FindTeam(read.matches[i]->home.team, home));
+        ASSERT_TRUE(read.FindTeam(read.matches[i]->away.team, away));
+        int originalHome = -1;
+        league.FindTeam(league.matches[i]->home.team, originalHome);
+        EXPECT_EQ(home, originalHome);
+    }
+    const CCup& cup = *copy.continents[0]->nations[0]->cups[CNation::kNationalCup];
+    ASSERT_FALSE(cup.participants.empty());
+    for (const CTeam* team : cup.participants)
+        EXPECT_EQ(copy.ResolveTeam(copy.GetTeamRef(team)), team);
+    ASSERT_FALSE(copy.worldCup.participants.empty());
+    EXPECT_EQ(copy.worldCup.participants[0], &copy.continents[0]->nations[0]->nationalTeam);
 }
 
 TEST_P(WorldFileTest, CutFileFailsAndClearLeavesAnEmptyWorld) {
