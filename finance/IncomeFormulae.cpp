@@ -84,8 +84,8 @@ AdmissionFees CalcAdmissionFees(int leagueLevel, const CTeam& team) {
     const int32_t k = team.GetFanAmount() - kNormalFanAmount;
     AdmissionFees fees{kBaseBenchFee + ((kBaseBenchFee * k) >> 3), kBaseSeatFee + kBaseSeatFee * k / 10};
     if (leagueLevel > 1) {
-        const int cut = leagueLevel >= 6 ? kMaxLowerLeagueFeeCut
-                                         : std::min((1 << (leagueLevel + 1)) + 20, kMaxLowerLeagueFeeCut);
+        // From the fifth league on the cut stays at its limit.
+        const int cut = leagueLevel >= 5 ? kMaxLowerLeagueFeeCut : (1 << (leagueLevel + 1)) + 20;
         fees.seat -= cut * fees.seat / 100;
         fees.bench -= cut * fees.bench / 100;
     }
