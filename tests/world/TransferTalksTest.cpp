@@ -117,6 +117,14 @@ TEST_F(TransferTalksTest, ClubThatCannotAffordHimLeavesHimWhereHeIs) {
     EXPECT_TRUE(nation->transferTalks.empty());
 }
 
+TEST_F(TransferTalksTest, EndlessContractKeepsHimAtHisClub) {
+    buyer->capital = kRich;
+    player->contractYears = 255;
+    Offer(false);
+    nation->ResolveTransferTalks();
+    EXPECT_TRUE(InSquad(seller));
+}
+
 TEST_F(TransferTalksTest, PlayerListedFromTheScreensGoesToAnyInterestedClub) {
     buyer->capital = kBroke;
     Offer(true);
