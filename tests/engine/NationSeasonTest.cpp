@@ -188,6 +188,8 @@ TEST(NationSeason, TwoSeasonsMoveExactlyTheConfiguredClubs) {
             const int regular = league->GetRegularMatchDayCount();
             for (size_t c = 0; c < league->clubs.size(); ++c)
                 EXPECT_EQ(league->wins[c] + league->draws[c] + league->losses[c], regular) << league->name;
+            EXPECT_TRUE(std::any_of(league->goalDifference.begin(), league->goalDifference.end(),
+                                    [](int16_t d) { return d != 0; }));
         }
         for (const CCup* cup : {w.nation->cups[0].get(), w.nation->cups[1].get(), &w.continent.clubCup}) {
             EXPECT_TRUE(cup->HasFinished()) << cup->name;
