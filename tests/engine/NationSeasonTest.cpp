@@ -67,8 +67,12 @@ struct SeasonWorld {
             auto club = MakeClub(low, high);
             club->name = name + " " + std::to_string(i + 1);
             club->mapPosition = static_cast<uint16_t>((left + right) / 2 * 3 / 5 | 60 << 8);
-            for (const auto& player : club->squad)
+            for (const auto& player : club->squad) {
                 player->lastName = "Hansen" + player->lastName;
+                // Professionals under contract: a club does not lose its whole squad in one summer.
+                player->contractFlags |= CPlayer::kProfessional;
+                player->contractYears = 3;
+            }
             league->clubs.push_back(std::move(club));
             league->tableOrder.push_back(static_cast<uint8_t>(i + 1));
         }
