@@ -53,8 +53,9 @@ public:
 
     // The week's fan-article sale of his club: buyers in, revenue in euros
     // out; a kind whose stock falls short of the demand is reordered (unless
-    // switched off) at the club's purchase prices, the cost returned apart.
-    void SellMerchandise(int32_t& buyers, uint32_t& reorderCost, FanArticlePurchasePrice purchasePrice);
+    // switched off) at the purchase prices of the club finances, the cost
+    // returned apart.
+    void SellMerchandise(int32_t& buyers, uint32_t& reorderCost);
 
     // The season forecast's sums of income, costs and their difference.
     int32_t SumRevenues() const;

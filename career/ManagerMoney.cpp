@@ -1,6 +1,7 @@
 #include <numeric>
 
 #include "career/Manager.h"
+#include "finance/IncomeFormulae.h"
 
 int32_t CManager::SumRevenues() const { return std::accumulate(forecastIncome.begin(), forecastIncome.end(), 0); }
 
@@ -14,8 +15,8 @@ void CManager::AddHomeMatchValue(int32_t spectators) {
     ++homeMatchCount;
 }
 
-void CManager::SellMerchandise(int32_t& buyers, uint32_t& reorderCost, FanArticlePurchasePrice purchasePrice) {
+void CManager::SellMerchandise(int32_t& buyers, uint32_t& reorderCost) {
     reorderCost = 0;
     const FanArticleStock articles{merchandisePrice, merchandiseStock, merchandiseSold, noAutoReorder == 0};
-    buyers = SellFanArticles(buyers, articles, purchasePrice, reorderCost);
+    buyers = SellFanArticles(buyers, articles, CalcMerchandisePurchasePrice, reorderCost);
 }

@@ -13,6 +13,8 @@ namespace {
 // Cup money of a match in a round of 2 to 8 entrants, before the price rise.
 constexpr int kFewestPaidEntrants = 2;
 constexpr std::array<uint32_t, 7> kCupMoney = {32000, 18000, 12000, 9000, 7000, 5000, 4000};
+// Cup crowds are reckoned as in the top league, whatever the clubs' leagues.
+constexpr int kCupAttendanceLevel = 1;
 
 }  // namespace
 
@@ -126,6 +128,7 @@ void CCup::CreateMatchDayMatches(int inflationPermille) {
         match->home.team = team;
         match->away.team = participants[opponent];
         match->legs = knockOut ? legs : 0;
+        match->spectators = ComputeMatchAttendance(kCupAttendanceLevel, *team, *participants[opponent]);
         matches.push_back(std::move(match));
     }
     for (const auto& match : matches)

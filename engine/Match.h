@@ -191,3 +191,9 @@ private:
     bool HasRole(const CTeam& team, int player, int firstSlot, int lastSlot) const;
     int FirstSlotOf(const CTeam& team, int player, int firstSlot, int lastSlot) const;
 };
+
+// The spectators of a match at a league level (cups count as the top
+// level): both clubs' demand, the away fans' journey, the sides' strengths,
+// the home crowd's mood and media, and the home club's admission fees
+// against the standard ones; never more than the home arena holds.
+uint32_t ComputeMatchAttendance(int leagueLevel, const CTeam& home, const CTeam& away);

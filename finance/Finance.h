@@ -5,6 +5,8 @@
 #include <vector>
 
 class BinaryFile;
+class CLeague;
+class CTeam;
 
 // Figure words of an account. Money is whole euros; the balance is signed.
 enum FinanceWord : uint32_t {
@@ -105,6 +107,19 @@ public:
     uint16_t GetSeasonTicketPrice() const;
     void SetSeasonTicketPrice(uint16_t price);
     uint16_t GetSeasonTicketsSold() const;
+
+    // Standard fees for the team's league level with a random spread and a
+    // share for the arena's size, and a season-ticket price to match; no
+    // tickets sold yet.
+    void SetDefaultAdmissionFees(int leagueLevel, const CTeam& team);
+    // How many would buy a season ticket at the account's price.
+    int32_t CalcSeasonTicketHolders(int leagueLevel, const CTeam& team) const;
+    // Sells up to `count` season tickets for the season's home matches.
+    void SellSeasonTickets(int32_t count, int32_t homeMatches);
+    // The season's income as calculated at its start, never below what the
+    // season has booked so far. The rate (tenths of a percent) pays on
+    // positive net assets.
+    uint32_t CalcSeasonIncome(const CLeague& league, const CTeam& team, uint32_t investmentBaseRate) const;
 
     int32_t GetBalance() const;
     uint32_t GetFigure(uint32_t index) const;

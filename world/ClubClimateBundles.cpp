@@ -15,12 +15,25 @@ constexpr int kNewManagerConfidence = 70;
 constexpr int kNewManagerReputation = 70;
 constexpr int kMaxConfidence = 100;
 constexpr int kSuccessBonusPercent = 5;
+constexpr int kPromotionDemandLevel = 2;
+constexpr int kRichestBuildingEnvironment = 6;
 
 // A sponsor contract ends at once; term 0 marks it ended.
 void EndContract(CFinance& account, uint32_t record) {
     ContractRecord contract = account.GetContract(record);
     contract.term = 0;
     account.SetContract(record, contract);
+}
+
+// A promoted club whose arena cannot hold the crowds of the second league
+// gets one more line of blocks on a random side, of a kind its money allows.
+void EnlargeArenaForPromotion(CTeam& team) {
+    if (team.GetSpectatorDemand(kPromotionDemandLevel) <= static_cast<int>(team.arena.GetCapacity()))
+        return;
+    const int e = std::min(team.GetFinancialEnvironment(), kRichestBuildingEnvironment);
+    const int side = RandBelow(4);
+    const uint8_t kind = static_cast<uint8_t>((e + 1) / 2 + (e / 4) * 3);
+    team.arena.AddGridLine(side == 0, side == 1, side == 2, side == 3, kind);
 }
 
 }  // namespace
@@ -45,6 +58,7 @@ void CTeam::ApplyPromotion() {
     ChangeFinancialEnvironment(50);
     if (!ChangeFanCount(-50))
         ChangeFanCount(20);
+    EnlargeArenaForPromotion(*this);
     MarkLeagueChanged();
 }
 

@@ -145,6 +145,7 @@ void CLeague::SetMatchDayOpponents() {
         match->sheetSize = playersPerMatch;
         match->home.team = &club;
         match->away.team = clubs[opponent].get();
+        match->spectators = ComputeMatchAttendance(division, club, *clubs[opponent]);
         matches.push_back(std::move(match));
     }
 }

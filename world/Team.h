@@ -11,6 +11,7 @@
 #include "world/NoClubTeam.h"
 
 class BinaryFile;
+class CLeague;
 class CPlayer;
 class Date;
 
@@ -189,6 +190,13 @@ public:
     bool ChangeBoardAttitude(int delta);
     bool ChangeFinancialEnvironment(int delta);
     bool SetFanMood(int mood, int chancePercent);
+
+    // Money (finance/): the spectators the club draws at a league level,
+    // and the season's wages of the squad (with its match bonuses for all
+    // the league's match days) and of the youth players.
+    int GetSpectatorDemand(int leagueLevel) const;
+    uint32_t CalcSquadWageBill(const CLeague& league) const;
+    uint32_t GetYouthWageBill() const;
 
     // Club climate: fixed bundles of steps.
     void ApplyPromotion();

@@ -7,6 +7,7 @@
 #include "platform/Random.h"
 #include "tests/engine/CupWorldFixture.h"
 #include "tests/engine/MatchFixture.h"
+#include "tests/finance/BigArena.h"
 #include "world/League.h"
 #include "world/PriceRise.h"
 #include "world/Team.h"
@@ -257,6 +258,23 @@ TEST(CupRounds, CupMoneyFollowsTheEntrantsAndTheKind) {
         ASSERT_EQ(cup.matches.size(), static_cast<size_t>(c.entrants / 2));
         EXPECT_EQ(cup.matches[0]->prize, c.prize);
     }
+}
+
+TEST(CupRounds, CupCrowdsAreReckonedAsInTheTopLeague) {
+    CTeam home, away;
+    EnlargeArena(home.arena, 10000, kStandingLarge);
+    CCup cup(kCupNational);
+    cup.roundCount = 1;
+    cup.legs = 1;
+    cup.takesPlace = 1;
+    cup.currentMatchDay = 1;
+    cup.participants = {&home, &away};
+    cup.drawnRounds = {{0, 1}};
+    cup.roundRecords.emplace_back(2, 0);
+    cup.CreateMatchDayMatches(0);
+    ASSERT_EQ(cup.matches.size(), 1u);
+    EXPECT_GT(cup.matches[0]->spectators, ComputeMatchAttendance(2, home, away));
+    EXPECT_EQ(cup.matches[0]->spectators, ComputeMatchAttendance(1, home, away));
 }
 
 // A continental cup of four clubs from two nations: every round reached,

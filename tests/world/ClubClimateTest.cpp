@@ -175,6 +175,21 @@ TEST(ClubClimate, PromotionAtFullFansCanOnlyLowerThem) {
     }
 }
 
+TEST(ClubClimate, PromotionEnlargesAnArenaTooSmallForTheSecondLeague) {
+    for (uint32_t seed = 0; seed < 20; ++seed) {
+        // Fans 7 draw 1555 in the second league, fans 0 fewer than the 300 places.
+        CTeam crowded, quiet;
+        crowded.fanAmount = 0x77;
+        quiet.fanAmount = 0x70;
+        SeedRandom(seed);
+        crowded.ApplyPromotion();
+        SeedRandom(seed);
+        quiet.ApplyPromotion();
+        EXPECT_GT(crowded.arena.GetCapacity(), 300u);
+        EXPECT_EQ(quiet.arena.GetCapacity(), 300u);
+    }
+}
+
 TEST(ClubClimate, PromotionPaysTheSponsorBonusAndEndsSponsorContracts) {
     CTeam team;
     team.account.SetProfessional(1);

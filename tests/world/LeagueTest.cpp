@@ -7,6 +7,7 @@
 #include "engine/Cup.h"
 #include "engine/Match.h"
 #include "platform/Random.h"
+#include "tests/finance/BigArena.h"
 #include "tests/world/FileFormChecks.h"
 #include "world/League.h"
 #include "world/Team.h"
@@ -120,6 +121,24 @@ TEST(League, TableLevelClubsKeepTheirOrderAndPointsRead) {
 
     CTeam stranger;
     EXPECT_EQ(league.GetTablePosition(&stranger), 1);  // half of 3 clubs
+}
+
+TEST(League, MatchesDrawTheCrowdsOfTheirDivision) {
+    CLeague league;
+    AddClubs(league, 4);
+    league.division = 2;
+    for (const auto& club : league.clubs)
+        EnlargeArena(club->arena, 10000, kStandingLarge);
+    league.StartSeason();
+    league.SetMatchDayOpponents();
+    ASSERT_EQ(league.matches.size(), 2u);
+    for (const auto& match : league.matches) {
+        const CTeam& home = *match->home.team;
+        const CTeam& away = *match->away.team;
+        EXPECT_GT(match->spectators, 0u);
+        EXPECT_EQ(match->spectators, ComputeMatchAttendance(2, home, away));
+        EXPECT_LT(match->spectators, ComputeMatchAttendance(1, home, away));
+    }
 }
 
 TEST(League, PassiveLeagueDrawsItsMatchDays) {
