@@ -1,0 +1,39 @@
+#include "app/EffectSounds.h"
+
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "platform/Path.h"
+#include "platform/Sound.h"
+#include "platform/WindowSystem.h"
+
+std::array<int, kEffectSlotCount> g_effectSounds = [] {
+    std::array<int, kEffectSlotCount> ids;
+    ids.fill(SoundPlayer::kNoWave);
+    return ids;
+}();
+
+namespace {
+
+constexpr std::array<const char*, kEffectFileCount> kEffectFiles = {
+    "Effekte\\Puls.wav",   "Effekte\\Pfiff.wav",  "Effekte\\Jubel.wav",     "Effekte\\Abgang.wav",
+    "Effekte\\Abpfiff.wav", "Effekte\\Jubel2.wav", "Effekte\\LevelPlus.wav", "Effekte\\LevelMinus.wav",
+};
+
+std::vector<uint8_t> ReadWholeFile(const char* storedPath) {
+    std::ifstream in(ResolvePath(storedPath), std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+}  // namespace
+
+void LoadEffectSounds() {
+    SoundPlayer& sound = CurrentWindowSystem().Sound();
+    g_effectSounds.fill(SoundPlayer::kNoWave);
+    for (int slot = 0; slot < kEffectFileCount; ++slot) {
+        std::vector<uint8_t> bytes = ReadWholeFile(kEffectFiles[slot]);
+        if (!bytes.empty())
+            g_effectSounds[slot] = sound.LoadWave(bytes);
+    }
+}

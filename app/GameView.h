@@ -1,0 +1,92 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/GameMusic.h"
+#include "app/StartPictureDlg.h"
+#include "app/StartScreen.h"
+#include "app/StateBlock.h"
+#include "engine/CompetitionMask.h"
+#include "platform/Window.h"
+#include "ui/SkinBitmaps.h"
+#include "world/World.h"
+
+class CMatch;
+class CTeam;
+
+// The main game window and the heart of the shell. It owns the game world
+// and the state of the user interface: the current screen, the option word
+// and the other settings of the state block, the running mode and the
+// lists of the match day. Building it runs the whole start-up of the game:
+// world file, start picture, options file, highscore, skin, effect sounds,
+// random seed and the start screen.
+class CGameView : public Window {
+public:
+    static constexpr int kStartScreen = 0;
+    // While a match day is shown: the live match, its results, its figures.
+    static constexpr int kMatchScreen = 4;
+    static constexpr int kMatchFiguresScreen = 6;
+
+    static constexpr const char* kWorldFileName = "Welt.kwl";
+    static constexpr const char* kVariantWorldPrefix = "F";
+
+    CGameView();
+    ~CGameView() override;
+
+    void OnShowWindow(bool show) override;
+    void OnPaint(DeviceContext& dc) override;
+    void OnLButtonDown(unsigned flags, Point p) override;
+    void OnKeyDown(unsigned key, unsigned repeat, unsigned flags) override;
+    void OnMusicNotify(MusicNotify how) override;
+
+    // The options file: read at start (a file that cannot be read is
+    // written anew from the values in memory), written when options change.
+    void LoadConfig();
+    void SaveConfig();
+    // Switches between "Welt.kwl" and its variant "FWelt.kwl" when the
+    // variant exists; the option word remembers the choice.
+    void ToggleWorldFile();
+    // All pictures and colours of the skin folder the settings name.
+    void LoadSkin();
+
+    CWorld& World() { return world_; }
+    StateBlock& State() { return state_; }
+    GameMusic& Music() { return music_; }
+    CStartPictureDlg& StartPicture() { return startPicture_; }
+    const std::string& WorldFileName() const { return worldFileName_; }
+    bool VariantWorldExists() const { return variantWorldExists_; }
+    int ScreenId() const { return screenId_; }
+    bool Running() const { return running_; }
+    const ControlRects& Controls() const { return controlRects_; }
+
+private:
+    void StartUp();
+    bool ReadWorldFile();
+    void PublishMembers();
+    void OnStartScreenClick(Point p);
+    void ExitProgram();
+
+    CWorld world_;
+    StateBlock state_;
+    GameMusic music_{state_.music, *this};
+    CStartPictureDlg startPicture_;
+    WindowSkinBitmaps skin_;
+    std::string worldFileName_ = kWorldFileName;
+    bool variantWorldExists_ = false;
+
+    int screenId_ = kStartScreen;
+    bool running_ = false;
+    CTeam* userTeam_;
+    ControlRects controlRects_{};
+    Rect layoutRect_;
+    std::vector<std::string> statusLines_;
+
+    // The match day, run by the day step: today's competitions and matches,
+    // whether the user's team plays and whether its live match is paused.
+    CompetitionMask competitionMask_ = 0;
+    std::vector<std::unique_ptr<CMatch>> todaysMatches_;
+    bool userPlaysToday_ = false;
+    bool matchPaused_ = false;
+};
