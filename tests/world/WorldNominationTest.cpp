@@ -125,6 +125,18 @@ TEST(WorldNomination, TheUsersSquadByTheFlags) {
     }
 }
 
+// A squad of fewer than 12 leaves 16 minus its size new free players for
+// the clubs to find.
+TEST(WorldNomination, ANationShortOfPlayersGetsFreePlayers) {
+    OneClubNation n;
+    for (int i = 0; i < 3; ++i)
+        n.Add(0, 5);
+    n.fixture.world.NominateNationalSquads(false, false);
+    EXPECT_EQ(n.nation.nationalTeam.squad.size(), 3u);
+    EXPECT_EQ(n.nation.freePlayers.size(), 13u);
+    EXPECT_EQ(n.fixture.Nation(0, 1).freePlayers.size(), 16u);
+}
+
 // Rebuilding empties the squad without taking the players from their clubs.
 TEST(WorldNomination, TheSquadLendsItsPlayers) {
     CalendarWorld fixture;
