@@ -155,7 +155,10 @@ void CContinent::CompleteMatchDay(CompetitionMask code) {
 
 // Extra teams that play in a league now leave the list of clubs outside
 // them; those no competition remembers are dissolved, their names kept
-// for later clubs.
+// for later clubs and their players free. The user's own club is never
+// dissolved under him, and a dissolved club's players stay people of the
+// world, so that no national squad or transfer talk is left pointing at
+// nobody.
 void CContinent::EndSeason() {
     for (const auto& nation : nations)
         nation->EndSeason();
@@ -173,10 +176,12 @@ void CContinent::EndSeason() {
                 continue;
             }
             g_manager.DropTeamFromTransferDeals(team);
-            if (IsTeamReferenced(team, false, true))
+            if (IsTeamReferenced(team, false, true) || IsUserTeam(team))
                 continue;
             if (!team->name.empty())
                 nation->dissolvedTeamNames.push_back(team->name);
+            while (!team->squad.empty())
+                nation->freePlayers.push_back(team->RemovePlayer(team->squad.back().get()));
             extras.erase(extras.begin() + static_cast<std::ptrdiff_t>(i));
         }
     }

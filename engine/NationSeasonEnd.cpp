@@ -209,12 +209,13 @@ void ExchangeClubs(CNation& nation, const DivisionPair& pair) {
 // them, each place taken by a club from outside (or a new one).
 void DropLowestDivisionClubs(CNation& nation) {
     const int lowest = nation.GetMaxDivision();
+    // The clubs leaving one league must not come back in another's place.
+    std::vector<std::unique_ptr<CTeam>> leaving;
     for (CLeague* league : LeaguesOfDivision(nation, lowest)) {
         if (league->IsPassive())
             continue;
         const int playoffSide = (league->flags & kLeagueRelegation) ? league->promotionSideCount : 0;
         const int first = std::max(static_cast<int>(league->clubs.size()) - league->relegatedPlaces + playoffSide, 0);
-        std::vector<std::unique_ptr<CTeam>> leaving;
         for (int place = first; place < static_cast<int>(league->tableOrder.size()); ++place) {
             const size_t slot = league->tableOrder[place] - 1u;
             if (slot >= league->clubs.size())
@@ -236,9 +237,9 @@ void DropLowestDivisionClubs(CNation& nation) {
             leaving.push_back(std::move(league->clubs[slot]));
             league->clubs[slot] = std::move(newcomer);
         }
-        for (auto& club : leaving)
-            nation.extraTeams.push_back(std::move(club));
     }
+    for (auto& club : leaving)
+        nation.extraTeams.push_back(std::move(club));
 }
 
 void CreditChampion(const CNation& nation) {

@@ -13,6 +13,7 @@
 #include "engine/CompetitionMask.h"
 #include "engine/SeasonCalendar.h"
 #include "platform/BinaryFile.h"
+#include "platform/Text.h"
 #include "squad/LineupSlots.h"
 #include "tools/world-builder/CupChecks.h"
 #include "tools/world-builder/WorldBuilder.h"
@@ -174,6 +175,18 @@ TEST_F(ShippedWorld, ClubsHaveFullSquadsAndTheirLevelsStrength) {
     ASSERT_FALSE(strongestThird.empty());
     for (const auto& [nation, third] : strongestThird)
         EXPECT_GT(weakestTop[nation], third + 2) << NationName(nation);
+}
+
+TEST_F(ShippedWorld, TheBuildDrawsCrestsAndMaps) {
+    const fs::path program = CORVANTA_PROGRAM_DIR;
+    for (const auto& continent : world_->continents)
+        for (const auto& nation : continent->nations) {
+            const std::string map = Format("Maps/Nation%03d.bmp", nation->nationNumber);
+            EXPECT_EQ(fs::exists(program / map), !nation->IsInactive()) << map;
+            for (const auto& league : nation->leagues)
+                for (const auto& club : league->clubs)
+                    EXPECT_TRUE(fs::exists(program / "Wappen" / club->logoFile)) << club->logoFile;
+        }
 }
 
 TEST_F(ShippedWorld, ReadAndWrittenAgainGivesTheSameBytes) { EXPECT_EQ(WorldFileBytes(*world_), bytes_); }

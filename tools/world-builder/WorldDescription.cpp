@@ -1,5 +1,6 @@
 #include "tools/world-builder/WorldDescription.h"
 
+#include <cstdlib>
 #include <functional>
 #include <set>
 
