@@ -5,12 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "engine/CompetitionMask.h"
 #include "engine/Cup.h"
 #include "world/PlayerSearch.h"
 #include "world/WorldRef.h"
 
 class BinaryFile;
 class CContinent;
+class CMatch;
 class CNation;
 class CPlayer;
 class CTeam;
@@ -64,6 +66,52 @@ public:
     // Appends the league players that pass every filter.
     void SearchPlayers(std::vector<CPlayer*>& result, const PlayerSearchFilter& filter) const;
 
+    // The calendar (WorldCalendar*.cpp). The day step and the match-day
+    // runner drive the world through these; each passes its step down to
+    // the continents and the two world tournaments.
+    //
+    // Weekly and dated steps.
+    void DoWeeklyStep();       // Mondays
+    void DoWeeklyClubStep();   // Mondays, with the weekly report
+    void UpdateTransferLists();   // 15 January
+    void DoHalfYearLeagueStep();  // 15 June and 15 December
+    // The 16th of every third month rebuilds every national squad but the
+    // user's; includeUser adds his, onlyUser rebuilds his alone.
+    void NominateNationalSquads(bool includeUser, bool onlyUser);
+    void AppointMissingNationalCoaches();
+
+    // The change of season on 30 June, in this order. FindNextUserMatch
+    // also runs after every match day and once a new game has its manager.
+    void AwardContinentalTitles();
+    void CarryOutAgreedTransfers();
+    void EndSeason();
+    void StartNewSeason();
+    // The team whose match was found (the user's club or national team);
+    // the user's club when there is none this season.
+    CTeam* FindNextUserMatch();
+
+    // Match days: collect the day's matches (false when the day has none),
+    // SimulateMatches plays them, then complete the day with its code.
+    bool CollectTodaysMatches(std::vector<CMatch*>& matches);
+    void CompleteMatchDay(CompetitionMask code);
+
+    // The season calendar g_dayCodes, laid out for the world's leagues and
+    // cups, and its match-day numbers as the user's club reads them.
+    void BuildSeasonCalendar();
+    void NumberCalendarMatchDays();
+
+    // A world freshly read for a new game: missing defaults, the first
+    // Monday of July of the start year, hosts, squads, the calendar's
+    // qualification played beforehand.
+    void PrepareNewGame();
+    void FixUpAfterLoad();
+
+    // Hosts: continent << 8 | nation, kNoHost when the drawn continent has
+    // no nation.
+    void PickQuadrennialHost();  // the olympic tournament
+    void PickBiennialHost();     // the world cup
+    void PickContinentHosts();   // each continent's championship
+
     std::vector<std::unique_ptr<CContinent>> continents;
     CCup worldCup;
     CCup olympia;
@@ -83,5 +131,14 @@ private:
     bool WriteTransferDeals(BinaryFile& f) const;
     bool ReadTransferDeals(BinaryFile& f);
 
+    void RetireNationalPlayers();
+    void CleanTransferLists();
+    void ComputeNextMatchAttendance(CTeam& team);
+
     size_t droppedNationalPlayers_ = 0;
 };
+
+// Plays a list of matches at once: each is prepared, then all advance
+// together in time slices to the end of extra time, and those still level
+// are decided by a 7m shoot-out.
+void SimulateMatches(const std::vector<CMatch*>& matches);

@@ -1,0 +1,23 @@
+#include "world/WorldWalk.h"
+
+// The weekly and dated steps of the calendar that the world only hands
+// down the tree.
+
+void CWorld::UpdateTransferLists() {
+    VisitNations(*this, [](CNation& nation) { nation.UpdateTransferList(); });
+}
+
+void CWorld::DoHalfYearLeagueStep() {
+    VisitLeagues(*this, [](CNation&, CLeague& league) { league.DoHalfYearStep(); });
+}
+
+void CWorld::CarryOutAgreedTransfers() {
+    VisitNations(*this, [this](CNation& nation) { nation.CarryOutAgreedTransfers(*this); });
+}
+
+void CWorld::AppointMissingNationalCoaches() {
+    VisitNations(*this, [](CNation& nation) {
+        if (!IsUserTeam(&nation.nationalTeam) && !nation.nationalTeam.IsCoachJobSafe())
+            nation.AppointStaffFromPool(nation.nationalTeam, StaffPost::kCoach);
+    });
+}
