@@ -90,6 +90,7 @@ private:
     void RunWeeklyReport();
     void RecordWeek(int week);
     void WarnTransferListClosing();
+    void WarnUnhappyPlayers();
     void RunTrainingOfTheDay();
     void SellAdvanceTickets();
     // A step that may open a box runs with the day timer stopped, so that

@@ -2,6 +2,7 @@
 #include "app/GameView.h"
 #include "app/MessageDlg.h"
 #include "app/Options.h"
+#include "app/UnhappyPlayers.h"
 #include "career/Manager.h"
 #include "squad/Training.h"
 #include "world/GameDate.h"
@@ -12,6 +13,7 @@
 namespace {
 
 constexpr int kInfoIcon = 4;
+constexpr int kTeamIcon = 1;
 
 bool HasClub(const CTeam* team) { return team && team != &g_noClubTeam; }
 
@@ -49,6 +51,8 @@ void CGameView::RunDatedSteps() {
         Paused([this] { world_.DoHalfYearLeagueStep(); });
     if (steps & DayStep::kTransferListWarning)
         Paused([this] { WarnTransferListClosing(); });
+    if (steps & DayStep::kUnhappyPlayers)
+        Paused([this] { WarnUnhappyPlayers(); });
     if (steps & DayStep::kTransferLists)
         world_.UpdateTransferLists();
     if (steps & DayStep::kNationalSquads)
@@ -65,6 +69,19 @@ void CGameView::WarnTransferListClosing() {
     box.text = "After next week the transfer list will be closed. All negotiations from then on will "
                "concern the next season.";
     box.Open(MSG_BLUE | MSG_OK | MSG_MESSAGE, kInfoIcon);
+}
+
+void CGameView::WarnUnhappyPlayers() {
+    if (!HasClub(g_manager.club) || !g_manager.league)
+        return;
+    const int count = CountUnhappyPlayers(*g_manager.club, *g_manager.league, g_manager.GetInflationPermille());
+    if (count == 0)
+        return;
+    const UnhappyPlayersMessage message = MakeUnhappyPlayersMessage(count, IsWomensGame());
+    CMessageDlg box;
+    box.title = message.title;
+    box.text = message.text;
+    box.Open(MSG_GREEN | MSG_OK | MSG_TEAM, kTeamIcon);
 }
 
 // The user's team trains a fifth of its week each weekday; the computer's
