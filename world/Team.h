@@ -235,6 +235,13 @@ public:
     // Fills the empty weeks from week 1 or from the current week on.
     void MakeYearlyTrainingPlan(bool fromFirstWeek);
 
+    // New game (editor/). Normalize brings an edited or generated club into
+    // the ranges the game expects and fills missing names from the squad;
+    // InitForGameStart then gives the squad random start values and empties
+    // the account and the arena's field.
+    void Normalize();
+    void InitForGameStart();
+
     // Season change (engine/). At the season's end: players into the new
     // season, youth of 18 to the amateurs, some veterans leave or become
     // former captains, a loud media calms down. Before a season or game:
