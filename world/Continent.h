@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/CompetitionMask.h"
 #include "engine/Cup.h"
+#include "engine/CupSources.h"
 
 class BinaryFile;
 class CMatch;
@@ -33,8 +35,9 @@ extern std::vector<uint8_t> g_nationRankOrder;
 // list, the main club cup, the super cup, the national teams' championship
 // and the two qualification cups for the next championship and world cup).
 // It ranks its nations by coefficient and gives their leagues the places
-// for its club cups.
-class CContinent {
+// for its club cups. Its cups ask it for their clubs through
+// CupContinentSource.
+class CContinent : public CupContinentSource {
 public:
     static constexpr uint32_t kDefaultPresidentBirthday = 0x079E0101;  // 1 January 1950
     static constexpr size_t kChampionshipQualification = 0;
@@ -68,6 +71,38 @@ public:
     void ShiftSeasonPoints();
     void PickHostNation();
 
+    // The calendar (engine/ContinentSeason*.cpp), passed down from the world
+    // to the nations and the continent's cups: the new game, the season's
+    // start and end, the week, a match day's collection (the day's
+    // matches appended to list) and completion, and the club cups' titles.
+    void SetUpForNewGame();
+    void StartSeason();
+    void EndSeason();
+    void DoWeeklyStep();
+    void CollectTodaysMatches(CompetitionMask code, std::vector<CMatch*>& list);
+    void CompleteMatchDay(CompetitionMask code);
+    void AwardTitles();
+    // inLeagues: a club of a nation's league; inCups: in a nation's cup
+    // ranking, or a candidate of one of the continent's club cups.
+    bool IsTeamReferenced(const CTeam* team, bool inLeagues, bool inCups) const;
+    // What the structure check of the continent's cups reads of it.
+    CupOwnerView GetCupOwnerView() const;
+
+    // What its cups ask of it (CupContinentSource). Ranking also fills
+    // g_nationRankOrder.
+    int NationCount() const override { return static_cast<int>(nations.size()); }
+    CupNationSource& Nation(int index) override;
+    std::vector<int> RankNationsByCoefficient() override;
+    int FindNationOfTeam(const CTeam* team) override;
+    const CCup& MainClubCup() const override { return clubCup; }
+    int FurtherCupCount() const override { return static_cast<int>(clubCups.size()); }
+    const CCup& FurtherCup(int index) const override { return *clubCups[index]; }
+    bool IsTeamInEarlierCup(const CTeam* team, const CCup& cup) const override {
+        return IsTeamInEarlierCup(team, &cup);
+    }
+    int HostNation() const override { return hostNation; }
+    const CCup& ExtraCup(int index) const override { return extraCups[index]; }
+
     // Gives every match of the list that has no referees yet a pair from a
     // nation of the continent, not from the nation of a national team that
     // the user coaches in that match.
@@ -91,5 +126,7 @@ public:
     CCup superCup{kCupContinentalSuper};
 
 private:
+    // The club cups in their order: the list, then the embedded one.
+    std::vector<CCup*> ClubCupsInOrder();
     const CNation* DrawRefereeNation(const CMatch& match) const;
 };

@@ -72,6 +72,8 @@ public:
     bool IsInPlayoffPhase() const { return !IsPassive() && !IsRegularSeason(); }
 
     // The season.
+    // Settings checked and every player's contract fitted to the league.
+    void SetUpForNewGame();
     void StartSeason();
     void SetMatchDayOpponents();
     void PrepareComputerLineups();

@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "career/Manager.h"
 #include "engine/Cup.h"
 #include "engine/Match.h"
 #include "platform/Random.h"
@@ -28,6 +29,9 @@ constexpr int kNoCupMoney = 0;
 // The relegation play-off is told from the other by its name: when only one
 // of the two takes place, it is both the first and the last cup of the list.
 constexpr const char* kRelegationPlayoffName = "relegation-playoff";
+
+// A new game's contracts pay nine tenths of the players' demands.
+constexpr uint32_t kStartingContractTenths = 9;
 
 bool IsRelegationPlayoff(const CCup& cup) { return cup.name == kRelegationPlayoffName; }
 
@@ -62,6 +66,25 @@ void CLeague::SizeSeasonCounters() {
         if (std::find(order.begin(), order.end(), club) == order.end())
             order.push_back(static_cast<uint8_t>(club));
     tableOrder = std::move(order);
+}
+
+// A new game's clubs play for what the league pays, at nine tenths of what
+// the players ask. The clubs' own set-up (CTeam::InitForGameStart) and their
+// admission fees (CFinance::SetDefaultAdmissionFees) belong here as well.
+void CLeague::SetUpForNewGame() {
+    ValidateSettings();
+    const int matchDays = GetMatchDayCount(true, true, true);
+    const int inflation = g_manager.GetInflationPermille();
+    for (const auto& club : clubs)
+        for (const auto& player : club->squad) {
+            const ContractDemand demand =
+                player->ComputeContractDemand(player->IsProfessional(), division, matchDays, inflation);
+            PlayerContract contract = player->GetContract();
+            contract.salary = demand.salary * kStartingContractTenths / 10;
+            contract.bonus = demand.bonus * kStartingContractTenths / 10;
+            contract.years = demand.years;
+            player->SetContract(contract);
+        }
 }
 
 void CLeague::StartSeason() {
@@ -338,6 +361,8 @@ void CLeague::CompleteMatchDay() {
 }
 
 void CLeague::EndSeason() {
+    for (const auto& club : clubs)
+        club->ProcessSeasonChange();
     playoffCups.clear();
     matches.clear();
     matchDayResults.clear();

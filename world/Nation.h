@@ -6,15 +6,20 @@
 #include <string>
 #include <vector>
 
+#include "engine/CompetitionMask.h"
+#include "engine/CupSources.h"
 #include "world/Team.h"
 #include "world/TransferMarket.h"
 
 class BinaryFile;
 class CCup;
 class CLeague;
+class CMatch;
 class CReferee;
 class CSponsor;
 class CWorld;
+struct CupOwnerView;
+struct PlayerRecipe;
 
 // One person of a nation's pool of free coaches or managers.
 struct StaffPerson {
@@ -49,7 +54,9 @@ enum class StaffPost { kCoach, kKeeperCoach, kManager };
 //
 // The national team's squad lends the players of their clubs: the nation
 // never deletes them.
-class CNation {
+//
+// Its cups ask it for their clubs through CupNationSource.
+class CNation : public CupNationSource {
 public:
     static constexpr uint32_t kDefaultPresidentBirthday = 0x079E0101;  // 1 January 1950
     // Season points and club counts: index 0 the running season, 1-3 the
@@ -106,6 +113,46 @@ public:
     PersonName DrawNameFromPlayers(bool generated) const;
     // A staff person of about `base` competence, aged 25 to 64.
     StaffPerson CreateRandomPerson(float base, bool withAttitude) const;
+
+    // The season (engine/NationSeason*.cpp), each step passed down by the
+    // continent: the new game, the season's start, a match day's collection
+    // (matches with referees appended to list) and completion, the week,
+    // the play-offs once every league is over, and the season's end with
+    // promotion, relegation, departures and the pools' turnover.
+    void SetUpForNewGame();
+    void StartSeason();
+    void CollectTodaysMatches(CompetitionMask code, std::vector<CMatch*>& list);
+    void CompleteMatchDay(CompetitionMask code);
+    void DoWeekStep();
+    void StartPlayOffs();
+    void EndSeason();
+    // What the structure check of the nation's cups reads of it.
+    CupOwnerView GetCupOwnerView() const;
+
+    // Clubs and players (engine/NationClubs.cpp).
+    // The first club of that name in the leagues (in order), then among the
+    // extra teams.
+    bool FindTeamByName(const std::string& name, CTeam*& team) const;
+    // inLeagues: a club of a league; inCups: in a cup's ranking list, or
+    // one of its players stands in the user's national squad.
+    bool IsTeamInvolved(const CTeam* team, bool inLeagues, bool inCups) const;
+    // A new player of the nation, named after its players unless nameless.
+    std::unique_ptr<CPlayer> GeneratePlayer(const PlayerRecipe& recipe, bool nameless) const;
+
+    // What its cups ask of it (CupNationSource). A new extra team is a
+    // generated club of about a percent of the division's strength and b
+    // percent spread; removed extra teams leave their names for later clubs.
+    int NationNumber() const override { return nationNumber; }
+    CTeam* NationalTeam() override { return &nationalTeam; }
+    int LeagueCount() const override { return static_cast<int>(leagues.size()); }
+    CLeague& League(int index) override { return *leagues[index]; }
+    int LowestDivision() const override { return GetMaxDivision(); }
+    const CCup* NationalCup() const override;
+    CTeam* CreateExtraTeam(int division, int a, int b) override;
+    size_t ExtraTeamCount() const override { return extraTeams.size(); }
+    void RemoveExtraTeamsFrom(size_t index) override;
+    bool FillCupPlacesByTable(int first, int count, std::vector<CTeam*>& places, int index) override;
+    bool FillCupPlacesByNationalCup(int first, int count, std::vector<CTeam*>& places, int index) override;
 
     // The transfer market of the nation's clubs (NationTransfer*.cpp).
     // Listing: refused while the player carries a transfer status bit; a
@@ -182,4 +229,13 @@ private:
     bool FindAgreedTransfer(const CPlayer* player, size_t& index) const;
     bool GetAgreedTransferTermsAt(size_t index, PlayerContract& terms) const;
     void RemoveAgreedTransfer(size_t index);
+    // The season end's departures, second teams, contracts and the staff
+    // pools' turnover.
+    void TurnOverPeople();
+    // Every pair judges one of the matches from `first` on before any
+    // judges a second.
+    void AssignReferees(std::vector<CMatch*>& list, size_t first) const;
 };
+
+// A club name that no club of the nation bears yet.
+std::string GenerateClubName(const CNation& nation);

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "career/Manager.h"
+#include "engine/Match.h"
 #include "engine/SeasonCalendar.h"
 #include "squad/LineupSlots.h"
 #include "squad/Training.h"
@@ -181,6 +182,10 @@ void CWorld::ComputeNextMatchAttendance(CTeam& team) {
     const bool bothInLeague = league && league->FindTeam(&team, number) && league->FindTeam(opponent, number);
     if (!bothInLeague || &team == g_manager.nationalTeam || opponent == g_manager.nationalTeam)
         level = 1;
+    const bool away = team.flags & kTeamAwayMatch;
+    const CTeam& home = away ? *opponent : team;
+    const CTeam& visitor = away ? team : *opponent;
+    g_manager.spectatorsNextMatch = static_cast<int32_t>(ComputeMatchAttendance(level, home, visitor));
     const CompetitionMask code = g_manager.nextMatchDayCode;
     const bool leagueDay = ((code & DayCode::kTopLeagues) && level <= 1) || ((code & DayCode::kLowerLeagues) && level > 1);
     if (leagueDay)

@@ -1,0 +1,204 @@
+// The calendar steps of a continent: it passes each on to its nations and
+// runs its own cups beside them.
+#include <algorithm>
+#include <limits>
+
+#include "career/Manager.h"
+#include "engine/Cup.h"
+#include "engine/Match.h"
+#include "world/Continent.h"
+#include "world/League.h"
+#include "world/Nation.h"
+#include "world/Player.h"
+
+namespace {
+
+// Career counters of a player: continental titles of the leading club cup
+// and of the others.
+constexpr int kLeadingCupHonours = 3;
+constexpr int kOtherCupHonours = 2;
+
+constexpr CompetitionMask kNationCompetitions =
+    DayCode::kLowerLeagues | DayCode::kTopLeagues | DayCode::kNationalCupField;
+
+void PlayDay(CCup& cup, std::vector<CMatch*>& list) {
+    cup.CreateMatchDayMatches(g_manager.GetInflationPermille());
+    cup.PrepareLineups();
+    cup.AppendMatchesTo(list);
+}
+
+template <typename T>
+void CountUp(T& counter) {
+    if (counter < std::numeric_limits<T>::max())
+        ++counter;
+}
+
+void CreditClubCupTitle(CTeam& winner, bool leadingCup) {
+    CountUp(winner.titles[leadingCup ? kTitleChampionCups : kTitleEuropeanChampionships]);
+    for (const auto& player : winner.squad)
+        CountUp(player->honours[leadingCup ? kLeadingCupHonours : kOtherCupHonours]);
+    if (IsUserTeam(&winner))
+        ++(leadingCup ? g_manager.firstContinentalCupTitles : g_manager.otherContinentalCupTitles);
+    // The manager's honour (CManager::AddHonourSkill) and the winner's title
+    // bonuses (CFinance::BookTitleBonuses) are credited here once they exist.
+}
+
+}  // namespace
+
+void CContinent::SetUpForNewGame() {
+    FillMissingDefaults();
+    std::stable_partition(nations.begin(), nations.end(), [](const auto& n) { return !n->IsInactive(); });
+    for (const auto& nation : nations)
+        nation->SetUpForNewGame();
+    const CupOwnerView view = GetCupOwnerView();
+    for (CCup* cup : ClubCupsInOrder())
+        cup->PrepareStructure(view);
+    superCup.PrepareStructure(view);
+    championship.PrepareStructure(view);
+    championship.NominateTeams(*this);
+}
+
+// The club cups are fitted to the continent again before they qualify, as
+// the nations' cups are: a nation may have been added or made passive.
+void CContinent::StartSeason() {
+    for (const auto& nation : nations)
+        nation->StartSeason();
+    const CupOwnerView view = GetCupOwnerView();
+    for (CCup* cup : ClubCupsInOrder()) {
+        cup->PrepareStructure(view);
+        cup->DetermineParticipants(*this);
+    }
+    superCup.PrepareStructure(view);
+    superCup.DetermineParticipants(*this);
+    ShiftSeasonPoints();
+    AssignCupPlaces();
+}
+
+void CContinent::DoWeeklyStep() {
+    for (const auto& nation : nations)
+        nation->DoWeekStep();
+}
+
+void CContinent::CollectTodaysMatches(CompetitionMask code, std::vector<CMatch*>& list) {
+    if (code & kNationCompetitions)
+        for (const auto& nation : nations)
+            nation->CollectTodaysMatches(code, list);
+    bool continental = false;
+    if (code & DayCode::kContinentalClubCups) {
+        for (CCup* cup : ClubCupsInOrder())
+            PlayDay(*cup, list);
+        continental = true;
+    }
+    if (code & DayCode::kContinentalSuperCup) {
+        PlayDay(superCup, list);
+        continental = true;
+    }
+    switch (TournamentOf(code)) {
+        case DayCode::kChampionship:
+            PlayDay(championship, list);
+            continental = true;
+            break;
+        case DayCode::kChampionshipQualification:
+            PlayDay(extraCups[kChampionshipQualification], list);
+            continental = true;
+            break;
+        case DayCode::kWorldCupQualification:
+            PlayDay(extraCups[kWorldCupQualification], list);
+            continental = true;
+            break;
+        default:
+            break;
+    }
+    if (continental)
+        AssignReferees(list);
+}
+
+void CContinent::CompleteMatchDay(CompetitionMask code) {
+    if (code & kNationCompetitions)
+        for (const auto& nation : nations)
+            nation->CompleteMatchDay(code);
+    if (code & DayCode::kContinentalClubCups) {
+        for (CCup* cup : ClubCupsInOrder())
+            cup->CompleteMatchDay();
+        for (const auto& cup : clubCups)
+            cup->TakeTeamsFromOtherCups(*this);
+        for (const auto& nation : nations) {
+            int sum = 0;
+            int clubs = 0;
+            for (CCup* cup : ClubCupsInOrder()) {
+                int points = 0;
+                if (cup->GetNationPoints(nation->nationNumber, points)) {
+                    sum += points;
+                    ++clubs;
+                }
+            }
+            nation->seasonPoints[0] = static_cast<uint16_t>(sum);
+            nation->clubCounts[0] = static_cast<uint8_t>(clubs);
+        }
+    }
+    if (code & DayCode::kContinentalSuperCup)
+        superCup.CompleteMatchDay();
+    switch (TournamentOf(code)) {
+        case DayCode::kChampionship:
+            championship.CompleteMatchDay();
+            break;
+        case DayCode::kChampionshipQualification:
+            extraCups[kChampionshipQualification].CompleteMatchDay();
+            break;
+        case DayCode::kWorldCupQualification:
+            extraCups[kWorldCupQualification].CompleteMatchDay();
+            break;
+        default:
+            break;
+    }
+}
+
+// Extra teams that play in a league now leave the list of clubs outside
+// them; those no competition remembers are dissolved, their names kept
+// for later clubs.
+void CContinent::EndSeason() {
+    for (const auto& nation : nations)
+        nation->EndSeason();
+    clubCup.OnSeasonEnd();
+    superCup.OnSeasonEnd();
+    for (const auto& cup : clubCups)
+        cup->OnSeasonEnd();
+    for (const auto& nation : nations) {
+        auto& extras = nation->extraTeams;
+        for (size_t i = extras.size(); i-- > 0;) {
+            CTeam* team = extras[i].get();
+            if (nation->IsTeamInvolved(team, true, false)) {
+                extras[i].release();
+                extras.erase(extras.begin() + static_cast<std::ptrdiff_t>(i));
+                continue;
+            }
+            g_manager.DropTeamFromTransferDeals(team);
+            if (IsTeamReferenced(team, false, true))
+                continue;
+            if (!team->name.empty())
+                nation->dissolvedTeamNames.push_back(team->name);
+            extras.erase(extras.begin() + static_cast<std::ptrdiff_t>(i));
+        }
+    }
+}
+
+bool CContinent::IsTeamReferenced(const CTeam* team, bool inLeagues, bool inCups) const {
+    for (const auto& nation : nations)
+        if ((inLeagues && nation->IsTeamInvolved(team, true, false)) ||
+            (inCups && nation->IsTeamInvolved(team, false, true)))
+            return true;
+    auto ranks = [team](const CCup& cup) {
+        return std::find(cup.ranking.begin(), cup.ranking.end(), team) != cup.ranking.end();
+    };
+    return std::any_of(clubCups.begin(), clubCups.end(), [&](const auto& cup) { return ranks(*cup); }) ||
+           ranks(clubCup) || ranks(superCup);
+}
+
+void CContinent::AwardTitles() {
+    const std::vector<CCup*> cups = ClubCupsInOrder();
+    for (size_t i = 0; i < cups.size(); ++i) {
+        const CCup& cup = *cups[i];
+        if (cup.TakesPlace() && !cup.ranking.empty() && cup.ranking.front() != &g_noClubTeam)
+            CreditClubCupTitle(*cup.ranking.front(), i == 0 && !clubCups.empty());
+    }
+}
