@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/GameMusic.h"
+#include "app/MatchDayClock.h"
 #include "app/StartPictureDlg.h"
 #include "app/StartScreen.h"
 #include "app/StateBlock.h"
@@ -91,6 +92,19 @@ private:
     void RecordWeek(int week);
     void WarnTransferListClosing();
     void WarnUnhappyPlayers();
+    void ChangeSeason();
+    void StartMatchDay();
+
+    // The match day (GameViewMatchDay.cpp).
+    void RunMatchDay();
+    void ShowUserMatch(CMatch& match);
+    bool IsAnyMatchRunning() const;
+    void MatchTick();
+    void ChangeMatchPhase();
+    bool TakeBreak();
+    void ShowMatchDayResults();
+    // Bits 30-31 of the option word: what a day without the user's match shows.
+    uint32_t OtherDaysMode() const;
     void RunTrainingOfTheDay();
     void SellAdvanceTickets();
     // A step that may open a box runs with the day timer stopped, so that
@@ -121,7 +135,9 @@ private:
     // The match day, run by the day step: today's competitions and matches,
     // whether the user's team plays and whether its live match is paused.
     CompetitionMask competitionMask_ = 0;
-    std::vector<std::unique_ptr<CMatch>> todaysMatches_;
+    // The matches belong to their competitions; the list only points.
+    std::vector<CMatch*> todaysMatches_;
+    CMatch* shownMatch_ = nullptr;
+    MatchDayClock matchClock_;
     bool userPlaysToday_ = false;
-    bool matchPaused_ = false;
 };

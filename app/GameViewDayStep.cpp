@@ -4,6 +4,7 @@
 #include "app/Options.h"
 #include "app/UnhappyPlayers.h"
 #include "career/Manager.h"
+#include "engine/SeasonCalendar.h"
 #include "squad/Training.h"
 #include "world/GameDate.h"
 #include "world/League.h"
@@ -14,6 +15,7 @@ namespace {
 
 constexpr int kInfoIcon = 4;
 constexpr int kTeamIcon = 1;
+constexpr CompetitionMask kMatchDayCode = 128;
 
 bool HasClub(const CTeam* team) { return team && team != &g_noClubTeam; }
 
@@ -27,6 +29,8 @@ void CGameView::LetTimeRun() {
 void CGameView::OnTimer(unsigned id) {
     if (id == kDayTimer)
         DayTick();
+    else if (id == kMatchTimer)
+        MatchTick();
 }
 
 // A day takes 2 x kRevealTicks ticks: its steps run in the first, the new
@@ -47,6 +51,9 @@ void CGameView::DayTick() {
 
 void CGameView::RunDatedSteps() {
     const uint32_t steps = DatedStepsOf(g_gameDate);
+    const int dayIndex = GetSeasonDayIndex(g_gameDate);
+    if (steps & DayStep::kSeasonChange)
+        Paused([this] { ChangeSeason(); });
     if (steps & DayStep::kHalfYear)
         Paused([this] { world_.DoHalfYearLeagueStep(); });
     if (steps & DayStep::kTransferListWarning)
@@ -57,10 +64,40 @@ void CGameView::RunDatedSteps() {
         world_.UpdateTransferLists();
     if (steps & DayStep::kNationalSquads)
         world_.NominateNationalSquads(false, false);
+    if (steps & DayStep::kWeekly)
+        Paused([this] { world_.DoWeeklyStep(); });
     if (steps & DayStep::kTraining)
         Paused([this] { RunTrainingOfTheDay(); });
+    if (GetDayCode(dayIndex) >= kMatchDayCode)
+        StartMatchDay();
     g_gameDate = g_gameDate.AddDays(1);
     SellAdvanceTickets();
+}
+
+void CGameView::ChangeSeason() {
+    world_.AwardContinentalTitles();
+    world_.CarryOutAgreedTransfers();
+    world_.EndSeason();
+    world_.StartNewSeason();
+    userTeam_ = world_.FindNextUserMatch();
+}
+
+// A day with matches stops the day timer until the match day is over;
+// the user first sees his team to set the lineup.
+void CGameView::StartMatchDay() {
+    competitionMask_ = GetDayCode(GetSeasonDayIndex(g_gameDate));
+    RunMatchDay();
+    if (todaysMatches_.empty())
+        return;
+    KillTimer(kDayTimer);
+    if (userPlaysToday_) {
+        screenId_ = kTeamScreen;
+        if (HasClub(userTeam_))
+            userTeam_->ValidateLineup();
+    } else {
+        SetTimer(kMatchTimer, kMatchTickMs);
+    }
+    Invalidate();
 }
 
 void CGameView::WarnTransferListClosing() {

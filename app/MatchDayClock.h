@@ -1,6 +1,15 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+
+// Time units every match plays per tick: on days without the user's
+// match, and on days with it.
+extern std::array<uint8_t, 2> g_matchSliceSize;
+// Ticks the live match stands still for each new report line.
+extern int g_textSpeed;
+// The user has started his match.
+extern bool g_matchDayStarted;
 
 // The time of a live match day, shared by all its matches: two halves of
 // 1800 time units, then for matches still undecided two extra times of two

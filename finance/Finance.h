@@ -154,6 +154,9 @@ public:
     // account adds its contracts, booked costs and the interest on a debt.
     uint32_t CalcHealthForecast(uint32_t seasonIncome, uint32_t outsideCosts, int32_t capital,
                                 uint32_t loanBaseRate) const;
+    // The forecast for the team in its league, with the squad's wages and
+    // its staff and youth costs worked out.
+    uint32_t CalcHealthForecast(const CLeague& league, const CTeam& team) const;
     int64_t GetNetAssets(int32_t capital) const;
     // Net assets in percent of the season income, -200 to 200.
     int32_t GetAssetRatio(uint32_t seasonIncome, int32_t capital) const;

@@ -13,6 +13,7 @@
 class BinaryFile;
 class CMatch;
 class CNation;
+class CPlayer;
 class CTeam;
 
 // What a place of a league's table brings at the season's end; the
@@ -110,6 +111,10 @@ public:
 
     // Is the team a participant of a club cup before `cup` in the order?
     bool IsTeamInEarlierCup(const CTeam* team, const CCup* cup) const;
+    // Of the club-cup list or the main club cup.
+    bool IsClubCupParticipant(const CTeam* team) const;
+    // The best player of the season's club cups; null when none played.
+    CPlayer* PickCupPlayerOfTheYear() const;
     bool FindNation(const CNation* nation, int& index) const;
     bool FindNationOfNationalTeam(const CTeam* team, int& index) const;
 

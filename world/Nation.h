@@ -95,6 +95,10 @@ public:
     // New-game wizard: every active league keeps its top clubs and is played
     // passively from then on.
     void MakeInactive();
+    // The season's best player of the leagues that play, among those who
+    // played in more than a quarter of the regular match days; null when
+    // nobody did.
+    CPlayer* PickPlayerOfTheYear() const;
 
     // The pools.
     // A random sponsor whose level suits a yearly amount; -1 when none.
@@ -170,6 +174,9 @@ public:
     // take the new club.
     bool OpenTransferTalks(CPlayer* player, CTeam* club, int offset, bool noCounter);
     bool HasTransferTalks(const CPlayer* player) const;
+    // Monday: every club that listed a player decides on the talks about
+    // him; a sale goes through CompleteTransfer. Then the talks are over.
+    void ResolveTransferTalks();
     // Books the fee; in the window the move waits for the season change.
     bool CompleteTransfer(CPlayer* player, CTeam* seller, CTeam* buyer, const CLeague* buyerLeague,
                           bool newContract, bool useValue, uint32_t fee);

@@ -26,18 +26,6 @@ constexpr int kLoanYears = 1;
 // A random value below n, as rand() * n >> 15.
 int Draw(int n) { return Rand() * n >> 15; }
 
-CLeague* LeagueOf(const CTeam* club) {
-    const WorldObject found = g_manager.ResolveRef(g_manager.GetTeamRef(club), RefLevel::kLeague);
-    CLeague* const* league = std::get_if<CLeague*>(&found);
-    return league ? *league : nullptr;
-}
-
-CNation* NationOf(const CTeam* club) {
-    const WorldObject found = g_manager.ResolveRef(g_manager.GetTeamRef(club), RefLevel::kNation);
-    CNation* const* nation = std::get_if<CNation*>(&found);
-    return nation ? *nation : nullptr;
-}
-
 // A player turns down a club of a league far below his strength, unless it
 // plays in a professional top division. A club outside the leagues has no
 // league to compare with.
@@ -95,10 +83,22 @@ PlayerContract DrawNewContract(CPlayer& player, const CLeague* league, bool loan
 
 }  // namespace
 
+CLeague* FindLeagueOfClub(const CTeam* club) {
+    const WorldObject found = g_manager.ResolveRef(g_manager.GetTeamRef(club), RefLevel::kLeague);
+    CLeague* const* league = std::get_if<CLeague*>(&found);
+    return league ? *league : nullptr;
+}
+
+CNation* FindNationOfClub(const CTeam* club) {
+    const WorldObject found = g_manager.ResolveRef(g_manager.GetTeamRef(club), RefLevel::kNation);
+    CNation* const* nation = std::get_if<CNation*>(&found);
+    return nation ? *nation : nullptr;
+}
+
 bool CNation::OpenTransferTalks(CPlayer* player, CTeam* club, int offset, bool noCounter) {
     if (offset < 1 || offset > TransferEntry::kMaxTalksOffset || player->HasChangedTeam())
         return false;
-    if (!WantsToTalk(*player, LeagueOf(club)) || !TakeFreeTalk(*player, club, noCounter))
+    if (!WantsToTalk(*player, FindLeagueOfClub(club)) || !TakeFreeTalk(*player, club, noCounter))
         return false;
     if (!player->IsOnTransferList(false) && !AddToTransferList(player, 0, false, false, false))
         return false;
@@ -145,7 +145,7 @@ bool CNation::CompleteTransfer(CPlayer* player, CTeam* seller, CTeam* buyer, con
         if (auto moving = seller->RemovePlayer(player))
             buyer->AddPlayer(std::move(moving));
         if (loan) {
-            CNation* buyerNation = NationOf(buyer);
+            CNation* buyerNation = FindNationOfClub(buyer);
             CNation& lender = buyerNation ? *buyerNation : *this;
             lender.agreedTransfers.push_back({player, seller});
             PlayerContract current = player->GetContract();

@@ -114,6 +114,7 @@ public:
     static constexpr uint8_t kDefaultFansAndFinance = 0x40;  // mood "normal", environment "normal"
     static constexpr uint8_t kDefaultFanAmount = 0x44;       // "normal" of at most "normal"
     static constexpr uint16_t kDefaultFoundingYear = 1900;
+    static constexpr uint16_t kNeutralRating = 1000;  // of RateSquadPlayers
 
     CTeam();
     ~CTeam();
@@ -152,6 +153,10 @@ public:
     uint32_t SumWageDemands(bool professional, int leagueLevel, int inflationPermille) const;
     uint32_t SumPlayerCardCounts(bool red, bool suspensions, bool exclusions) const;
     int CountNationalities() const;
+    // Per squad player how much the club would miss him in its league,
+    // 0-1500 around kNeutralRating; the season's figures count from the
+    // sixth match day on.
+    std::vector<uint16_t> RateSquadPlayers(const CLeague& league) const;
 
     // Club queries.
     uint32_t GetMatchColour() const;

@@ -4,6 +4,8 @@
 
 #include "world/Player.h"
 
+class CLeague;
+class CNation;
 class CTeam;
 class Date;
 
@@ -57,3 +59,8 @@ constexpr uint16_t kListingBlockers = CPlayer::kTransferMarked | CPlayer::kStren
 // From 15 January to 30 June sales wait for the season change, loans cannot
 // be listed and a free transfer cannot be withdrawn.
 bool IsInTransferWindow(const Date& date);
+
+// Where a club plays, through the manager's world: null for a club outside
+// the leagues (or outside the world).
+CLeague* FindLeagueOfClub(const CTeam* club);
+CNation* FindNationOfClub(const CTeam* club);

@@ -71,8 +71,7 @@ public:
     // the continents and the two world tournaments.
     //
     // Weekly and dated steps.
-    void DoWeeklyStep();       // Mondays
-    void DoWeeklyClubStep();   // Mondays, with the weekly report
+    void DoWeeklyStep();          // Mondays
     void UpdateTransferLists();   // 15 January
     void DoHalfYearLeagueStep();  // 15 June and 15 December
     // The 16th of every third month rebuilds every national squad but the

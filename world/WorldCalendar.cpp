@@ -3,12 +3,22 @@
 // The weekly and dated steps of the calendar that the world only hands
 // down the tree.
 
+void CWorld::DoWeeklyStep() {
+    for (const auto& continent : continents)
+        continent->DoWeeklyStep();
+}
+
 void CWorld::UpdateTransferLists() {
     VisitNations(*this, [](CNation& nation) { nation.UpdateTransferList(); });
 }
 
 void CWorld::DoHalfYearLeagueStep() {
     VisitLeagues(*this, [](CNation&, CLeague& league) { league.DoHalfYearStep(); });
+}
+
+void CWorld::AwardContinentalTitles() {
+    for (const auto& continent : continents)
+        continent->AwardTitles();
 }
 
 void CWorld::CarryOutAgreedTransfers() {

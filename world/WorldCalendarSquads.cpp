@@ -1,6 +1,8 @@
 #include <algorithm>
 #include <array>
 
+#include "career/Manager.h"
+#include "engine/GeneratedPeople.h"
 #include "world/Player.h"
 #include "world/Vocabulary.h"
 #include "world/WorldWalk.h"
@@ -25,6 +27,18 @@ constexpr int kMotivationScale = 100;
 constexpr int kOffsetWeight = 4;
 constexpr int kBonusNumerator = 11;
 constexpr int kBonusDenominator = 10;
+// A nation that cannot fill a squad of this many gets new free players,
+// up to the target, for the next nomination.
+constexpr size_t kSmallestSquad = 12;
+constexpr size_t kSquadTarget = 16;
+// What those players are drawn around.
+constexpr int kGeneratedAge = 25;
+constexpr float kGeneratedTalent = 1.5f;
+constexpr int kGeneratedTalentLimit = 3;
+constexpr int kGeneratedStrengthSpread = 2;
+constexpr int kGeneratedAgeSpread = 4;
+constexpr float kGeneratedTalentSpread = 1.0f;
+
 // A player whom a club has marked for sale and whose value is not waived
 // is not nominated.
 constexpr uint16_t kTransferStatusBits = CPlayer::kTransferMarked | CPlayer::kStrengthHidden;
@@ -47,6 +61,7 @@ private:
     void MapNationNumbers();
     void Offer(const CPlayer& player, WorldRef club, size_t squadIndex);
     void Rebuild(CNation& nation, const NationCandidates& places);
+    void TopUpFreePlayers(CNation& nation, size_t squadSize);
 
     CWorld& world_;
     std::array<int, kNationCount> runningIndex_{};
@@ -156,6 +171,24 @@ void Nomination::Rebuild(CNation& nation, const NationCandidates& places) {
             team.squad.push_back(LendPlayer(club->squad[place.squadIndex].get()));
     }
     team.RebuildResponsibilityLists();
+    if (team.squad.size() < kSmallestSquad)
+        TopUpFreePlayers(nation, team.squad.size());
+}
+
+void Nomination::TopUpFreePlayers(CNation& nation, size_t squadSize) {
+    PlayerRecipe recipe;
+    recipe.strengthCentre = nation.GetAverageLeagueStrength();
+    recipe.strengthSpread = kGeneratedStrengthSpread;
+    recipe.ageCentre = kGeneratedAge;
+    recipe.ageSpread = kGeneratedAgeSpread;
+    recipe.talentCentre = kGeneratedTalent;
+    recipe.talentSpread = kGeneratedTalentSpread;
+    recipe.talentLimit = kGeneratedTalentLimit;
+    recipe.inflationPermille = g_manager.GetInflationPermille();
+    for (size_t i = squadSize; i < kSquadTarget; ++i) {
+        recipe.position = DrawRandomPosition();
+        nation.freePlayers.push_back(nation.GeneratePlayer(recipe, false));
+    }
 }
 
 }  // namespace

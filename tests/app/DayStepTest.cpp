@@ -8,7 +8,9 @@
 #include "platform/Path.h"
 #include "platform/Random.h"
 #include "tests/TempFolder.h"
+#include "engine/SeasonCalendar.h"
 #include "world/GameDate.h"
+#include "world/Team.h"
 
 namespace {
 
@@ -129,6 +131,21 @@ TEST_F(DayCycle, AWeeklyReportStopsTheGameOnMonday) {
     EXPECT_EQ(view.ScreenId(), CGameView::kNoClubScreen);
     Ticks(10 * CGameView::kRevealTicks);
     EXPECT_EQ(g_gameDate, Date(2012, 1, 2));
+}
+
+// All matches of the day already decided: the day completes at once and
+// time runs on.
+TEST_F(DayCycle, AMatchDayWithoutMatchesDoesNotStopTheGame) {
+    const SeasonCalendar savedCodes = g_dayCodes;
+    CGameView view;
+    g_gameDate = Date(2012, 1, 10);  // a Tuesday
+    g_dayCodes[static_cast<size_t>(GetSeasonDayIndex(g_gameDate))] = 0x81;
+    view.LetTimeRun();
+    Ticks(2 * 2 * CGameView::kRevealTicks);
+    EXPECT_EQ(g_gameDate, Date(2012, 1, 12));
+    EXPECT_TRUE(view.Running());
+    EXPECT_EQ(view.ScreenId(), CGameView::kStartScreen);
+    g_dayCodes = savedCodes;
 }
 
 }  // namespace

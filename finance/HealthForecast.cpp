@@ -1,0 +1,37 @@
+#include <algorithm>
+
+#include "finance/Finance.h"
+#include "finance/IncomeFormulae.h"
+#include "world/League.h"
+#include "world/Team.h"
+
+// The health forecast of a club in its league: the season income against
+// the squad's wages and, for a club without staff contracts, what its staff
+// and youth team are reckoned to cost.
+
+namespace {
+
+// The market rates a game starts with, in tenths of a percent a year; the
+// forecast reckons with them until the yearly rates are drawn.
+constexpr uint32_t kInitialInvestmentBaseRate = 25;
+constexpr uint32_t kInitialLoanBaseRate = 75;
+// A top-league club pays its staff five thirds of a salary, others four.
+constexpr uint64_t kTopStaffShare = 5;
+constexpr uint64_t kStaffShare = 4;
+constexpr uint64_t kStaffShareDivisor = 3;
+
+}  // namespace
+
+uint32_t CFinance::CalcHealthForecast(const CLeague& league, const CTeam& team) const {
+    uint64_t costs = team.CalcSquadWageBill(league);
+    if (!IsProfessional()) {
+        const float strength = team.GetAverageStrength();
+        const uint32_t salary =
+            CalcStaffSalary(static_cast<int>(strength) + 1, league.division, league.IsProfessional());
+        costs += salary * (league.division < 2 ? kTopStaffShare : kStaffShare) / kStaffShareDivisor;
+        costs += CalcYouthTeamCosts(strength);
+    }
+    const uint32_t income = CalcSeasonIncome(league, team, kInitialInvestmentBaseRate);
+    return CalcHealthForecast(income, static_cast<uint32_t>(std::min<uint64_t>(costs, UINT32_MAX)), team.capital,
+                              kInitialLoanBaseRate);
+}
