@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/GameMusic.h"
+#include "app/MatchDayClock.h"
 #include "app/StartPictureDlg.h"
 #include "app/StartScreen.h"
 #include "app/StateBlock.h"
@@ -25,9 +26,21 @@ class CTeam;
 class CGameView : public Window {
 public:
     static constexpr int kStartScreen = 0;
+    static constexpr int kTeamScreen = 1;
     // While a match day is shown: the live match, its results, its figures.
     static constexpr int kMatchScreen = 4;
+    static constexpr int kMatchReportScreen = 5;
     static constexpr int kMatchFiguresScreen = 6;
+    static constexpr int kNoClubScreen = 17;
+    static constexpr int kStatusScreen = 19;
+
+    // Timer 101 moves the game on one day every 2 x kRevealTicks ticks;
+    // timer 102 plays the day's matches.
+    static constexpr unsigned kDayTimer = 101;
+    static constexpr unsigned kMatchTimer = 102;
+    static constexpr unsigned kDayTickMs = 30;
+    static constexpr unsigned kMatchTickMs = 100;
+    static constexpr int kRevealTicks = 16;
 
     static constexpr const char* kWorldFileName = "Welt.kwl";
     static constexpr const char* kVariantWorldPrefix = "F";
@@ -40,6 +53,10 @@ public:
     void OnLButtonDown(unsigned flags, Point p) override;
     void OnKeyDown(unsigned key, unsigned repeat, unsigned flags) override;
     void OnMusicNotify(MusicNotify how) override;
+    void OnTimer(unsigned id) override;
+
+    // The user lets game time run: the day cycle starts.
+    void LetTimeRun();
 
     // The options file: read at start (a file that cannot be read is
     // written anew from the values in memory), written when options change.
@@ -68,6 +85,37 @@ private:
     void OnStartScreenClick(Point p);
     void ExitProgram();
 
+    // The day cycle (GameViewDayStep.cpp).
+    void DayTick();
+    void RunDatedSteps();
+    void RunWeeklyReport();
+    void RecordWeek(int week);
+    void WarnTransferListClosing();
+    void WarnUnhappyPlayers();
+    void ChangeSeason();
+    void StartMatchDay();
+
+    // The match day (GameViewMatchDay.cpp).
+    void RunMatchDay();
+    void ShowUserMatch(CMatch& match);
+    bool IsAnyMatchRunning() const;
+    void MatchTick();
+    void ChangeMatchPhase();
+    bool TakeBreak();
+    void ShowMatchDayResults();
+    // Bits 30-31 of the option word: what a day without the user's match shows.
+    uint32_t OtherDaysMode() const;
+    void RunTrainingOfTheDay();
+    void SellAdvanceTickets();
+    // A step that may open a box runs with the day timer stopped, so that
+    // no tick arrives while the box is open.
+    template <typename Step>
+    void Paused(Step step) {
+        KillTimer(kDayTimer);
+        step();
+        SetTimer(kDayTimer, kDayTickMs);
+    }
+
     CWorld world_;
     StateBlock state_;
     GameMusic music_{state_.music, *this};
@@ -82,11 +130,14 @@ private:
     ControlRects controlRects_{};
     Rect layoutRect_;
     std::vector<std::string> statusLines_;
+    int dayTick_ = 0;  // ticks since the current day began, 0 .. 2 x kRevealTicks - 1
 
     // The match day, run by the day step: today's competitions and matches,
     // whether the user's team plays and whether its live match is paused.
     CompetitionMask competitionMask_ = 0;
-    std::vector<std::unique_ptr<CMatch>> todaysMatches_;
+    // The matches belong to their competitions; the list only points.
+    std::vector<CMatch*> todaysMatches_;
+    CMatch* shownMatch_ = nullptr;
+    MatchDayClock matchClock_;
     bool userPlaysToday_ = false;
-    bool matchPaused_ = false;
 };
