@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -124,22 +125,26 @@ bool ReadObjectList(BinaryFile& f, std::vector<std::unique_ptr<T, D>>& list, uin
     return true;
 }
 
-// Arrays of numbers: a u16 element count, then the elements at their width.
-template <typename T>
+// Arrays of numbers: an element count (u16 unless a form says otherwise),
+// then the elements at their width. An array too long for its count is
+// refused rather than written with a wrapped count.
+template <typename CountT = uint16_t, typename T>
 bool WriteNumberArray(BinaryFile& f, const std::vector<T>& values) {
-    f.Write(static_cast<uint16_t>(values.size()));
+    if (values.size() > std::numeric_limits<CountT>::max())
+        return false;
+    f.Write(static_cast<CountT>(values.size()));
     for (T v : values)
         f.Write(v);
     return f.Ok();
 }
 
-template <typename T>
+template <typename CountT = uint16_t, typename T>
 bool ReadNumberArray(BinaryFile& f, std::vector<T>& values) {
     values.clear();
-    uint16_t count = 0;
+    CountT count = 0;
     if (!f.Read(count))
         return false;
-    for (uint16_t i = 0; i < count; ++i) {
+    for (CountT i = 0; i < count; ++i) {
         T v{};
         if (!f.Read(v))
             return false;

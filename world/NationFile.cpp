@@ -16,27 +16,6 @@ namespace {
 // Every list of the record is stored behind a one-byte count.
 constexpr size_t kMaxListSize = 255;
 
-template <typename T>
-bool WriteCountedBytes(BinaryFile& f, const std::vector<T>& list) {
-    if (list.size() > kMaxListSize)
-        return false;
-    f.Write(static_cast<uint8_t>(list.size()));
-    for (T v : list)
-        f.Write(v);
-    return f.Ok();
-}
-
-template <typename T>
-bool ReadCountedBytes(BinaryFile& f, std::vector<T>& list) {
-    uint8_t count = 0;
-    if (!f.Read(count))
-        return false;
-    list.assign(count, T{});
-    for (T& v : list)
-        f.Read(v);
-    return f.Ok();
-}
-
 template <typename List>
 bool FitsCount(const List& list) {
     return list.size() <= kMaxListSize;
@@ -200,12 +179,12 @@ bool CNation::ReadCups(BinaryFile& f, uint8_t saveGame) {
 
 bool CNation::WriteNationalTeamState(BinaryFile& f, uint8_t saveGame) const {
     const CTeam& t = nationalTeam;
-    if (!WriteCountedBytes(f, t.penaltyKeepers) || !WriteCountedBytes(f, t.penaltyTakers))
+    if (!WriteNumberArray<uint8_t>(f, t.penaltyKeepers) || !WriteNumberArray<uint8_t>(f, t.penaltyTakers))
         return false;
     f.Write(t.defenceSystem);
     f.Write(t.titles[kTitleChampionCups]);
     f.Write(t.titles[kTitleEuropeanChampionships]);
-    if (!WriteCountedBytes(f, t.captains))
+    if (!WriteNumberArray<uint8_t>(f, t.captains))
         return false;
     f.Write(t.markingAssignments);
     f.Write(t.titles[kTitleChampionships]);
@@ -232,12 +211,12 @@ bool CNation::WriteNationalTeamState(BinaryFile& f, uint8_t saveGame) const {
 
 bool CNation::ReadNationalTeamState(BinaryFile& f, uint8_t saveGame) {
     CTeam& t = nationalTeam;
-    if (!ReadCountedBytes(f, t.penaltyKeepers) || !ReadCountedBytes(f, t.penaltyTakers))
+    if (!ReadNumberArray<uint8_t>(f, t.penaltyKeepers) || !ReadNumberArray<uint8_t>(f, t.penaltyTakers))
         return false;
     f.Read(t.defenceSystem);
     f.Read(t.titles[kTitleChampionCups]);
     f.Read(t.titles[kTitleEuropeanChampionships]);
-    if (!ReadCountedBytes(f, t.captains))
+    if (!ReadNumberArray<uint8_t>(f, t.captains))
         return false;
     f.Read(t.markingAssignments);
     f.Read(t.titles[kTitleChampionships]);

@@ -8,26 +8,6 @@
 
 namespace {
 
-template <typename T>
-bool WriteCountedList(BinaryFile& f, const std::vector<T>& list) {
-    f.Write(static_cast<uint8_t>(list.size()));
-    for (T v : list)
-        f.Write(v);
-    return f.Ok();
-}
-
-// The one-byte count bounds what is allocated.
-template <typename T>
-bool ReadCountedList(BinaryFile& f, std::vector<T>& list) {
-    uint8_t count = 0;
-    if (!f.Read(count))
-        return false;
-    list.assign(count, T{});
-    for (T& v : list)
-        f.Read(v);
-    return f.Ok();
-}
-
 template <size_t N>
 bool WriteBlock(BinaryFile& f, const std::array<uint8_t, N>& bytes) {
     return f.WriteBytes(bytes.data(), bytes.size());
@@ -73,8 +53,8 @@ bool CTeam::Read(BinaryFile& f, uint8_t saveGame) {
 
 bool CTeam::WriteState(BinaryFile& f) const {
     constexpr uint8_t kFull = 1;
-    WriteCountedList(f, penaltyKeepers);
-    WriteCountedList(f, penaltyTakers);
+    WriteNumberArray<uint8_t>(f, penaltyKeepers);
+    WriteNumberArray<uint8_t>(f, penaltyTakers);
     if (!WriteObjectList<uint8_t>(f, amateurs, kFull))
         return false;
     f.Write(defenceSystem);
@@ -85,8 +65,8 @@ bool CTeam::WriteState(BinaryFile& f) const {
     WriteBlock(f, reservedPlanBytes);
     if (!WriteObjectList<uint8_t>(f, youth, kFull))
         return false;
-    WriteCountedList(f, captains);
-    WriteCountedList(f, injuries);
+    WriteNumberArray<uint8_t>(f, captains);
+    WriteNumberArray<uint8_t>(f, injuries);
     f.Write(markingAssignments);
     f.Write(titles[kTitleChampionships]);
     f.Write(titles[kTitleNationalCups]);
@@ -108,15 +88,15 @@ bool CTeam::WriteState(BinaryFile& f) const {
 
 bool CTeam::ReadState(BinaryFile& f) {
     constexpr uint8_t kFull = 1;
-    if (!ReadCountedList(f, penaltyKeepers) || !ReadCountedList(f, penaltyTakers) ||
+    if (!ReadNumberArray<uint8_t>(f, penaltyKeepers) || !ReadNumberArray<uint8_t>(f, penaltyTakers) ||
         !ReadObjectList<uint8_t>(f, amateurs, kFull) || !f.Read(defenceSystem) || !account.Read(f))
         return false;
     f.Read(titles[kTitleChampionCups]);
     f.Read(titles[kTitleEuropeanChampionships]);
     ReadBlock(f, trainingPlan);
     ReadBlock(f, reservedPlanBytes);
-    if (!f.Ok() || !ReadObjectList<uint8_t>(f, youth, kFull) || !ReadCountedList(f, captains) ||
-        !ReadCountedList(f, injuries))
+    if (!f.Ok() || !ReadObjectList<uint8_t>(f, youth, kFull) || !ReadNumberArray<uint8_t>(f, captains) ||
+        !ReadNumberArray<uint8_t>(f, injuries))
         return false;
     f.Read(markingAssignments);
     f.Read(titles[kTitleChampionships]);
