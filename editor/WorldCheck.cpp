@@ -13,6 +13,7 @@
 #include "world/Team.h"
 #include "world/Vocabulary.h"
 #include "world/World.h"
+#include "world/WorldWalk.h"
 
 namespace {
 
@@ -26,14 +27,6 @@ constexpr size_t kRowNameLength = 18;
 constexpr int kMapScaleUp = 5, kMapScaleDown = 3;
 const char* const kTalentMarks[] = {"-", "0", "+", "++"};
 constexpr int kTopTalentMark = 3;
-
-template <typename Visit>
-void ForEachLeague(const CWorld& world, Visit visit) {
-    for (const auto& continent : world.continents)
-        for (const auto& nation : continent->nations)
-            for (const auto& league : nation->leagues)
-                visit(*nation, *league);
-}
 
 size_t CountGoalkeepers(const CTeam& team) {
     size_t keepers = 0;
@@ -115,7 +108,7 @@ std::vector<std::string> CheckClubRules(const CLeague& league, const CTeam& team
 
 WorldCheckResult CheckWorldRules(const CWorld& world) {
     WorldCheckResult result;
-    ForEachLeague(world, [&](const CNation& nation, const CLeague& league) {
+    VisitLeagues(world, [&](const CNation& nation, const CLeague& league) {
         ++result.leaguesVisited;
         for (const auto& team : league.clubs)
             for (std::string& text : CheckClubRules(league, *team))
@@ -145,7 +138,7 @@ std::vector<DoubledPlayer> FindDoubledPlayers(const CWorld& world, const std::fu
     std::vector<DoubledPlayer> all;
     std::map<std::pair<std::string, std::string>, std::vector<size_t>> byName;
     std::vector<size_t> leagueEnds;
-    ForEachLeague(world, [&](const CNation&, const CLeague& league) {
+    VisitLeagues(world, [&](const CNation&, const CLeague& league) {
         for (const auto& team : league.clubs)
             for (const PlayerPtr& p : team->squad) {
                 byName[{p->lastName, p->firstName}].push_back(all.size());

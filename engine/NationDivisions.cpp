@@ -5,18 +5,6 @@
 #include "world/League.h"
 #include "world/Nation.h"
 
-std::vector<DivisionTally> TallyDivisions(const CNation& nation) {
-    std::vector<DivisionTally> tally(nation.GetMaxDivision() + 1);
-    for (const auto& league : nation.leagues) {
-        DivisionTally& d = tally[league->division];
-        ++d.leagues;
-        d.relegated += league->relegatedPlaces;
-        if (league->flags & kLeagueRelegation)
-            d.playoffSide += league->promotionSideCount;
-    }
-    return tally;
-}
-
 std::vector<DivisionPair> PairDivisions(const std::vector<DivisionTally>& tally) {
     std::vector<DivisionPair> pairs;
     for (size_t upper = 0; upper < tally.size(); ++upper) {

@@ -2,20 +2,12 @@
 
 #include <vector>
 
+#include "world/DivisionTally.h"
+
 class CLeague;
 class CNation;
 class CTeam;
 
-// A nation's divisions as promotion and relegation see them, indexed by
-// division number: its leagues, the places they send down and, of those,
-// the places that go through a play-off (the promotion side of leagues
-// that have one).
-struct DivisionTally {
-    int leagues = 0;
-    int relegated = 0;
-    int playoffSide = 0;
-};
-std::vector<DivisionTally> TallyDivisions(const CNation& nation);
 
 // An upper division and the next lower one that has leagues, with what
 // passes between them: `direct` clubs go up from every lower league at

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "world/Continent.h"
+#include "world/DivisionTally.h"
 #include "world/League.h"
 #include "world/Nation.h"
 
@@ -13,28 +14,6 @@ namespace {
 constexpr float kCoefficientKeyScale = 10.0f;
 // Cup i of the list gives code (i mod 3) * 2 + 3: 3, 5, 7, 3, ...
 constexpr size_t kClubCupCodeCycle = 3;
-
-// Per division of a nation: its leagues, the clubs they send down and the
-// clubs that the promotion side of them takes.
-struct DivisionTally {
-    int leagues = 0;
-    int relegated = 0;
-    int promotionSide = 0;
-};
-
-std::vector<DivisionTally> TallyDivisions(const CNation& nation) {
-    std::vector<DivisionTally> tally(nation.GetMaxDivision() + 1);
-    for (const auto& league : nation.leagues) {
-        DivisionTally& d = tally[league->division];
-        ++d.leagues;
-        d.relegated += league->relegatedPlaces;
-        if (league->flags & kLeagueRelegation) {
-            d.relegated -= league->promotionSideCount;
-            d.promotionSide += league->promotionSideCount;
-        }
-    }
-    return tally;
-}
 
 // The first division with one league; a division of parallel leagues
 // before it means there is none (0, a division no league has).
@@ -74,8 +53,8 @@ void AssignPromotion(CLeague& league, const std::vector<DivisionTally>& tally) {
     for (int d = league.division - 1; d >= 0; --d) {
         if (tally[d].leagues == 0)
             continue;
-        const int k = tally[d].relegated / own;
-        if (tally[d].relegated % own != 0 || tally[d].promotionSide != 0)
+        const int k = tally[d].DirectlyRelegated() / own;
+        if (tally[d].DirectlyRelegated() % own != 0 || tally[d].playoffSide != 0)
             SetCodes(league.extraBytes, k, k + 1, kPlacePlayoff);
         SetCodes(league.extraBytes, 0, k, kPlacePromoted);
         return;

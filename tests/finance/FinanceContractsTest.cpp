@@ -1,15 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "finance/Finance.h"
+#include "tests/finance/FinanceSamples.h"
 
 namespace {
-
-CFinance ProfessionalAccount() {
-    CFinance account;
-    account.SetProfessional(1);
-    account.ApplyProfessionalSize();
-    return account;
-}
 
 void ExpectSame(const ContractRecord& a, const ContractRecord& b) {
     EXPECT_EQ(a.amount, b.amount);

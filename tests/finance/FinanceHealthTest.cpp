@@ -1,17 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "finance/Finance.h"
-
-namespace {
-
-CFinance ProfessionalAccount() {
-    CFinance account;
-    account.SetProfessional(1);
-    account.ApplyProfessionalSize();
-    return account;
-}
-
-}  // namespace
+#include "tests/finance/FinanceSamples.h"
 
 TEST(FinanceHealth, BookedFiguresGiveHealthInPercent) {
     struct Case {

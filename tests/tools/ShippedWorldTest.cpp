@@ -26,6 +26,7 @@
 #include "world/Team.h"
 #include "world/Vocabulary.h"
 #include "world/World.h"
+#include "world/WorldWalk.h"
 
 namespace fs = std::filesystem;
 
@@ -49,14 +50,6 @@ std::unique_ptr<CWorld> ReadWorld(const std::vector<uint8_t>& bytes) {
     if (!world->Read(file, 0) || file.Position() != bytes.size())
         return nullptr;
     return world;
-}
-
-template <typename Visit>
-void ForEachLeague(const CWorld& world, Visit visit) {
-    for (const auto& continent : world.continents)
-        for (const auto& nation : continent->nations)
-            for (const auto& league : nation->leagues)
-                visit(*nation, *league);
 }
 
 // The checks every world of the builder meets.
@@ -135,7 +128,7 @@ TEST_F(ShippedWorld, HoldsContinentsNationsAndLeaguesAsDescribed) {
             EXPECT_FALSE(nation->keeperCoachPool.empty());
         }
     }
-    ForEachLeague(*world_, [&](const CNation&, const CLeague& league) { clubs += league.clubs.size(); });
+    VisitLeagues(*world_, [&](const CNation&, const CLeague& league) { clubs += league.clubs.size(); });
     EXPECT_EQ(nations, 32);
     EXPECT_EQ(active, 12);
     EXPECT_GE(clubs, 420);
@@ -147,7 +140,7 @@ TEST_F(ShippedWorld, ClubsHaveFullSquadsAndTheirLevelsStrength) {
     // Per nation the weakest club of its top division and the strongest of
     // its third.
     std::map<int, float> weakestTop, strongestThird;
-    ForEachLeague(*world_, [&](const CNation& nation, const CLeague& league) {
+    VisitLeagues(*world_, [&](const CNation& nation, const CLeague& league) {
         for (const auto& club : league.clubs) {
             EXPECT_TRUE(names.insert(club->name).second) << club->name;
             EXPECT_FALSE(club->shorthand.empty());
@@ -198,7 +191,7 @@ TEST_F(ShippedWorld, ANewGameGivesCalendarsAndLineups) {
     auto world = ReadWorld(bytes_);
     ASSERT_TRUE(world);
     SeasonCalendarCounts counts(world->startYear);
-    ForEachLeague(*world, [&](const CNation&, CLeague& league) {
+    VisitLeagues(*world, [&](const CNation&, CLeague& league) {
         league.ValidateSettings();
         for (const auto& club : league.clubs)
             club->InitForGameStart();
@@ -210,7 +203,7 @@ TEST_F(ShippedWorld, ANewGameGivesCalendarsAndLineups) {
         return std::count_if(calendar.begin(), calendar.end(), [&](CompetitionMask code) { return code & bit; });
     };
     const int saved = g_matchSheetSize;
-    ForEachLeague(*world, [&](const CNation&, CLeague& league) {
+    VisitLeagues(*world, [&](const CNation&, CLeague& league) {
         if (league.IsPassive())
             return;
         EXPECT_GE(days(league.division == 1 ? DayCode::kTopLeagues : DayCode::kLowerLeagues), league.GetMatchDayCount(true, true, true))

@@ -17,6 +17,7 @@
 #include "world/Nation.h"
 #include "world/Team.h"
 #include "world/World.h"
+#include "world/WorldWalk.h"
 
 // A new game and whole seasons run by calling the world's calendar steps
 // day by day, as the day step does, without a window.
@@ -32,14 +33,6 @@ std::unique_ptr<CWorld> ReadShippedWorld() {
     if (!file || !world->Read(*file, 0))
         return nullptr;
     return world;
-}
-
-template <typename Visit>
-void ForEachLeague(const CWorld& world, Visit visit) {
-    for (const auto& continent : world.continents)
-        for (const auto& nation : continent->nations)
-            for (const auto& league : nation->leagues)
-                visit(*nation, *league);
 }
 
 // Every cup of the world that takes place in the season beginning in
@@ -147,7 +140,7 @@ public:
 
 // The calendar holds every competition's match days of the season.
 void ExpectCalendarHoldsEveryCompetition(const CWorld& world, int seasonYear) {
-    ForEachLeague(world, [](const CNation&, const CLeague& league) {
+    VisitLeagues(world, [](const CNation&, const CLeague& league) {
         const CompetitionMask bit = league.division == 1 ? DayCode::kTopLeagues : DayCode::kLowerLeagues;
         EXPECT_GE(CountDays(bit), league.GetMatchDayCount(true, true, true)) << league.name;
     });
@@ -206,7 +199,7 @@ using Membership = std::map<const CTeam*, const CLeague*>;
 
 Membership LeagueOfEveryClub(const CWorld& world) {
     Membership of;
-    ForEachLeague(world, [&](const CNation&, const CLeague& league) {
+    VisitLeagues(world, [&](const CNation&, const CLeague& league) {
         for (const auto& club : league.clubs) {
             EXPECT_EQ(of.count(club.get()), 0u) << club->name << " plays in two leagues";
             of[club.get()] = &league;
@@ -220,7 +213,7 @@ Membership LeagueOfEveryClub(const CWorld& world) {
 void ExpectPromotionAndRelegation(const CWorld& world, const Membership& before) {
     std::map<std::pair<const CNation*, int>, int> down, up, configured;
     std::set<std::pair<const CNation*, int>> withPlayoffs;
-    ForEachLeague(world, [&](const CNation& nation, const CLeague& league) {
+    VisitLeagues(world, [&](const CNation& nation, const CLeague& league) {
         if (league.IsPassive())
             return;
         configured[{&nation, league.division}] += league.relegatedPlaces;
@@ -257,7 +250,7 @@ TEST(WorldSeasonRun, TwoSeasonsOnTheShippedWorld) {
     int seasonChanges = 0;
     run.beforeSeasonChange = [&] {
         ++seasonChanges;
-        ForEachLeague(*run.world, [&](const CNation&, const CLeague& league) {
+        VisitLeagues(*run.world, [&](const CNation&, const CLeague& league) {
             EXPECT_TRUE(league.IsSeasonOver()) << league.name;
             sizes[&league] = league.clubs.size();
         });
@@ -270,7 +263,7 @@ TEST(WorldSeasonRun, TwoSeasonsOnTheShippedWorld) {
     run.afterSeasonEnd = [&] {
         LeagueOfEveryClub(*run.world);
         ExpectPromotionAndRelegation(*run.world, before);
-        ForEachLeague(*run.world, [&](const CNation&, const CLeague& league) {
+        VisitLeagues(*run.world, [&](const CNation&, const CLeague& league) {
             EXPECT_EQ(league.clubs.size(), sizes[&league]) << league.name;
         });
     };

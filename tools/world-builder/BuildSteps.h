@@ -36,7 +36,7 @@ private:
 // A club of the league with its squad, people, arena, fans and money. The
 // league must already belong to the nation: the club's people borrow their
 // names from the nation's players.
-void MakeClub(CNation& nation, const LeagueSpec& league, const LevelSpec& level, NameMaker& names, int serial,
+void MakeClub(CNation& nation, const LeaguePlan& league, const LevelPlan& level, NameMaker& names, int serial,
               CTeam& club);
 
 // The nation's federation, national team and coach, its referees and, for
@@ -44,4 +44,4 @@ void MakeClub(CNation& nation, const LeagueSpec& league, const LevelSpec& level,
 void MakeNationPeople(CNation& nation, const WorldDescription& world, NameMaker& names);
 
 // The cup's settings; its kind is the caller's.
-void MakeCup(const CupSpec& spec, CCup& cup);
+void MakeCup(const CupPlan& plan, CCup& cup);

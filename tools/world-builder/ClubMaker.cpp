@@ -43,7 +43,7 @@ int Spread(int value, int percent) {
     return value + value * (RandBelow(2 * percent + 1) - percent) / 100;
 }
 
-void AddPlayers(CTeam& club, const CNation& nation, const LeagueSpec& league, const LevelSpec& level,
+void AddPlayers(CTeam& club, const CNation& nation, const LeaguePlan& league, const LevelPlan& level,
                 NameMaker& names) {
     std::vector<int> positions;
     for (int p = 0; p < kPositionCount; ++p)
@@ -95,7 +95,7 @@ void GrowArena(CArena& arena, int places) {
     }
 }
 
-void AppointPeople(CTeam& club, const CNation& nation, const LevelSpec& level) {
+void AppointPeople(CTeam& club, const CNation& nation, const LevelPlan& level) {
     const StaffPerson coach = nation.CreateRandomPerson(static_cast<float>(level.staff), true);
     club.coachFirstName = coach.firstName;
     club.coachSurname = coach.surname;
@@ -114,7 +114,7 @@ void AppointPeople(CTeam& club, const CNation& nation, const LevelSpec& level) {
     club.chiefSurname = chief.surname;
 }
 
-void SetClimate(CTeam& club, const LevelSpec& level) {
+void SetClimate(CTeam& club, const LevelPlan& level) {
     const int most = level.fans;
     const int amount = std::max(most - 1 + RandBelow(2), 0);
     club.fanAmount = static_cast<uint8_t>(most << 4 | amount);
@@ -128,7 +128,7 @@ void SetClimate(CTeam& club, const LevelSpec& level) {
 
 }  // namespace
 
-void MakeClub(CNation& nation, const LeagueSpec& league, const LevelSpec& level, NameMaker& names, int serial,
+void MakeClub(CNation& nation, const LeaguePlan& league, const LevelPlan& level, NameMaker& names, int serial,
               CTeam& club) {
     const std::string town = names.NewTown();
     club.name = names.Pick(names.Words().clubPrefixes) + " " + town;

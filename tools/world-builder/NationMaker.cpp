@@ -36,11 +36,11 @@ void AddReferees(CNation& nation, int count) {
 }
 
 void AddSponsors(CNation& nation, const WorldDescription& world, NameMaker& names) {
-    for (const SponsorSpec& spec : world.sponsors) {
+    for (const SponsorPlan& plan : world.sponsors) {
         auto sponsor = std::make_unique<CSponsor>();
-        sponsor->name = spec.name;
-        sponsor->logoFile = spec.logo;
-        sponsor->financialSituation = static_cast<uint8_t>(spec.level);
+        sponsor->name = plan.name;
+        sponsor->logoFile = plan.logo;
+        sponsor->financialSituation = static_cast<uint8_t>(plan.level);
         nation.sponsors.push_back(std::move(sponsor));
     }
     for (int i = 0; i < world.pools.localSponsors; ++i) {
@@ -51,7 +51,7 @@ void AddSponsors(CNation& nation, const WorldDescription& world, NameMaker& name
     }
 }
 
-void AddStaffPools(CNation& nation, const PoolSpec& pools) {
+void AddStaffPools(CNation& nation, const PoolPlan& pools) {
     for (int i = 0; i < pools.coaches; ++i)
         nation.coachPool.push_back(nation.CreateRandomPerson(PoolCompetence(), true));
     for (int i = 0; i < pools.managers; ++i)
@@ -88,26 +88,26 @@ void MakeNationPeople(CNation& nation, const WorldDescription& world, NameMaker&
     AddStaffPools(nation, world.pools);
 }
 
-void MakeCup(const CupSpec& spec, CCup& cup) {
-    cup.name = spec.name;
-    cup.roundCount = static_cast<uint8_t>(spec.rounds);
-    cup.legs = static_cast<uint8_t>(spec.legs);
-    cup.groupRound = static_cast<uint8_t>(spec.groupRound);
-    cup.groups = static_cast<uint8_t>(spec.groups);
-    cup.teamsPerGroup = static_cast<uint8_t>(spec.teamsPerGroup);
-    cup.groupLegs = static_cast<uint8_t>(spec.groupLegs);
-    cup.sheetSize = static_cast<uint8_t>(spec.sheetSize);
-    cup.flags = spec.extraPlace ? kCupExtraPlace : 0;
+void MakeCup(const CupPlan& plan, CCup& cup) {
+    cup.name = plan.name;
+    cup.roundCount = static_cast<uint8_t>(plan.rounds);
+    cup.legs = static_cast<uint8_t>(plan.legs);
+    cup.groupRound = static_cast<uint8_t>(plan.groupRound);
+    cup.groups = static_cast<uint8_t>(plan.groups);
+    cup.teamsPerGroup = static_cast<uint8_t>(plan.teamsPerGroup);
+    cup.groupLegs = static_cast<uint8_t>(plan.groupLegs);
+    cup.sheetSize = static_cast<uint8_t>(plan.sheetSize);
+    cup.flags = plan.extraPlace ? kCupExtraPlace : 0;
     cup.cumulativePlaces.clear();
     cup.entryRounds.clear();
     int total = 0;
-    for (const SlotSpec& slot : spec.slots) {
+    for (const SlotPlan& slot : plan.slots) {
         total += slot.places;
         cup.cumulativePlaces.push_back(static_cast<uint16_t>(total));
         cup.entryRounds.insert(cup.entryRounds.end(), slot.places, static_cast<uint8_t>(slot.entryRound));
     }
-    if (spec.extraPlace)
+    if (plan.extraPlace)
         cup.entryRounds.push_back(1);
-    cup.roundPoints.assign(spec.roundPoints.begin(), spec.roundPoints.end());
-    cup.stageSettings.assign(spec.secondStage.begin(), spec.secondStage.end());
+    cup.roundPoints.assign(plan.roundPoints.begin(), plan.roundPoints.end());
+    cup.stageSettings.assign(plan.secondStage.begin(), plan.secondStage.end());
 }

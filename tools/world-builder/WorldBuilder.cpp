@@ -30,15 +30,15 @@ private:
     Date saved_;
 };
 
-uint8_t LeagueFlags(const LeagueSpec& spec) {
+uint8_t LeagueFlags(const LeaguePlan& plan) {
     uint8_t flags = 0;
-    if (spec.professional)
+    if (plan.professional)
         flags |= kLeagueProfessional;
-    if (spec.passive)
+    if (plan.passive)
         flags |= kLeaguePassive;
-    if (spec.championshipPlayoff > 0)
-        flags |= kLeagueChampionshipPlayoff | (spec.championshipPlayoffGroup ? kLeagueChampionshipPlayoffGroup : 0);
-    if (spec.relegationPlayoff > 0)
+    if (plan.championshipPlayoff > 0)
+        flags |= kLeagueChampionshipPlayoff | (plan.championshipPlayoffGroup ? kLeagueChampionshipPlayoffGroup : 0);
+    if (plan.relegationPlayoff > 0)
         flags |= kLeagueRelegationPlayoff;
     return flags;
 }
@@ -51,8 +51,8 @@ public:
         auto world = std::make_unique<CWorld>();
         world->startYear = static_cast<uint16_t>(d_.startYear);
         world->shorthand = d_.federation;
-        for (const ContinentSpec& spec : d_.continents)
-            world->continents.push_back(MakeContinent(spec));
+        for (const ContinentPlan& plan : d_.continents)
+            world->continents.push_back(MakeContinent(plan));
         MadeCup(d_.worldCup, world->worldCup);
         MadeCup(d_.olympia, world->olympia);
         const CNation& nation = *world->continents.front()->nations.front();
@@ -68,24 +68,24 @@ public:
     }
 
 private:
-    void MadeCup(const CupSpec& spec, CCup& cup) {
-        MakeCup(spec, cup);
-        lines_[&cup] = spec.line;
+    void MadeCup(const CupPlan& plan, CCup& cup) {
+        MakeCup(plan, cup);
+        lines_[&cup] = plan.line;
     }
 
-    std::unique_ptr<CContinent> MakeContinent(const ContinentSpec& spec) {
+    std::unique_ptr<CContinent> MakeContinent(const ContinentPlan& plan) {
         auto continent = std::make_unique<CContinent>();
-        continent->name = spec.name;
-        continent->shortName = spec.shortName;
-        for (const NationSpec& n : spec.nations)
+        continent->name = plan.name;
+        continent->shortName = plan.shortName;
+        for (const NationPlan& n : plan.nations)
             continent->nations.push_back(MakeNation(n));
-        for (const CupSpec& cup : spec.clubCups) {
+        for (const CupPlan& cup : plan.clubCups) {
             continent->clubCups.push_back(std::make_unique<CCup>(kCupContinental));
             MadeCup(cup, *continent->clubCups.back());
         }
-        MadeCup(spec.mainClubCup, continent->clubCup);
-        MadeCup(spec.superCup, continent->superCup);
-        MadeCup(spec.championship, continent->championship);
+        MadeCup(plan.mainClubCup, continent->clubCup);
+        MadeCup(plan.superCup, continent->superCup);
+        MadeCup(plan.championship, continent->championship);
         if (!continent->nations.empty()) {
             const CNation& nation = *continent->nations[RandBelow(static_cast<int>(continent->nations.size()))];
             const StaffPerson president = nation.CreateRandomPerson(kPresidentCompetence, false);
@@ -95,43 +95,43 @@ private:
         return continent;
     }
 
-    std::unique_ptr<CNation> MakeNation(const NationSpec& spec) {
+    std::unique_ptr<CNation> MakeNation(const NationPlan& plan) {
         auto nation = std::make_unique<CNation>();
-        nation->nationNumber = static_cast<uint16_t>(spec.number);
-        for (size_t i = 0; i < spec.seasonPoints.size(); ++i)
-            nation->seasonPoints[i + 1] = static_cast<uint16_t>(spec.seasonPoints[i]);
-        for (size_t i = 0; i < spec.clubCounts.size(); ++i)
-            nation->clubCounts[i + 1] = static_cast<uint8_t>(spec.clubCounts[i]);
-        for (const LeagueSpec& league : spec.leagues)
+        nation->nationNumber = static_cast<uint16_t>(plan.number);
+        for (size_t i = 0; i < plan.seasonPoints.size(); ++i)
+            nation->seasonPoints[i + 1] = static_cast<uint16_t>(plan.seasonPoints[i]);
+        for (size_t i = 0; i < plan.clubCounts.size(); ++i)
+            nation->clubCounts[i + 1] = static_cast<uint8_t>(plan.clubCounts[i]);
+        for (const LeaguePlan& league : plan.leagues)
             MakeLeague(*nation, league);
         MakeNationPeople(*nation, d_, names_);
-        if (spec.hasNationalCup)
-            MadeCup(spec.nationalCup, *nation->cups[CNation::kNationalCup]);
-        if (spec.hasNationalSuperCup)
-            MadeCup(spec.nationalSuperCup, *nation->cups[CNation::kNationalSuperCup]);
+        if (plan.hasNationalCup)
+            MadeCup(plan.nationalCup, *nation->cups[CNation::kNationalCup]);
+        if (plan.hasNationalSuperCup)
+            MadeCup(plan.nationalSuperCup, *nation->cups[CNation::kNationalSuperCup]);
         return nation;
     }
 
-    void MakeLeague(CNation& nation, const LeagueSpec& spec) {
+    void MakeLeague(CNation& nation, const LeaguePlan& plan) {
         nation.leagues.push_back(std::make_unique<CLeague>());
         CLeague& league = *nation.leagues.back();
-        lines_[&league] = spec.line;
-        league.name = spec.name;
-        league.division = static_cast<uint8_t>(spec.division);
-        league.flags = LeagueFlags(spec);
-        league.relegatedPlaces = static_cast<uint8_t>(spec.relegated);
-        league.rounds = static_cast<uint8_t>(spec.rounds);
-        league.playersPerMatch = static_cast<uint8_t>(spec.playersPerMatch);
-        league.trainingUnits = static_cast<uint8_t>(spec.trainingUnits);
-        league.championshipPlayoffClubs = static_cast<uint8_t>(spec.championshipPlayoff);
-        league.championshipPlayoffMatches = static_cast<uint8_t>(spec.playoffMatches);
-        league.relegationPlayoffClubs = static_cast<uint8_t>(spec.relegationPlayoff);
-        league.relegationPlayoffMatches = static_cast<uint8_t>(spec.playoffMatches);
-        league.storedClubCount = static_cast<uint8_t>(std::max(spec.storedClubs, spec.clubs));
-        const LevelSpec& level = d_.levels.at(spec.level);
-        for (int i = 0; i < spec.clubs; ++i) {
+        lines_[&league] = plan.line;
+        league.name = plan.name;
+        league.division = static_cast<uint8_t>(plan.division);
+        league.flags = LeagueFlags(plan);
+        league.relegatedPlaces = static_cast<uint8_t>(plan.relegated);
+        league.rounds = static_cast<uint8_t>(plan.rounds);
+        league.playersPerMatch = static_cast<uint8_t>(plan.playersPerMatch);
+        league.trainingUnits = static_cast<uint8_t>(plan.trainingUnits);
+        league.championshipPlayoffClubs = static_cast<uint8_t>(plan.championshipPlayoff);
+        league.championshipPlayoffMatches = static_cast<uint8_t>(plan.playoffMatches);
+        league.relegationPlayoffClubs = static_cast<uint8_t>(plan.relegationPlayoff);
+        league.relegationPlayoffMatches = static_cast<uint8_t>(plan.playoffMatches);
+        league.storedClubCount = static_cast<uint8_t>(std::max(plan.storedClubs, plan.clubs));
+        const LevelPlan& level = d_.levels.at(plan.level);
+        for (int i = 0; i < plan.clubs; ++i) {
             league.clubs.push_back(std::make_unique<CTeam>());
-            MakeClub(nation, spec, level, names_, ++clubSerial_[nation.nationNumber], *league.clubs.back());
+            MakeClub(nation, plan, level, names_, ++clubSerial_[nation.nationNumber], *league.clubs.back());
             league.tableOrder.push_back(static_cast<uint8_t>(i + 1));
         }
     }

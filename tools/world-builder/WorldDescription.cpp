@@ -61,9 +61,9 @@ private:
             {"world-cup", [this](DescriptionLine& l) { return Cup(l, world_.worldCup); }},
             {"olympia", [this](DescriptionLine& l) { return Cup(l, world_.olympia); }},
             {"continent", [this](DescriptionLine& l) { return Continent(l); }},
-            {"main-club-cup", [this](DescriptionLine& l) { return ContinentCup(l, &ContinentSpec::mainClubCup); }},
-            {"super-cup", [this](DescriptionLine& l) { return ContinentCup(l, &ContinentSpec::superCup); }},
-            {"championship", [this](DescriptionLine& l) { return ContinentCup(l, &ContinentSpec::championship); }},
+            {"main-club-cup", [this](DescriptionLine& l) { return ContinentCup(l, &ContinentPlan::mainClubCup); }},
+            {"super-cup", [this](DescriptionLine& l) { return ContinentCup(l, &ContinentPlan::superCup); }},
+            {"championship", [this](DescriptionLine& l) { return ContinentCup(l, &ContinentPlan::championship); }},
             {"club-cup", [this](DescriptionLine& l) { return FurtherClubCup(l); }},
             {"nation", [this](DescriptionLine& l) { return Nation(l); }},
             {"league", [this](DescriptionLine& l) { return League(l); }},
@@ -140,7 +140,7 @@ private:
         int number = 0;
         if (!line.TakeWord(word) || (number = std::atoi(word.c_str())) < 1 || number > kMaxLevel)
             return Say("level needs its number, 1 to " + std::to_string(kMaxLevel));
-        LevelSpec& l = world_.levels[number];
+        LevelPlan& l = world_.levels[number];
         return line.TakeFloat("strength", 1, 10, l.strength, &message_) &&
                line.TakeInt("spread", 0, 9, l.strengthSpread, &message_) &&
                line.TakeFloat("talent", 0, 3, l.talent, &message_) &&
@@ -153,7 +153,7 @@ private:
     }
 
     bool Pools(DescriptionLine& line) {
-        PoolSpec& p = world_.pools;
+        PoolPlan& p = world_.pools;
         return line.TakeInt("referees", 0, kMaxCount, p.referees, &message_) &&
                line.TakeInt("sponsors", 0, kMaxCount, p.localSponsors, &message_) &&
                line.TakeInt("coaches", 0, kMaxCount, p.coaches, &message_) &&
@@ -162,7 +162,7 @@ private:
     }
 
     bool Sponsor(DescriptionLine& line) {
-        SponsorSpec s;
+        SponsorPlan s;
         if (!line.TakeWord(s.name))
             return Say("sponsor needs its name");
         line.TakeText("logo", s.logo);
@@ -172,8 +172,8 @@ private:
         return true;
     }
 
-    bool Cup(DescriptionLine& line, CupSpec& cup) {
-        cup = CupSpec();
+    bool Cup(DescriptionLine& line, CupPlan& cup) {
+        cup = CupPlan();
         cup.line = file_.LineNumber();
         if (!line.TakeWord(cup.name))
             return Say(line.Keyword() + " needs its name");
@@ -195,7 +195,7 @@ private:
     }
 
     // places=8,8@2,4: the places of each slot, @ the round they enter.
-    bool Slots(DescriptionLine& line, CupSpec& cup) {
+    bool Slots(DescriptionLine& line, CupPlan& cup) {
         std::string text;
         if (!line.TakeText("places", text))
             return Say(line.Keyword() + " needs places=");
@@ -204,7 +204,7 @@ private:
             const size_t comma = text.find(',', start);
             const std::string slot = text.substr(start, comma - start);
             const size_t at = slot.find('@');
-            SlotSpec s;
+            SlotPlan s;
             DescriptionLine parts;
             const std::string form = "slot places=" + slot.substr(0, at) +
                                      (at == std::string::npos ? "" : " round=" + slot.substr(at + 1));
@@ -219,7 +219,7 @@ private:
     }
 
     bool Continent(DescriptionLine& line) {
-        ContinentSpec c;
+        ContinentPlan c;
         c.line = file_.LineNumber();
         if (!line.TakeWord(c.name))
             return Say("continent needs its name");
@@ -229,7 +229,7 @@ private:
         return true;
     }
 
-    ContinentSpec* CurrentContinent() {
+    ContinentPlan* CurrentContinent() {
         if (world_.continents.empty()) {
             Say("a continent must come first");
             return nullptr;
@@ -237,13 +237,13 @@ private:
         return &world_.continents.back();
     }
 
-    bool ContinentCup(DescriptionLine& line, CupSpec ContinentSpec::*cup) {
-        ContinentSpec* c = CurrentContinent();
+    bool ContinentCup(DescriptionLine& line, CupPlan ContinentPlan::*cup) {
+        ContinentPlan* c = CurrentContinent();
         return c && Cup(line, c->*cup);
     }
 
     bool FurtherClubCup(DescriptionLine& line) {
-        ContinentSpec* c = CurrentContinent();
+        ContinentPlan* c = CurrentContinent();
         if (!c)
             return false;
         c->clubCups.emplace_back();
@@ -251,10 +251,10 @@ private:
     }
 
     bool Nation(DescriptionLine& line) {
-        ContinentSpec* c = CurrentContinent();
+        ContinentPlan* c = CurrentContinent();
         if (!c)
             return false;
-        NationSpec n;
+        NationPlan n;
         n.line = file_.LineNumber();
         std::string number, name;
         if (!line.TakeWord(number) || !line.TakeWord(name))
@@ -277,8 +277,8 @@ private:
         return true;
     }
 
-    NationSpec* CurrentNation() {
-        ContinentSpec* c = CurrentContinent();
+    NationPlan* CurrentNation() {
+        ContinentPlan* c = CurrentContinent();
         if (!c)
             return nullptr;
         if (c->nations.empty()) {
@@ -289,10 +289,10 @@ private:
     }
 
     bool League(DescriptionLine& line) {
-        NationSpec* n = CurrentNation();
+        NationPlan* n = CurrentNation();
         if (!n)
             return false;
-        LeagueSpec l;
+        LeaguePlan l;
         l.line = file_.LineNumber();
         if (!line.TakeWord(l.name))
             return Say("league needs its name");
@@ -326,7 +326,7 @@ private:
     }
 
     bool NationCup(DescriptionLine& line, bool super) {
-        NationSpec* n = CurrentNation();
+        NationPlan* n = CurrentNation();
         if (!n)
             return false;
         (super ? n->hasNationalSuperCup : n->hasNationalCup) = true;
@@ -338,8 +338,8 @@ private:
             *error_ = file_.WhereAt(file_.LineNumber(), "the world has no continent");
             return false;
         }
-        for (const ContinentSpec& c : world_.continents)
-            for (const NationSpec& n : c.nations) {
+        for (const ContinentPlan& c : world_.continents)
+            for (const NationPlan& n : c.nations) {
                 if (n.leagues.empty()) {
                     *error_ = file_.WhereAt(n.line, "the nation has no league");
                     return false;
@@ -361,8 +361,8 @@ private:
 
 }  // namespace
 
-bool NationSpec::IsActive() const {
-    for (const LeagueSpec& l : leagues)
+bool NationPlan::IsActive() const {
+    for (const LeaguePlan& l : leagues)
         if (!l.passive)
             return true;
     return false;

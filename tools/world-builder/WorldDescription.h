@@ -12,12 +12,12 @@
 // made-up names are built from. The world builder makes a CWorld of it.
 
 // One qualification slot of a cup: its places and the round they enter.
-struct SlotSpec {
+struct SlotPlan {
     int places = 0;
     int entryRound = 1;
 };
 
-struct CupSpec {
+struct CupPlan {
     std::string name;
     int rounds = 1;
     int legs = 1;
@@ -27,14 +27,14 @@ struct CupSpec {
     int groupLegs = 2;
     int sheetSize = 12;
     bool extraPlace = false;  // the titleholder's or the organiser's
-    std::vector<SlotSpec> slots;
+    std::vector<SlotPlan> slots;
     std::vector<int> roundPoints;   // continental club cups
     std::vector<int> secondStage;   // championships: going on, groups, teams per group
     int line = 0;  // where it was described
 };
 
 // What the clubs of a league level are drawn around.
-struct LevelSpec {
+struct LevelPlan {
     float strength = 5;      // strength class centre
     int strengthSpread = 2;
     float talent = 1.5f;     // talent centre, 0-3
@@ -46,11 +46,11 @@ struct LevelSpec {
     int staff = 5;           // competence of coach, manager and goalkeeper coach
 };
 
-struct LeagueSpec {
+struct LeaguePlan {
     std::string name;
     int division = 1;
     int clubs = 0;
-    int level = 0;  // the LevelSpec of its clubs; 0 takes the division
+    int level = 0;  // the LevelPlan of its clubs; 0 takes the division
     bool professional = false;
     bool passive = false;
     int storedClubs = 0;  // a passive league's field
@@ -65,13 +65,13 @@ struct LeagueSpec {
     int line = 0;
 };
 
-struct NationSpec {
+struct NationPlan {
     int number = 0;
     std::vector<int> seasonPoints;  // the three finished seasons, newest first
     std::vector<int> clubCounts;
-    std::vector<LeagueSpec> leagues;
-    CupSpec nationalCup;
-    CupSpec nationalSuperCup;
+    std::vector<LeaguePlan> leagues;
+    CupPlan nationalCup;
+    CupPlan nationalSuperCup;
     bool hasNationalCup = false;
     bool hasNationalSuperCup = false;
     int line = 0;
@@ -79,25 +79,25 @@ struct NationSpec {
     bool IsActive() const;
 };
 
-struct ContinentSpec {
+struct ContinentPlan {
     std::string name;
     std::string shortName;
-    std::vector<NationSpec> nations;
-    std::vector<CupSpec> clubCups;  // the further cups, in order
-    CupSpec mainClubCup;
-    CupSpec superCup;
-    CupSpec championship;
+    std::vector<NationPlan> nations;
+    std::vector<CupPlan> clubCups;  // the further cups, in order
+    CupPlan mainClubCup;
+    CupPlan superCup;
+    CupPlan championship;
     int line = 0;
 };
 
-struct SponsorSpec {
+struct SponsorPlan {
     std::string name;
     std::string logo;  // file in "Sponsoren\"
     int level = 0;     // 0-7
 };
 
 // How many people every active nation keeps in its pools.
-struct PoolSpec {
+struct PoolPlan {
     int referees = 0;  // every nation keeps these, for continental matches
     int localSponsors = 0;
     int coaches = 0;
@@ -118,12 +118,12 @@ struct WorldDescription {
     uint32_t seed = 1;
     int startYear = 2003;
     std::string federation;
-    std::map<int, LevelSpec> levels;
-    PoolSpec pools;
-    std::vector<SponsorSpec> sponsors;  // shared by every active nation
-    CupSpec worldCup;
-    CupSpec olympia;
-    std::vector<ContinentSpec> continents;
+    std::map<int, LevelPlan> levels;
+    PoolPlan pools;
+    std::vector<SponsorPlan> sponsors;  // shared by every active nation
+    CupPlan worldCup;
+    CupPlan olympia;
+    std::vector<ContinentPlan> continents;
     WordLists words;
 };
 
