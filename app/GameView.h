@@ -55,6 +55,10 @@ public:
     void OnMusicNotify(MusicNotify how) override;
     void OnTimer(unsigned id) override;
 
+    // What a new game runs once the manager has his place, a club or none:
+    // the world is prepared, its first season starts, and the window shows
+    // his team, or the game menu while he has no club.
+    void BeginNewGame();
     // The user lets game time run: the day cycle starts.
     void LetTimeRun();
 
@@ -76,6 +80,8 @@ public:
     bool VariantWorldExists() const { return variantWorldExists_; }
     int ScreenId() const { return screenId_; }
     bool Running() const { return running_; }
+    // 0 when the next tick of the day timer begins a new day.
+    int TicksIntoDay() const { return dayTick_; }
     const ControlRects& Controls() const { return controlRects_; }
 
 private:

@@ -15,7 +15,6 @@ namespace {
 
 constexpr int kInfoIcon = 4;
 constexpr int kTeamIcon = 1;
-constexpr CompetitionMask kMatchDayCode = 128;
 
 bool HasClub(const CTeam* team) { return team && team != &g_noClubTeam; }
 
@@ -68,7 +67,7 @@ void CGameView::RunDatedSteps() {
         Paused([this] { world_.DoWeeklyStep(); });
     if (steps & DayStep::kTraining)
         Paused([this] { RunTrainingOfTheDay(); });
-    if (GetDayCode(dayIndex) >= kMatchDayCode)
+    if (CarriesMatches(GetDayCode(dayIndex)))
         StartMatchDay();
     g_gameDate = g_gameDate.AddDays(1);
     SellAdvanceTickets();

@@ -184,6 +184,10 @@ void CContinent::EndSeason() {
                 nation->freePlayers.push_back(team->RemovePlayer(team->squad.back().get()));
             extras.erase(extras.begin() + static_cast<std::ptrdiff_t>(i));
         }
+        nation->RetireSurplusFreePlayers();
+        auto& names = nation->dissolvedTeamNames;
+        if (names.size() > CNation::kMaxListSize)  // the oldest names are forgotten
+            names.erase(names.begin(), names.end() - CNation::kMaxListSize);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/CompetitionMask.h"
 #include "engine/Match.h"
 #include "world/Team.h"
 
@@ -30,6 +31,21 @@ bool CCup::FindInRound(int round, int participant, int& position) const {
         return false;
     position = static_cast<int>(found - list.begin());
     return true;
+}
+
+bool CCup::IsPlayedInSeason(int seasonYear) const {
+    if (!TakesPlace())
+        return false;
+    switch (kind) {
+    case kCupChampionship:
+        return !IsWorldCupSeason(seasonYear);
+    case kCupWorldCup:
+        return IsWorldCupSeason(seasonYear);
+    case kCupOlympia:
+        return IsOlympicSeason(seasonYear);
+    default:
+        return true;
+    }
 }
 
 bool CCup::HasFinished() const {

@@ -110,6 +110,9 @@ public:
     // sets and returns the takes-place flag.
     bool PrepareStructure(const CupOwnerView& owner);
     bool TakesPlace() const { return takesPlace != 0; }
+    // Takes place in the season beginning in seasonYear: the national
+    // teams' tournaments by the year rules, the others every season.
+    bool IsPlayedInSeason(int seasonYear) const;
 
     // Structure queries. Rounds are 1-based.
     int GetQualificationPlaces(int slot) const;

@@ -257,10 +257,24 @@ void AgeStaffPools(CNation& nation) {
 
 }  // namespace
 
+// Players leave their clubs faster than free players fade away, so without
+// this the list outgrows its one-byte count within a season or two and the
+// game could no longer be saved.
+void CNation::RetireSurplusFreePlayers() {
+    auto weaker = [](const PlayerPtr& a, const PlayerPtr& b) {
+        if (a->GetStrengthClass() != b->GetStrengthClass())
+            return a->GetStrengthClass() < b->GetStrengthClass();
+        return a->GetAge() > b->GetAge();
+    };
+    while (freePlayers.size() > kMaxListSize)
+        freePlayers.erase(std::min_element(freePlayers.begin(), freePlayers.end(), weaker));
+}
+
 void CNation::TurnOverPeople() {
     TurnWeakFreePlayersIntoStaff(*this);
     SendAwayDepartingPlayers(*this);
     TurnOldFreePlayersIntoStaff(*this);
+    RetireSurplusFreePlayers();
     if (!IsInactive())
         MoveDownSecondTeams(*this);
     RenewContracts(*this);

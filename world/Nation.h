@@ -68,6 +68,8 @@ public:
     static constexpr size_t kNationalSuperCup = 1;
     static constexpr size_t kChampionshipPlayoff = 2;
     static constexpr size_t kFixedCupCount = 2;
+    // Every list of the nation's file form has a one-byte count.
+    static constexpr size_t kMaxListSize = 255;
 
     CNation();
     ~CNation();
@@ -142,6 +144,9 @@ public:
     bool IsTeamInvolved(const CTeam* team, bool inLeagues, bool inCups) const;
     // A new player of the nation, named after its players unless nameless.
     std::unique_ptr<CPlayer> GeneratePlayer(const PlayerRecipe& recipe, bool nameless) const;
+    // Beyond what a save game can hold, the weakest free players, the
+    // oldest first among equals, end their careers.
+    void RetireSurplusFreePlayers();
 
     // What its cups ask of it (CupNationSource). A new extra team is a
     // generated club of about a percent of the division's strength and b

@@ -14,11 +14,10 @@
 namespace {
 
 // Every list of the record is stored behind a one-byte count.
-constexpr size_t kMaxListSize = 255;
 
 template <typename List>
 bool FitsCount(const List& list) {
-    return list.size() <= kMaxListSize;
+    return list.size() <= CNation::kMaxListSize;
 }
 
 // A staff pool is stored column by column: the names, the birthdays, the codes.

@@ -189,6 +189,7 @@ void Nomination::TopUpFreePlayers(CNation& nation, size_t squadSize) {
         recipe.position = DrawRandomPosition();
         nation.freePlayers.push_back(nation.GeneratePlayer(recipe, false));
     }
+    nation.RetireSurplusFreePlayers();
 }
 
 }  // namespace

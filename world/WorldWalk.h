@@ -30,3 +30,23 @@ void VisitClubs(const CWorld& world, Visit visit) {
             visit(nation, league, *club);
     });
 }
+
+// Every cup of the world: the two world tournaments, then per continent its
+// club cups, super cup and championship and its nations' cups. A league's
+// play-off cups belong to its table and the qualification cups to the
+// tournaments; neither is visited.
+template <typename Visit>
+void VisitCups(const CWorld& world, Visit visit) {
+    visit(world.worldCup);
+    visit(world.olympia);
+    for (const auto& continent : world.continents) {
+        for (const auto& cup : continent->clubCups)
+            visit(*cup);
+        visit(continent->clubCup);
+        visit(continent->superCup);
+        visit(continent->championship);
+        for (const auto& nation : continent->nations)
+            for (const auto& cup : nation->cups)
+                visit(*cup);
+    }
+}

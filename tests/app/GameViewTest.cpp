@@ -16,7 +16,10 @@
 #include "tests/TempFolder.h"
 #include "tools/sample-world/SampleWorld.h"
 #include "ui/PaintSettings.h"
+#include "world/Continent.h"
 #include "world/GameDate.h"
+#include "world/League.h"
+#include "world/Nation.h"
 #include "world/NoClubTeam.h"
 #include "world/Team.h"
 #include "world/World.h"
@@ -108,6 +111,27 @@ TEST_F(GameView, StartsWithTheWorldFileAndPublishesItsMembers) {
     // A first start writes the options file of whole blocks.
     ASSERT_TRUE(fs::exists(folder / kConfigFileName));
     EXPECT_EQ(fs::file_size(folder / kConfigFileName) % 1024, 0u);
+}
+
+// The manager's place decides the first screen; either way the first
+// season is laid out and time runs from the first Monday of July.
+TEST_F(GameView, ANewGameShowsTheTeamOrWithoutAClubTheGameMenu) {
+    WriteSampleWorld("Welt.kwl");
+    for (bool withClub : {false, true}) {
+        CGameView view;
+        CNation& nation = *view.World().continents[0]->nations[0];
+        g_manager.club = withClub ? nation.leagues[0]->clubs[0].get() : &g_noClubTeam;
+        g_manager.league = withClub ? nation.leagues[0].get() : nullptr;
+        view.BeginNewGame();
+        EXPECT_EQ(view.ScreenId(), withClub ? CGameView::kTeamScreen : CGameView::kNoClubScreen);
+        EXPECT_EQ(g_gameDate, Date(2011, 7, 4));
+        EXPECT_EQ(*g_pUserTeamSlot, g_manager.club);
+        view.LetTimeRun();
+        system.AdvanceTime(2 * CGameView::kRevealTicks * CGameView::kDayTickMs);
+        EXPECT_EQ(g_gameDate, Date(2011, 7, 5));
+        g_manager.club = nullptr;
+        g_manager.league = nullptr;
+    }
 }
 
 TEST_F(GameView, MembersAreUnpublishedWhenTheWindowGoes) {

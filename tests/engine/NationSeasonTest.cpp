@@ -7,8 +7,10 @@
 #include "engine/Cup.h"
 #include "engine/Match.h"
 #include "engine/SeasonCalendar.h"
+#include "platform/BinaryFile.h"
 #include "platform/Random.h"
 #include "tests/engine/MatchFixture.h"
+#include "tests/world/NationSamples.h"
 #include "world/Continent.h"
 #include "world/GameDate.h"
 #include "world/League.h"
@@ -372,4 +374,45 @@ TEST(NationClubs, NamesAndExtraTeamsComeAndGo) {
     EXPECT_EQ(places[0], &g_noClubTeam);
     EXPECT_FALSE(nation.FillCupPlacesByTable(0, 3, places, 1));
     EXPECT_EQ(nation.extraTeams.size(), before + 2);
+}
+
+// Clubs let players go faster than free players fade away; a list longer
+// than its one-byte count would make the game impossible to save.
+TEST(NationFreePlayers, BeyondWhatASaveHoldsRetireWeakestAndOldestFirst) {
+    g_gameDate = FirstDayOfSeason(kStartYear);
+    CNation nation;
+    struct Person {
+        int strength;
+        int age;
+    };
+    std::vector<Person> people;
+    for (int i = 0; i < 300; ++i) {
+        auto player = SamplePlayer("Free", std::to_string(i), 2 + i % 9);
+        player->birthday = PackDate(Date(1970 + i % 20, 1, 1));
+        people.push_back({player->GetStrengthClass(), player->GetAge()});
+        nation.freePlayers.push_back(std::move(player));
+    }
+
+    nation.RetireSurplusFreePlayers();
+
+    ASSERT_EQ(nation.freePlayers.size(), CNation::kMaxListSize);
+    std::vector<bool> stays(people.size(), false);
+    int previous = -1;
+    for (const auto& player : nation.freePlayers) {
+        const int i = std::stoi(player->lastName);
+        EXPECT_GT(i, previous) << "the players who stay keep their order";
+        previous = i;
+        stays[static_cast<size_t>(i)] = true;
+    }
+    // Weaker before stronger, and within a class older before younger.
+    for (size_t r = 0; r < people.size(); ++r)
+        for (size_t k = 0; k < people.size(); ++k)
+            if (!stays[r] && stays[k]) {
+                EXPECT_LE(people[r].strength, people[k].strength);
+                if (people[r].strength == people[k].strength)
+                    EXPECT_GE(people[r].age, people[k].age);
+            }
+
+    MemoryFile file;
+    EXPECT_TRUE(nation.Write(file, 1));
 }

@@ -36,25 +36,13 @@ std::unique_ptr<CWorld> ReadShippedWorld() {
 }
 
 // Every cup of the world that takes place in the season beginning in
-// seasonYear; the year rules pick the national teams' tournaments.
+// seasonYear.
 std::vector<const CCup*> CupsTakingPlace(const CWorld& world, int seasonYear) {
     std::vector<const CCup*> cups;
-    auto add = [&](const CCup& cup, bool thisSeason = true) {
-        if (cup.TakesPlace() && thisSeason)
+    VisitCups(world, [&](const CCup& cup) {
+        if (cup.IsPlayedInSeason(seasonYear))
             cups.push_back(&cup);
-    };
-    add(world.worldCup, IsWorldCupSeason(seasonYear));
-    add(world.olympia, IsOlympicSeason(seasonYear));
-    for (const auto& continent : world.continents) {
-        for (const auto& cup : continent->clubCups)
-            add(*cup);
-        add(continent->clubCup);
-        add(continent->superCup);
-        add(continent->championship, !IsWorldCupSeason(seasonYear));
-        for (const auto& nation : continent->nations)
-            for (const auto& cup : nation->cups)
-                add(*cup);
-    }
+    });
     return cups;
 }
 
@@ -147,14 +135,14 @@ void ExpectCalendarHoldsEveryCompetition(const CWorld& world, int seasonYear) {
     for (const auto& continent : world.continents) {
         for (const auto& nation : continent->nations) {
             for (size_t i = 0; i < 2 && i < nation->cups.size(); ++i)
-                if (nation->cups[i]->TakesPlace())
+                if (nation->cups[i]->TakesPlace()) {
                     EXPECT_GE(CountDays(NationalCupCode(static_cast<int>(i)), DayCode::kNationalCupField),
                               nation->cups[i]->GetLastMatchDay())
                         << nation->cups[i]->name;
+                }
         }
-        const bool championship = !IsWorldCupSeason(seasonYear);
         for (const CCup* cup : {&continent->clubCup, &continent->superCup, &continent->championship}) {
-            if (!cup->TakesPlace() || (cup == &continent->championship && !championship))
+            if (!cup->IsPlayedInSeason(seasonYear))
                 continue;
             const CompetitionMask kind = cup == &continent->clubCup    ? DayCode::kContinentalClubCups
                                          : cup == &continent->superCup ? DayCode::kContinentalSuperCup
@@ -163,10 +151,12 @@ void ExpectCalendarHoldsEveryCompetition(const CWorld& world, int seasonYear) {
             EXPECT_GE(days, cup->GetLastMatchDay()) << cup->name;
         }
     }
-    if (IsWorldCupSeason(seasonYear) && world.worldCup.TakesPlace())
+    if (world.worldCup.IsPlayedInSeason(seasonYear)) {
         EXPECT_GE(CountDays(DayCode::kWorldCup, DayCode::kTournamentField), world.worldCup.GetLastMatchDay());
-    if (IsOlympicSeason(seasonYear) && world.olympia.TakesPlace())
+    }
+    if (world.olympia.IsPlayedInSeason(seasonYear)) {
         EXPECT_GE(CountDays(DayCode::kOlympia, DayCode::kTournamentField), world.olympia.GetLastMatchDay());
+    }
 }
 
 void ExpectNewGame(SeasonRun& run) {
@@ -233,8 +223,9 @@ void ExpectPromotionAndRelegation(const CWorld& world, const Membership& before)
     EXPECT_FALSE(down.empty());
     for (const auto& [key, count] : down) {
         EXPECT_EQ(count, up[key]) << key.first->nationalTeam.name << " division " << key.second;
-        if (!withPlayoffs.count(key) && !withPlayoffs.count({key.first, key.second + 1}))
+        if (!withPlayoffs.count(key) && !withPlayoffs.count({key.first, key.second + 1})) {
             EXPECT_EQ(count, configured[key]) << key.first->nationalTeam.name << " division " << key.second;
+        }
     }
 }
 
