@@ -19,6 +19,10 @@ constexpr int kSalesFactorBase = 5;
 constexpr int kSalesFactorSpread = 5;
 constexpr int kShiftMask = 31;
 
+constexpr int kFirstBuyersBase = 5;
+constexpr int kFirstBuyersSpread = 6;
+constexpr int kBuyingDaysSpread = 3;
+
 constexpr int kAutoSaveShift = 24;
 constexpr uint32_t kAutoSaveMask = 3;
 
@@ -59,6 +63,14 @@ int32_t AdvanceSales(int32_t sold, int32_t expected, int daysLeft) {
         v = v * factor / 10;
     v = std::min<int64_t>(v / 10, expected);
     return v >= sold ? static_cast<int32_t>(v) : sold;
+}
+
+int32_t SeasonTicketsAfterDay(int32_t sold, int32_t most) {
+    int64_t n = sold > 0 ? sold : kFirstBuyersBase + RandBelow(kFirstBuyersSpread);
+    const int64_t share = n / 4 + RandBelow(static_cast<int>(std::min<int64_t>(n, INT32_MAX)));
+    n += share * RandBelow(kBuyingDaysSpread);
+    n = std::min<int64_t>(n, most);
+    return static_cast<int32_t>(std::max<int64_t>(n, sold));
 }
 
 bool IsAutoSaveWeek(uint32_t options, int seasonWeek) {

@@ -33,6 +33,11 @@ uint32_t DatedStepsOf(const Date& date);
 // and never fall.
 int32_t AdvanceSales(int32_t sold, int32_t expected, int daysLeft);
 
+// One day of the season-ticket sale: the tickets sold so far (a first few
+// when none) grow by a random share, up to the most that can be sold; a
+// sale never takes back tickets already sold.
+int32_t SeasonTicketsAfterDay(int32_t sold, int32_t most);
+
 // The automatic save of the weekly report: bits 24-25 of the option word
 // choose every second week (1), every fourth (2) or none (0, 3).
 bool IsAutoSaveWeek(uint32_t options, int seasonWeek);

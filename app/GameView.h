@@ -113,6 +113,7 @@ private:
     uint32_t OtherDaysMode() const;
     void RunTrainingOfTheDay();
     void SellAdvanceTickets();
+    void SellSeasonTickets();
     // A step that may open a box runs with the day timer stopped, so that
     // no tick arrives while the box is open.
     template <typename Step>

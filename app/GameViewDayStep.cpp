@@ -71,6 +71,7 @@ void CGameView::RunDatedSteps() {
         StartMatchDay();
     g_gameDate = g_gameDate.AddDays(1);
     SellAdvanceTickets();
+    SellSeasonTickets();
 }
 
 void CGameView::ChangeSeason() {
@@ -136,6 +137,22 @@ void CGameView::SellAdvanceTickets() {
     --g_manager.daysToNextMatch;
     g_manager.nextMatchSeasonTickets =
         AdvanceSales(g_manager.nextMatchSeasonTickets, g_manager.spectatorsNextMatch, g_manager.daysToNextMatch);
+}
+
+// The season-ticket sale of the user's club runs for the days its season
+// start gives it; a sale that claims more than two months is ended after
+// one more day.
+void CGameView::SellSeasonTickets() {
+    constexpr int32_t kLongestSale = 60;
+    int32_t& daysLeft = g_manager.seasonStartCounter;
+    CTeam* club = g_manager.club;
+    if (daysLeft < 0 || !HasClub(club) || !g_manager.league)
+        return;
+    if (daysLeft > kLongestSale)
+        daysLeft = -1;
+    const int32_t sold = SeasonTicketsAfterDay(club->account.GetSeasonTicketsSold(), g_manager.seasonTicketsSold);
+    club->account.SellSeasonTickets(sold, g_manager.league->GetTeamCount() - 1);
+    --daysLeft;
 }
 
 // The week's records of the user's club and its training plan; the game

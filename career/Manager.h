@@ -174,8 +174,10 @@ public:
     int32_t spectatorsNextMatch = 0;
     int32_t nextMatchSeasonTickets = 0;
     int32_t daysToNextMatch = 0;
+    // The season-ticket sale of his club: the most tickets it can sell, and
+    // the days it still runs (-1 when no sale runs).
     int32_t seasonTicketsSold = 0;
-    int32_t seasonStartCounter = 0;
+    int32_t seasonStartCounter = -1;
     int32_t averageHomeSpectators = 0;
     int32_t homeMatchCount = 0;
 

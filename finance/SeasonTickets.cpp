@@ -77,8 +77,8 @@ int32_t CFinance::CalcSeasonTicketHolders(int leagueLevel, const CTeam& team) co
 void CFinance::SellSeasonTickets(int32_t count, int32_t homeMatches) {
     if (figures_.size() < kShortFigureCount)
         return;
-    const int64_t money = (int64_t{count} - GetSeasonTicketsSold()) * GetSeasonTicketPrice() * homeMatches / 100;
-    Book(kIncomeSpectators, static_cast<uint32_t>(money));
     const uint16_t sold = static_cast<uint16_t>(std::clamp<int32_t>(count, 0, kFeeLimit));
+    const int64_t money = (int64_t{sold} - GetSeasonTicketsSold()) * GetSeasonTicketPrice() * homeMatches / 100;
+    Book(kIncomeSpectators, static_cast<uint32_t>(money));
     SetWord(kSeasonTicketsWord, (Word(kSeasonTicketsWord) & kFeeLimit) | uint32_t{sold} << 16);
 }

@@ -16,7 +16,6 @@ constexpr int kMaxProgress = 200;
 constexpr int kTrainingLevelShift = 5;
 constexpr uint8_t kTrainingLevelMask = 0x60;
 constexpr uint8_t kTrainedSkillMask = 0x1F;
-constexpr int kMaxGeneralLevel = 3;
 
 int TrainingLevel(uint8_t trainingByte) { return (trainingByte & kTrainingLevelMask) >> kTrainingLevelShift; }
 

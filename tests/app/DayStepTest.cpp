@@ -7,6 +7,9 @@
 #include "platform/HeadlessWindowSystem.h"
 #include "platform/Path.h"
 #include "platform/Random.h"
+#include "career/Manager.h"
+#include "tests/finance/FinanceSamples.h"
+#include "world/League.h"
 #include "tests/TempFolder.h"
 #include "engine/SeasonCalendar.h"
 #include "world/GameDate.h"
@@ -49,6 +52,25 @@ TEST(DayCalendar, AdvanceSalesReachTheExpectedOnTheMatchDayAndNeverFall) {
         sold = next;
     }
     EXPECT_EQ(sold, 5000);
+}
+
+TEST(DayCalendar, SeasonTicketSalesGrowUpToTheMostThatCanBeSold) {
+    SeedRandom(3);
+    struct Case {
+        int32_t sold, most, atLeast, atMost;
+    };
+    const Case cases[] = {
+        {0, 10000, 5, 10 + (2 + 9) * 2},  // the first buyers: 5-10, then their share
+        {400, 10000, 400, 400 + (100 + 399) * 2},
+        {400, 450, 400, 450},  // the most that can be sold
+        {400, 300, 400, 400},  // tickets sold stay sold
+    };
+    for (const Case& c : cases)
+        for (int day = 0; day < 50; ++day) {
+            const int32_t sold = SeasonTicketsAfterDay(c.sold, c.most);
+            EXPECT_GE(sold, c.atLeast) << c.sold << " of " << c.most;
+            EXPECT_LE(sold, c.atMost) << c.sold << " of " << c.most;
+        }
 }
 
 TEST(DayCalendar, AutoSaveWeeksFollowTheOptionBits) {
@@ -146,6 +168,37 @@ TEST_F(DayCycle, AMatchDayWithoutMatchesDoesNotStopTheGame) {
     EXPECT_TRUE(view.Running());
     EXPECT_EQ(view.ScreenId(), CGameView::kStartScreen);
     g_dayCodes = savedCodes;
+}
+
+// The user's club sells season tickets for the days its season start
+// gave the sale, and books what they bring.
+TEST_F(DayCycle, TheSeasonTicketSaleRunsItsDaysAndStops) {
+    CGameView view;
+    CTeam club;
+    club.account = ProfessionalAccount();
+    club.account.SetSeasonTicketPrice(1000);
+    CLeague league;
+    league.clubs.resize(12);
+    g_manager.club = &club;
+    g_manager.league = &league;
+    g_manager.seasonTicketsSold = 3000;
+    g_manager.seasonStartCounter = 3;
+    g_gameDate = Date(2012, 7, 10);  // a Tuesday
+    SeedRandom(5);
+    view.LetTimeRun();
+    std::vector<int> sold;
+    for (int day = 0; day < 6; ++day) {
+        Ticks(2 * CGameView::kRevealTicks);
+        sold.push_back(club.account.GetSeasonTicketsSold());
+    }
+    EXPECT_GT(sold[0], 0);
+    EXPECT_TRUE(std::is_sorted(sold.begin(), sold.end()));
+    EXPECT_EQ(sold[3], sold[5]) << "four days of sale, then none";
+    EXPECT_EQ(g_manager.seasonStartCounter, -1);
+    EXPECT_EQ(static_cast<int64_t>(club.account.GetBalance()), int64_t{sold[5]} * 1000 * 11 / 100);
+    g_manager.club = nullptr;
+    g_manager.league = nullptr;
+    g_manager.seasonTicketsSold = 0;
 }
 
 }  // namespace
