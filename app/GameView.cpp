@@ -70,17 +70,6 @@ void CGameView::StartUp() {
     g_gameDate = Date(world_.startYear, kSeasonStartMonth, kFirstGameDay);
 }
 
-void CGameView::BeginNewGame() {
-    userTeam_ = g_manager.club ? g_manager.club : &g_noClubTeam;
-    world_.PrepareNewGame();
-    layoutRect_ = Rect{};
-    screenId_ = userTeam_ == &g_noClubTeam ? kNoClubScreen : kTeamScreen;
-    world_.StartNewSeason();
-    userTeam_ = world_.FindNextUserMatch();
-    music_.Play(0, false, true);
-    Invalidate();
-}
-
 void CGameView::PublishMembers() {
     g_pOptions = &state_.options;
     g_manager.world = &world_;

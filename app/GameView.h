@@ -55,12 +55,23 @@ public:
     void OnMusicNotify(MusicNotify how) override;
     void OnTimer(unsigned id) override;
 
+    // The manager's club and national team by their world references; an
+    // invalid club places him without a club, an invalid national team
+    // leaves him none. True when the club was valid.
+    bool AssignManagerTeams(WorldRef club, WorldRef nationalTeam);
     // What a new game runs once the manager has his place, a club or none:
     // the world is prepared, its first season starts, and the window shows
     // his team, or the game menu while he has no club.
     void BeginNewGame();
     // The user lets game time run: the day cycle starts.
     void LetTimeRun();
+
+    // The user starts his match from the team screen, or goes on after a
+    // break: an incomplete lineup is asked about first; then the day is
+    // played live on the match timer, or at once without the live match.
+    void StartUserMatch();
+    // The user's match of the day waits on the team screen for his start.
+    bool WaitsForUserMatch() const;
 
     // The options file: read at start (a file that cannot be read is
     // written anew from the values in memory), written when options change.
@@ -108,6 +119,7 @@ private:
     void MatchTick();
     void ChangeMatchPhase();
     bool TakeBreak();
+    bool ConfirmIncompleteLineup();
     void ShowMatchDayResults();
     // Bits 30-31 of the option word: what a day without the user's match shows.
     uint32_t OtherDaysMode() const;

@@ -1,9 +1,14 @@
+#include "app/EffectSounds.h"
 #include "app/GameView.h"
+#include "app/MessageDlg.h"
 #include "app/MatchDayClock.h"
 #include "app/Options.h"
 #include "career/Manager.h"
 #include "engine/Match.h"
 #include "engine/MatchOptions.h"
+#include "platform/Random.h"
+#include "platform/Sound.h"
+#include "platform/WindowSystem.h"
 #include "squad/LineupSlots.h"
 #include "world/Team.h"
 
@@ -20,6 +25,21 @@ constexpr int kOtherDaysShift = 30;
 constexpr uint32_t kOtherDaysMask = 3;
 constexpr uint32_t kOtherDaysLive = 0;
 constexpr uint32_t kOtherDaysGoOn = 2;
+
+// The lineup places the start checks: the goalkeeper, the defence
+// formation, the offence formation; the first seven stand on the field.
+constexpr int kCheckedPlaces = 13;
+constexpr int kFieldPlaces = 7;
+constexpr int kCompleteLineup = 12;
+constexpr int kLeastFieldPlayers = 5;
+constexpr size_t kLeastSquadToAsk = 4;
+constexpr int kInfoIcon = 4;
+constexpr int kChangeLineup = 1;
+
+void PlayEffect(EffectSound effect, bool loop) {
+    if (g_pOptions && (*g_pOptions & kOptSoundEffects))
+        CurrentWindowSystem().Sound().PlayWave(g_effectSounds[effect], loop);
+}
 
 bool IsUserMatch(const CMatch& m) {
     return (IsUserTeam(m.home.team) || IsUserTeam(m.away.team)) && !m.home.team->squad.empty() &&
@@ -133,6 +153,66 @@ void CGameView::ChangeMatchPhase() {
         Invalidate();
 }
 
+bool CGameView::WaitsForUserMatch() const {
+    return userPlaysToday_ && shownMatch_ && screenId_ == kTeamScreen;
+}
+
+void CGameView::StartUserMatch() {
+    if (!WaitsForUserMatch())
+        return;
+    const uint32_t options = state_.options;
+    screenId_ = kMatchScreen;
+    if (!g_matchDayStarted) {
+        if (!ConfirmIncompleteLineup()) {
+            screenId_ = kTeamScreen;
+            Invalidate();
+            return;
+        }
+        if (!(options & kOptQuickUserMatch) && !shownMatch_->CheckLineups()) {
+            userPlaysToday_ = false;
+            shownMatch_ = nullptr;
+        }
+        PlayEffect(kEffectWhistle, false);
+    }
+    if (options & kOptQuickUserMatch) {
+        KillTimer(kDayTimer);
+        SimulateMatches(todaysMatches_);
+        ShowMatchDayResults();
+        return;
+    }
+    if (!g_matchDayStarted) {
+        g_matchDayStarted = true;
+        music_.Play(GameMusic::kChosenList, false, false);
+        PlayEffect(RandBelow(2) ? kEffectCheering2 : kEffectCheering, true);
+    }
+    SetTimer(kMatchTimer, kMatchTickMs);
+    Invalidate();
+}
+
+// Fewer than twelve in the lineup: the user may change it or play; with
+// fewer than five on the field he plays on to a lost match.
+bool CGameView::ConfirmIncompleteLineup() {
+    int filled = 0, onField = 0;
+    for (int i = 0; i < kCheckedPlaces; ++i)
+        if (userTeam_->lineup[static_cast<size_t>(i)] != 0) {
+            ++filled;
+            onField += i < kFieldPlaces;
+        }
+    if (filled >= kCompleteLineup || userTeam_->squad.size() < kLeastSquadToAsk)
+        return true;
+    CMessageDlg box;
+    box.title = "incomplete lineup";
+    if (onField >= kLeastFieldPlayers) {
+        box.text = "Your lineup ist incomplete. Would you like to change the lineup or start the game ?";
+        box.choiceLabels = {"start game", "change"};
+    } else {
+        box.text = "Your lineup ist incomplete. You have less then 5 players on the field. You lose the game with 10:0!";
+        box.choiceLabels = {"lose", "change"};
+    }
+    box.Open(MSG_TEAM | MSG_BLUE, kInfoIcon);
+    return box.choice != kChangeLineup;
+}
+
 // The user may change his lineup; the match screen brings timer 102 back.
 bool CGameView::TakeBreak() {
     KillTimer(kMatchTimer);
@@ -144,6 +224,11 @@ bool CGameView::TakeBreak() {
 void CGameView::ShowMatchDayResults() {
     g_matchDayStarted = false;
     const uint32_t options = state_.options;
+    if (options & kOptSoundEffects) {
+        CurrentWindowSystem().Sound().StopWave();
+        if (userPlaysToday_ && !(options & kOptQuickUserMatch))
+            PlayEffect(kEffectFinalWhistle, false);
+    }
     if (userPlaysToday_ && !(options & kOptNoReport))
         screenId_ = kMatchReportScreen;
     world_.CompleteMatchDay(competitionMask_);
@@ -157,6 +242,8 @@ void CGameView::ShowMatchDayResults() {
     if (goOn) {
         screenId_ = kStatusScreen;
         SetTimer(kDayTimer, kDayTickMs);
+        if (userPlaysToday_ && !(options & kOptQuickUserMatch))
+            music_.Play(GameMusic::kFolderList, false, false);
     } else {
         if (!userPlaysToday_ || (options & kOptNoReport))
             screenId_ = kMatchFiguresScreen;

@@ -17,7 +17,7 @@ namespace {
 using DayKind = SeasonSimulation::DayKind;
 
 void TimeDays(benchmark::State& state, DayKind wanted, bool live) {
-    SeasonSimulation game({std::string(CORVANTA_PROGRAM_DIR) + "/Welt.kwl", 1, live});
+    SeasonSimulation game({.worldFile = std::string(CORVANTA_PROGRAM_DIR) + "/Welt.kwl", .liveMatches = live});
     if (!game.Error().empty()) {
         state.SkipWithError(game.Error().c_str());
         return;

@@ -75,6 +75,12 @@ public:
     bool GetAgreedTransfersToTeam(const CTeam* team, std::vector<CPlayer*>& players) const;
     void DropTeamFromTransferDeals(const CTeam* team);
 
+    // Places him without a club in the nation with the most clubs in
+    // leagues that play (the first on a tie), at its first league; without
+    // any, at the first league that plays, else at the last league. False
+    // when the world has no league.
+    bool PlaceWithoutClub();
+
     // The price rise since the world's start year (0 without a world).
     int GetInflationPermille() const;
     // Raises amount in place and returns it.

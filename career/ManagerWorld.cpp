@@ -4,6 +4,7 @@
 #include "world/NoClubTeam.h"
 #include "world/PriceRise.h"
 #include "world/World.h"
+#include "world/WorldWalk.h"
 
 WorldRef CManager::GetTeamRef(const CTeam* team) const { return world ? world->GetTeamRef(team) : kRefNotFound; }
 
@@ -32,6 +33,52 @@ bool CManager::GetAgreedTransfersToTeam(const CTeam* team, std::vector<CPlayer*>
 void CManager::DropTeamFromTransferDeals(const CTeam* team) {
     if (world)
         world->DropTeamFromTransferDeals(team);
+}
+
+namespace {
+
+size_t CountClubsThatPlay(const CNation& nation) {
+    size_t count = 0;
+    for (const auto& league : nation.leagues)
+        if (!league->IsPassive())
+            count += league->clubs.size();
+    return count;
+}
+
+}  // namespace
+
+bool CManager::PlaceWithoutClub() {
+    if (!world)
+        return false;
+    club = &g_noClubTeam;
+    CContinent* bestContinent = nullptr;
+    CNation* bestNation = nullptr;
+    size_t most = 0;
+    for (const auto& c : world->continents)
+        for (const auto& n : c->nations)
+            if (const size_t count = CountClubsThatPlay(*n); count > most) {
+                most = count;
+                bestContinent = c.get();
+                bestNation = n.get();
+            }
+    if (bestNation) {
+        continent = bestContinent;
+        nation = bestNation;
+        league = bestNation->leagues.front().get();
+        return true;
+    }
+    bool anyLeague = false;
+    for (const auto& c : world->continents)
+        for (const auto& n : c->nations)
+            for (const auto& l : n->leagues) {
+                continent = c.get();
+                nation = n.get();
+                league = l.get();
+                anyLeague = true;
+                if (!l->IsPassive())
+                    return true;
+            }
+    return anyLeague;
 }
 
 int CManager::GetInflationPermille() const {

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "engine/Cup.h"
+#include "finance/IncomeFormulae.h"
 #include "platform/Random.h"
 #include "world/League.h"
 #include "world/Nation.h"
@@ -27,6 +28,7 @@ constexpr int kMissingClubLevel = 90, kMissingClubSpread = 60;
 constexpr size_t kMinNameLength = 2;
 constexpr char kShorthandSuffix[] = "H";
 constexpr float kPresidentCompetence = 5.0f;
+constexpr int kNewGameYouthPlayers = 2;
 
 constexpr uint8_t kNationalFansAndFinance = 0x66;  // mood "fastidiously", "rich"
 constexpr uint8_t kNationalBoardAndMedia = 0x73;   // board "normal", media 7
@@ -163,8 +165,10 @@ void CNation::SetUpForNewGame() {
     SetUpNationalTeam(*this);
     AddChampionshipPlayoff(*this);
     FillRefereesAndPools(*this);
-    // Two youth players for every club join here once the finances reckon
-    // a club's youth team costs (CalcYouthTeamCosts).
+    for (const auto& league : leagues)
+        for (const auto& club : league->clubs)
+            for (int i = 0; i < kNewGameYouthPlayers; ++i)
+                CreateYouthPlayer(*club, CalcYouthTeamCosts(club->GetAverageStrength()));
 
     // The edited seasons 1-3 stay history: the season start moves every
     // entry one season back again.

@@ -261,6 +261,7 @@ TEST(NationSeason, NewGameCompletesANationWithoutLeagues) {
         EXPECT_GE(club->squad.size(), 12u);
         EXPECT_LE(club->squad.size(), 17u);
         EXPECT_FALSE(club->coachSurname.empty());
+        EXPECT_EQ(club->youth.size(), 2u) << "every club starts with two youth players";
     }
     EXPECT_NE(league.clubs[0]->name, league.clubs[1]->name);
     EXPECT_EQ(nation.shorthand.size(), 2u);
@@ -409,8 +410,9 @@ TEST(NationFreePlayers, BeyondWhatASaveHoldsRetireWeakestAndOldestFirst) {
         for (size_t k = 0; k < people.size(); ++k)
             if (!stays[r] && stays[k]) {
                 EXPECT_LE(people[r].strength, people[k].strength);
-                if (people[r].strength == people[k].strength)
+                if (people[r].strength == people[k].strength) {
                     EXPECT_GE(people[r].age, people[k].age);
+                }
             }
 
     MemoryFile file;

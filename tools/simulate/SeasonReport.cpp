@@ -45,6 +45,11 @@ SeasonReport MakeSeasonReport(const CWorld& world, int seasonYear) {
     report.seasonYear = seasonYear;
     VisitLeagues(world, [&](const CNation& nation, const CLeague& league) {
         report.tables.push_back(MakeLeagueTable(nation.nationalTeam.name, league));
+        for (const auto& club : league.clubs) {
+            ++report.squads.clubs;
+            report.squads.players += club->squad.size();
+            report.squads.shortOfSheet += club->squad.size() < league.playersPerMatch;
+        }
         for (std::string& fault : CheckLeagueTable(report.tables.back()))
             report.faults.push_back(std::move(fault));
     });
@@ -79,6 +84,10 @@ void PrintSeasonReport(std::ostream& out, const SeasonReport& report) {
         PrintTable(out, table);
         out << "\n";
     }
+    const SquadCensus& squads = report.squads;
+    out << Format("Squads: %zu clubs, %.1f players on average, %zu too few for a match sheet\n", squads.clubs,
+                  squads.clubs ? static_cast<double>(squads.players) / static_cast<double>(squads.clubs) : 0.0,
+                  squads.shortOfSheet);
     out << "Cup winners\n";
     for (const CupWinner& cup : report.cupWinners)
         out << "  " << Cp1252ToUtf8(cup.cup) << ": " << Cp1252ToUtf8(cup.winner) << "\n";

@@ -10,7 +10,8 @@ class CWorld;
 
 // What a season leaves in the world on its last day, before the change of
 // season moves clubs between divisions: every league's table, the winners
-// of the cups that were played, and each rule of a season it broke.
+// of the cups that were played, the size of the squads, and each rule of a
+// season it broke.
 struct LeagueTableRow {
     std::string club;
     int wins = 0;
@@ -35,10 +36,18 @@ struct CupWinner {
     std::string winner;
 };
 
+// How full the league clubs' squads are on the season's last day.
+struct SquadCensus {
+    size_t clubs = 0;
+    size_t players = 0;
+    size_t shortOfSheet = 0;  // fewer players than their league's match sheet
+};
+
 struct SeasonReport {
     int seasonYear = 0;
     std::vector<LeagueTable> tables;
     std::vector<CupWinner> cupWinners;
+    SquadCensus squads;
     std::vector<std::string> faults;
 };
 

@@ -5,6 +5,8 @@
 
 #include "app/DayCalendar.h"
 #include "app/GameView.h"
+#include "app/MatchDayClock.h"
+#include "engine/MatchOptions.h"
 #include "career/Manager.h"
 #include "engine/SeasonCalendar.h"
 #include "platform/Path.h"
@@ -13,6 +15,7 @@
 #include "world/NoClubTeam.h"
 #include "world/Team.h"
 #include "world/World.h"
+#include "world/WorldWalk.h"
 
 namespace fs = std::filesystem;
 
@@ -47,7 +50,7 @@ SeasonSimulation::SeasonSimulation(const Settings& settings) : folder_(MakeProgr
         error_ = "cannot read the world file '" + settings.worldFile.string() + "'";
         return;
     }
-    StartComputerGame(settings);
+    StartGame(settings);
 }
 
 SeasonSimulation::~SeasonSimulation() {
@@ -60,20 +63,27 @@ SeasonSimulation::~SeasonSimulation() {
         fs::remove_all(folder_, ignored);
 }
 
-// The manager has no club and no national team: every club and nation is
-// run by the computer.
-void SeasonSimulation::StartComputerGame(const Settings& settings) {
+// The manager has his club, or none, and no national team.
+bool SeasonSimulation::StartGame(const Settings& settings) {
+    WorldRef club = kRefNotFound;
+    if (!settings.club.empty()) {
+        VisitClubs(view_->World(), [&](CNation&, CLeague&, CTeam& team) {
+            if (team.name == settings.club && club == kRefNotFound)
+                club = view_->World().GetTeamRef(&team);
+        });
+        if (club == kRefNotFound) {
+            error_ = "no club of the world is called '" + settings.club + "'";
+            return false;
+        }
+    }
     g_manager.ResetCareerState();
-    g_manager.club = &g_noClubTeam;
-    g_manager.nationalTeam = &g_noClubTeam;
-    g_manager.continent = nullptr;
-    g_manager.nation = nullptr;
-    g_manager.league = nullptr;
+    view_->AssignManagerTeams(club, 0);
     uint32_t& options = view_->State().options;
     options &= ~(3u << kOtherDaysShift);
     options |= (settings.liveMatches ? kOtherDaysLive : kOtherDaysAtOnce) << kOtherDaysShift;
     SeedRandom(settings.seed);
     view_->BeginNewGame();
+    return true;
 }
 
 CWorld& SeasonSimulation::World() { return view_->World(); }
@@ -94,9 +104,25 @@ bool SeasonSimulation::RunDay() {
     return false;
 }
 
-// Where the game waits for the user, he lets time run on.
+// Where the game waits for the user, he starts his match or lets time run on.
 void SeasonSimulation::Tick() {
-    if (!view_->Running())
+    if (view_->WaitsForUserMatch())
+        StartUserMatch();
+    else if (!view_->Running())
         view_->LetTimeRun();
     system_.AdvanceTime(CGameView::kDayTickMs);
+}
+
+// Before the kick-off the assistant sets lineup and tactics, as the
+// computer does for its clubs, and he makes the substitutions the user
+// would make himself; after a break the match just goes on.
+void SeasonSimulation::StartUserMatch() {
+    CTeam* club = g_manager.club;
+    if (!g_matchDayStarted && club && club != &g_noClubTeam) {
+        club->AutoLineup(true);
+        club->ChooseDefenceTactics();
+        club->ChooseOffenceTactics();
+    }
+    g_assistantSubstitutes = 1;
+    view_->StartUserMatch();
 }

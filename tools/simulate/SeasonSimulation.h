@@ -12,10 +12,12 @@ class CWorld;
 class ModalRunner;
 class WindowSystem;
 
-// A game in which the computer runs every club, played by the main window
-// itself on the headless window system: the window's timers are stepped
-// here, every box is answered OK, and wherever the game stops for the
-// user (the weekly report, a match day's results) time is let run again.
+// A game played by the main window itself on the headless window system:
+// the computer runs every club, or every club but one that the user's
+// assistant runs. The window's timers are stepped here, every box is
+// answered OK, wherever the game stops for the user (the weekly report, a
+// match day's results) time is let run again, and the user's matches are
+// started with the assistant's lineup and tactics.
 // The world file is read from a program folder of the simulation's own,
 // so the player's settings neither change the run nor are changed by it.
 class SeasonSimulation {
@@ -28,6 +30,8 @@ public:
         // Days on which other clubs play are played live on the match
         // timer instead of at once.
         bool liveMatches = false;
+        // The club the user manages, by its name; none when empty.
+        std::string club;
     };
 
     // A day that has not ended after this many ticks of the day timer is
@@ -52,7 +56,8 @@ public:
     const HeadlessModalRunner& Boxes() const { return runner_; }
 
 private:
-    void StartComputerGame(const Settings& settings);
+    bool StartGame(const Settings& settings);
+    void StartUserMatch();
     void Tick();
 
     std::filesystem::path folder_;

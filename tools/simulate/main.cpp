@@ -3,7 +3,10 @@
 // system, and prints each season's league tables, cup winners and a
 // checksum of the world. The same seed gives the same output.
 //
-//   corvanta_simulate [--seasons N] [--seed S] [--live] [--world FILE]
+//   corvanta_simulate [--seasons N] [--seed S] [--live] [--club NAME] [--world FILE]
+//
+// With --club the user manages that club and his assistant sets its
+// lineups; the user's matches are then played live.
 //
 // Exit status: 0 when every season ended and kept its rules, 1 when a day
 // got stuck or a table broke a rule, 2 on bad arguments or an unreadable
@@ -38,6 +41,8 @@ bool ParseArguments(int argc, char** argv, Arguments& args) {
             args.seasons = std::atoi(argv[++i]);
         else if (arg == "--seed" && hasValue)
             args.settings.seed = static_cast<uint32_t>(std::strtoul(argv[++i], nullptr, 10));
+        else if (arg == "--club" && hasValue)
+            args.settings.club = Utf8ToCp1252(argv[++i]);
         else if (arg == "--world" && hasValue)
             args.settings.worldFile = argv[++i];
         else
@@ -69,7 +74,7 @@ void PrintBoxes(const HeadlessModalRunner& boxes) {
 int main(int argc, char** argv) {
     Arguments args;
     if (!ParseArguments(argc, argv, args)) {
-        std::cerr << "usage: corvanta_simulate [--seasons N] [--seed S] [--live] [--world FILE]\n";
+        std::cerr << "usage: corvanta_simulate [--seasons N] [--seed S] [--live] [--club NAME] [--world FILE]\n";
         return 2;
     }
     SeasonSimulation simulation(args.settings);
