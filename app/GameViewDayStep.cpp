@@ -166,6 +166,7 @@ void CGameView::RunWeeklyReport() {
         userTeam_->ValidateLineup();
     }
     RecordWeek(g_seasonWeek);
+    world_.DoWeeklyClubStep();
     screenId_ = HasClub(userTeam_) ? kTeamScreen : kNoClubScreen;
     running_ = false;
     Invalidate();

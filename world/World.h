@@ -72,6 +72,9 @@ public:
     //
     // Weekly and dated steps.
     void DoWeeklyStep();          // Mondays
+    // Later on Mondays, with the weekly report: the nations decide the
+    // week's transfer talks.
+    void DoWeeklyClubStep();
     void UpdateTransferLists();   // 15 January
     void DoHalfYearLeagueStep();  // 15 June and 15 December
     // The 16th of every third month rebuilds every national squad but the

@@ -8,6 +8,12 @@ void CWorld::DoWeeklyStep() {
         continent->DoWeeklyStep();
 }
 
+// The computer clubs' weekly check of their accounts and squads follows the
+// talks once the club finances run it.
+void CWorld::DoWeeklyClubStep() {
+    VisitNations(*this, [](CNation& nation) { nation.ResolveTransferTalks(); });
+}
+
 void CWorld::UpdateTransferLists() {
     VisitNations(*this, [](CNation& nation) { nation.UpdateTransferList(); });
 }
