@@ -17,7 +17,10 @@ namespace {
 using DayKind = SeasonSimulation::DayKind;
 
 void TimeDays(benchmark::State& state, DayKind wanted, bool live) {
-    SeasonSimulation game({.worldFile = std::string(CORVANTA_PROGRAM_DIR) + "/Welt.kwl", .liveMatches = live});
+    SeasonSimulation::Settings settings;
+    settings.worldFile = std::string(CORVANTA_PROGRAM_DIR) + "/Welt.kwl";
+    settings.liveMatches = live;
+    SeasonSimulation game(settings);
     if (!game.Error().empty()) {
         state.SkipWithError(game.Error().c_str());
         return;
@@ -42,21 +45,23 @@ void TimeDays(benchmark::State& state, DayKind wanted, bool live) {
     state.counters["slowest_ms"] = slowest * 1000;
 }
 
-}  // namespace
+// Each kind of day with the number of days of that kind to time.
+const bool kRegistered = [] {
+    struct Days {
+        const char* name;
+        DayKind kind;
+        bool live;
+        int count;
+    };
+    for (const Days& d : {Days{"SeasonDays/without_matches", DayKind::kNoMatches, false, 250},
+                          Days{"SeasonDays/match_day", DayKind::kMatchDay, false, 100},
+                          Days{"SeasonDays/match_day_played_live", DayKind::kMatchDay, true, 100},
+                          Days{"SeasonDays/change_of_season", DayKind::kSeasonChange, false, 3}})
+        benchmark::RegisterBenchmark(d.name, TimeDays, d.kind, d.live)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(d.count);
+    return true;
+}();
 
-BENCHMARK_CAPTURE(TimeDays, day_without_matches, DayKind::kNoMatches, false)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(250);
-BENCHMARK_CAPTURE(TimeDays, match_day, DayKind::kMatchDay, false)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(100);
-BENCHMARK_CAPTURE(TimeDays, match_day_played_live, DayKind::kMatchDay, true)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(100);
-BENCHMARK_CAPTURE(TimeDays, change_of_season, DayKind::kSeasonChange, false)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(3);
+}  // namespace

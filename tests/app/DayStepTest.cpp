@@ -3,16 +3,13 @@
 #include "app/DayCalendar.h"
 #include "app/GameView.h"
 #include "app/MessageDlg.h"
-#include "platform/HeadlessModalRunner.h"
-#include "platform/HeadlessWindowSystem.h"
-#include "platform/Path.h"
-#include "platform/Random.h"
 #include "career/Manager.h"
-#include "tests/finance/FinanceSamples.h"
-#include "world/League.h"
-#include "tests/TempFolder.h"
 #include "engine/SeasonCalendar.h"
+#include "platform/Random.h"
+#include "tests/app/HeadlessGame.h"
+#include "tests/finance/FinanceSamples.h"
 #include "world/GameDate.h"
+#include "world/League.h"
 #include "world/Team.h"
 
 namespace {
@@ -87,19 +84,8 @@ TEST(DayCalendar, AutoSaveWeeksFollowTheOptionBits) {
 
 // The main window on the headless system, its day timer stepped by the
 // test and every box answered by the script's default, OK.
-class DayCycle : public ::testing::Test {
+class DayCycle : public ::testing::Test, protected HeadlessGame {
 protected:
-    void SetUp() override {
-        previousSystem_ = SetWindowSystem(&system);
-        previousRunner_ = SetModalRunner(&runner);
-        SetProgramFolder(folder.Path());
-    }
-    void TearDown() override {
-        SetProgramFolder(GetModulePath().parent_path());
-        SetModalRunner(previousRunner_);
-        SetWindowSystem(previousSystem_);
-        g_gameDate = savedDate_;
-    }
     void Ticks(int n) { system.AdvanceTime(static_cast<uint64_t>(n) * CGameView::kDayTickMs); }
 
     std::vector<ModalRecord> Messages() const {
@@ -109,15 +95,6 @@ protected:
                 boxes.push_back(r);
         return boxes;
     }
-
-    TempFolder folder;
-    HeadlessWindowSystem system;
-    HeadlessModalRunner runner;
-
-private:
-    WindowSystem* previousSystem_ = nullptr;
-    ModalRunner* previousRunner_ = nullptr;
-    Date savedDate_ = g_gameDate;
 };
 
 TEST_F(DayCycle, SeventhOfJanuaryWarnsThatTheTransferListCloses) {

@@ -4,30 +4,19 @@
 #include <fstream>
 
 #include "app/GameMusic.h"
-#include "platform/HeadlessModalRunner.h"
-#include "platform/HeadlessWindowSystem.h"
-#include "platform/Path.h"
 #include "platform/Random.h"
 #include "platform/Window.h"
-#include "tests/TempFolder.h"
+#include "tests/app/HeadlessGame.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-class GameMusicTest : public ::testing::Test {
+class GameMusicTest : public ::testing::Test, protected HeadlessGame {
 protected:
     void SetUp() override {
-        previousSystem_ = SetWindowSystem(&system);
-        previousRunner_ = SetModalRunner(&runner);
-        SetProgramFolder(folder.Path());
         fs::create_directories(folder / "Sound");
         settings.random = false;
-    }
-    void TearDown() override {
-        SetProgramFolder(GetModulePath().parent_path());
-        SetModalRunner(previousRunner_);
-        SetWindowSystem(previousSystem_);
     }
 
     void AddTitle(const std::string& name) { std::ofstream(folder / "Sound" / name) << "music"; }
@@ -35,15 +24,8 @@ protected:
         return "music " + ResolvePath(std::string("Sound\\") + name).string();
     }
 
-    TempFolder folder;
-    HeadlessWindowSystem system;
-    HeadlessModalRunner runner;
     Window listener;
     MusicSettings settings;
-
-private:
-    WindowSystem* previousSystem_ = nullptr;
-    ModalRunner* previousRunner_ = nullptr;
 };
 
 }  // namespace

@@ -10,10 +10,7 @@
 #include "app/Options.h"
 #include "career/Manager.h"
 #include "platform/BinaryFile.h"
-#include "platform/HeadlessModalRunner.h"
-#include "platform/HeadlessWindowSystem.h"
-#include "platform/Path.h"
-#include "tests/TempFolder.h"
+#include "tests/app/HeadlessGame.h"
 #include "tools/sample-world/SampleWorld.h"
 #include "ui/PaintSettings.h"
 #include "world/Continent.h"
@@ -34,18 +31,9 @@ constexpr int kQuit = 5;
 
 // A program folder of the test's own, a headless screen and a scripted
 // dialog runner; what the start-up changes in the game's globals is put back.
-class GameView : public ::testing::Test {
+class GameView : public ::testing::Test, protected HeadlessGame {
 protected:
-    void SetUp() override {
-        previousSystem_ = SetWindowSystem(&system);
-        previousRunner_ = SetModalRunner(&runner);
-        SetProgramFolder(folder.Path());
-    }
     void TearDown() override {
-        SetProgramFolder(GetModulePath().parent_path());
-        SetModalRunner(previousRunner_);
-        SetWindowSystem(previousSystem_);
-        g_gameDate = savedDate_;
         g_fontFaceName = savedFace_;
         g_optShowEvents = true;
     }
@@ -78,14 +66,7 @@ protected:
         system.Deliver(InputEvent::Down({(r.left + r.right) / 2, (r.top + r.bottom) / 2}));
     }
 
-    TempFolder folder;
-    HeadlessWindowSystem system;
-    HeadlessModalRunner runner;
-
 private:
-    WindowSystem* previousSystem_ = nullptr;
-    ModalRunner* previousRunner_ = nullptr;
-    Date savedDate_ = g_gameDate;
     std::string savedFace_ = g_fontFaceName;
 };
 

@@ -6,12 +6,9 @@
 #include "career/Manager.h"
 #include "engine/Match.h"
 #include "platform/BinaryFile.h"
-#include "platform/HeadlessModalRunner.h"
-#include "platform/HeadlessWindowSystem.h"
-#include "platform/Path.h"
 #include "platform/Random.h"
 #include "squad/Training.h"
-#include "tests/TempFolder.h"
+#include "tests/app/HeadlessGame.h"
 #include "tools/sample-world/SampleWorld.h"
 #include "world/GameDate.h"
 #include "world/NoClubTeam.h"
@@ -26,12 +23,9 @@ constexpr int kDayLimit = 60;
 
 // A new game on a sample world in which the user manages a club, played
 // on the headless screen up to the first day on which his team plays.
-class UserMatch : public ::testing::Test {
+class UserMatch : public ::testing::Test, protected HeadlessGame {
 protected:
     void SetUp() override {
-        previousSystem_ = SetWindowSystem(&system);
-        previousRunner_ = SetModalRunner(&runner);
-        SetProgramFolder(folder.Path());
         std::unique_ptr<CWorld> world = MakeSampleWorld();
         std::unique_ptr<DiskFile> file = DiskFile::OpenWrite(CGameView::kWorldFileName);
         ASSERT_TRUE(file && world->Write(*file, 0) && file->Commit());
@@ -45,10 +39,6 @@ protected:
         g_manager.nation = nullptr;
         g_manager.continent = nullptr;
         g_manager.nationalTeam = nullptr;
-        SetProgramFolder(GetModulePath().parent_path());
-        SetModalRunner(previousRunner_);
-        SetWindowSystem(previousSystem_);
-        g_gameDate = savedDate_;
     }
 
     CTeam& StartWithFirstClub(uint32_t extraOptions = 0) {
@@ -76,15 +66,7 @@ protected:
             system.AdvanceTime(CGameView::kMatchTickMs);
     }
 
-    TempFolder folder;
-    HeadlessWindowSystem system;
-    HeadlessModalRunner runner;
     std::unique_ptr<CGameView> view;
-
-private:
-    WindowSystem* previousSystem_ = nullptr;
-    ModalRunner* previousRunner_ = nullptr;
-    Date savedDate_ = g_gameDate;
 };
 
 TEST_F(UserMatch, ManagerTeamsComeFromValidReferencesOnly) {
