@@ -41,7 +41,8 @@ SeasonSimulation::SeasonSimulation(const Settings& settings) : folder_(MakeProgr
     std::error_code failed;
     if (folder_.empty() ||
         !fs::copy_file(settings.worldFile, folder_ / CGameView::kWorldFileName, failed)) {
-        error_ = "cannot copy the world file '" + settings.worldFile.string() + "' into a folder of its own";
+        error_ = "cannot copy the world file '" + settings.worldFile.string() + "' into a folder of its own" +
+                 (failed ? ": " + failed.message() : "");
         return;
     }
     SetProgramFolder(folder_);
@@ -64,7 +65,7 @@ SeasonSimulation::~SeasonSimulation() {
 }
 
 // The manager has his club, or none, and no national team.
-bool SeasonSimulation::StartGame(const Settings& settings) {
+void SeasonSimulation::StartGame(const Settings& settings) {
     WorldRef club = kRefNotFound;
     if (!settings.club.empty()) {
         VisitClubs(view_->World(), [&](CNation&, CLeague&, CTeam& team) {
@@ -73,7 +74,7 @@ bool SeasonSimulation::StartGame(const Settings& settings) {
         });
         if (club == kRefNotFound) {
             error_ = "no club of the world is called '" + settings.club + "'";
-            return false;
+            return;
         }
     }
     g_manager.ResetCareerState();
@@ -83,7 +84,6 @@ bool SeasonSimulation::StartGame(const Settings& settings) {
     options |= (settings.liveMatches ? kOtherDaysLive : kOtherDaysAtOnce) << kOtherDaysShift;
     SeedRandom(settings.seed);
     view_->BeginNewGame();
-    return true;
 }
 
 CWorld& SeasonSimulation::World() { return view_->World(); }

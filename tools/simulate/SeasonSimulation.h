@@ -56,7 +56,7 @@ public:
     const HeadlessModalRunner& Boxes() const { return runner_; }
 
 private:
-    bool StartGame(const Settings& settings);
+    void StartGame(const Settings& settings);
     void StartUserMatch();
     void Tick();
 
