@@ -8,7 +8,14 @@
 // The builders search the tree in a fixed order and the first match wins;
 // the resolver only indexes lists, checking each index against its size.
 
-WorldRef CWorld::GetTeamRef(const CTeam* team) const {
+namespace {
+
+// Walks the teams that references can name, in the builders' order: per
+// nation its league clubs, then (when asked) its national team, then its
+// extra teams; the reference of the first team `found` accepts.
+template <typename Found>
+WorldRef FindTeamRef(const CWorld& world, bool withNationalTeam, Found found) {
+    const auto& continents = world.continents;
     for (size_t c = 0; c < continents.size(); ++c) {
         const auto& nations = continents[c]->nations;
         for (size_t n = 0; n < nations.size(); ++n) {
@@ -16,20 +23,18 @@ WorldRef CWorld::GetTeamRef(const CTeam* team) const {
             for (size_t l = 0; l < nation.leagues.size(); ++l) {
                 const auto& clubs = nation.leagues[l]->clubs;
                 for (size_t t = 0; t < clubs.size(); ++t)
-                    if (clubs[t].get() == team)
+                    if (found(*clubs[t]))
                         return PackWorldRef(c, n, l, t);
             }
-            if (&nation.nationalTeam == team)
+            if (withNationalTeam && found(nation.nationalTeam))
                 return PackWorldRef(c, n, kRefNationLevel, kRefNationalTeam);
             for (size_t k = 0; k < nation.extraTeams.size(); ++k)
-                if (nation.extraTeams[k].get() == team)
+                if (found(*nation.extraTeams[k]))
                     return PackWorldRef(c, n, kRefNationLevel, k + 1);
         }
     }
     return kRefNotFound;
 }
-
-namespace {
 
 bool FindInSquad(const CTeam& team, const CPlayer* player, uint8_t& squadIndex) {
     size_t index = 0;
@@ -41,25 +46,17 @@ bool FindInSquad(const CTeam& team, const CPlayer* player, uint8_t& squadIndex) 
 
 }  // namespace
 
+WorldRef CWorld::GetTeamRef(const CTeam* team) const {
+    return FindTeamRef(*this, true, [team](const CTeam& candidate) { return &candidate == team; });
+}
+
 // National squads are not searched: their members are club players.
 WorldRef CWorld::GetPlayerRef(const CPlayer* player, uint8_t& squadIndex) const {
-    for (size_t c = 0; c < continents.size(); ++c) {
-        const auto& nations = continents[c]->nations;
-        for (size_t n = 0; n < nations.size(); ++n) {
-            const CNation& nation = *nations[n];
-            for (size_t l = 0; l < nation.leagues.size(); ++l) {
-                const auto& clubs = nation.leagues[l]->clubs;
-                for (size_t t = 0; t < clubs.size(); ++t)
-                    if (FindInSquad(*clubs[t], player, squadIndex))
-                        return PackWorldRef(c, n, l, t);
-            }
-            for (size_t k = 0; k < nation.extraTeams.size(); ++k)
-                if (FindInSquad(*nation.extraTeams[k], player, squadIndex))
-                    return PackWorldRef(c, n, kRefNationLevel, k + 1);
-        }
-    }
-    squadIndex = 0;
-    return kRefNotFound;
+    const WorldRef ref =
+        FindTeamRef(*this, false, [&](const CTeam& team) { return FindInSquad(team, player, squadIndex); });
+    if (ref == kRefNotFound)
+        squadIndex = 0;
+    return ref;
 }
 
 WorldObject CWorld::ResolveRef(WorldRef ref, RefLevel stopAt) const {

@@ -9,6 +9,7 @@
 #include "platform/Random.h"
 #include "squad/Training.h"
 #include "tests/app/HeadlessGame.h"
+#include "tests/career/ManagerPlaces.h"
 #include "tools/sample-world/SampleWorld.h"
 #include "world/GameDate.h"
 #include "world/NoClubTeam.h"
@@ -34,11 +35,7 @@ protected:
     }
     void TearDown() override {
         view.reset();
-        g_manager.club = nullptr;
-        g_manager.league = nullptr;
-        g_manager.nation = nullptr;
-        g_manager.continent = nullptr;
-        g_manager.nationalTeam = nullptr;
+        ForgetManagerPlaces();
     }
 
     CTeam& StartWithFirstClub(uint32_t extraOptions = 0) {

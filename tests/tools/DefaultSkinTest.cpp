@@ -9,6 +9,7 @@
 #include "platform/DeviceContext.h"
 #include "platform/HeadlessWindowSystem.h"
 #include "platform/Path.h"
+#include "tests/ui/SkinGlobals.h"
 #include "ui/SkinLoader.h"
 #include "world/Arena.h"
 
@@ -30,16 +31,7 @@ protected:
     void TearDown() override {
         SetProgramFolder(GetModulePath().parent_path());
         SetWindowSystem(previousSystem_);
-        g_skinColours = kDefaultSkinColours;
-        g_listMarkColours = kDefaultListMarkColours;
-        g_layoutPoints = {};
-        g_pCardBitmap = nullptr;
-        g_pViewBitmap = nullptr;
-        for (Bitmap* b : {&g_bmpSkills, &g_bmpFlags, &g_bmpProperty, &g_bmpHall, &g_bmpBackGame, &g_bmpBackFinance,
-                          &g_bmpBackClub, &g_bmpBackStatistics, &g_bmpBackDialog, &g_bmpBackTeam, &g_bmpTButtons,
-                          &g_bmpBar, &g_bmpTraining, &g_bmpSIcon, &g_bmpScrollBar, &g_bmpPics, &g_bmpMoney,
-                          &g_bmpPkView, &g_bmpDButtons, &g_bmpFanArticles, &g_bmpLogoBall, &g_bmpKeyVisual})
-            b->Clear();
+        ResetSkinGlobals();
     }
 
     static void Save(const Bitmap& picture, const std::string& name) {

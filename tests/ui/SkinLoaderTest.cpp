@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/Path.h"
+#include "tests/ui/SkinGlobals.h"
 #include "ui/SkinLoader.h"
 
 namespace {
@@ -42,16 +43,7 @@ protected:
     void TearDown() override {
         fs::remove_all(root_);
         SetProgramFolder(GetModulePath().parent_path());
-        g_skinColours = kDefaultSkinColours;
-        g_listMarkColours = kDefaultListMarkColours;
-        g_layoutPoints = {};
-        g_pCardBitmap = nullptr;
-        g_pViewBitmap = nullptr;
-        for (Bitmap* b : {&g_bmpSkills, &g_bmpFlags, &g_bmpProperty, &g_bmpHall, &g_bmpBackGame, &g_bmpBackFinance,
-                          &g_bmpBackClub, &g_bmpBackStatistics, &g_bmpBackDialog, &g_bmpBackTeam, &g_bmpTButtons,
-                          &g_bmpBar, &g_bmpTraining, &g_bmpSIcon, &g_bmpScrollBar, &g_bmpPics, &g_bmpMoney,
-                          &g_bmpPkView, &g_bmpDButtons, &g_bmpFanArticles, &g_bmpLogoBall, &g_bmpKeyVisual})
-            b->Clear();
+        ResetSkinGlobals();
     }
 
     fs::path skin;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "career/Manager.h"
+#include "tests/career/ManagerPlaces.h"
 #include "world/Continent.h"
 #include "world/League.h"
 #include "world/Nation.h"
@@ -51,12 +52,7 @@ struct CalendarWorld {
     }
 
     ~CalendarWorld() {
-        g_manager.world = nullptr;
-        g_manager.continent = nullptr;
-        g_manager.nation = nullptr;
-        g_manager.league = nullptr;
-        g_manager.club = nullptr;
-        g_manager.nationalTeam = nullptr;
+        ForgetManagerPlaces();
     }
 
     CNation& Nation(int continent, int nation) { return *world.continents[continent]->nations[nation]; }

@@ -10,6 +10,7 @@
 #include "engine/SeasonCalendar.h"
 #include "platform/BinaryFile.h"
 #include "platform/Random.h"
+#include "tests/career/ManagerPlaces.h"
 #include "tools/world-builder/WorldBuilder.h"
 #include "world/Continent.h"
 #include "world/GameDate.h"
@@ -66,12 +67,7 @@ public:
         g_manager.nationalTeam = &g_noClubTeam;
     }
     ~SeasonRun() {
-        g_manager.world = nullptr;
-        g_manager.continent = nullptr;
-        g_manager.nation = nullptr;
-        g_manager.league = nullptr;
-        g_manager.club = nullptr;
-        g_manager.nationalTeam = nullptr;
+        ForgetManagerPlaces();
         g_dayCodes.fill(0);
     }
 

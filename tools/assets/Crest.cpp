@@ -1,11 +1,11 @@
 #include "tools/assets/Crest.h"
 
-#include <fstream>
 #include <sstream>
 
 #include "tools/assets/Art.h"
 #include "tools/assets/Glyphs.h"
 #include "tools/assets/Palette.h"
+#include "tools/assets/TableLines.h"
 
 namespace {
 
@@ -94,17 +94,12 @@ Bitmap DrawFallbackCrest() {
 }
 
 bool LoadCrestList(const std::filesystem::path& file, std::vector<CrestEntry>* crests, std::string* error) {
-    std::ifstream in(file);
-    if (!in)
-        return true;
-    int number = 0;
-    for (std::string line; std::getline(in, line);) {
-        ++number;
-        std::istringstream words(line.substr(0, line.find('#')));
+    return ForEachTableLine(file, false, [crests](const std::string& text, std::string* message) {
+        std::istringstream words(text);
         CrestEntry entry;
         std::string first, second, pattern;
         if (!(words >> entry.file))
-            continue;
+            return true;
         int r1, g1, b1, r2, g2, b2;
         words >> first >> second >> pattern >> entry.design.initials;
         int found = -1;
@@ -113,13 +108,13 @@ bool LoadCrestList(const std::filesystem::path& file, std::vector<CrestEntry>* c
                 found = i;
         if (std::sscanf(first.c_str(), "%d,%d,%d", &r1, &g1, &b1) != 3 ||
             std::sscanf(second.c_str(), "%d,%d,%d", &r2, &g2, &b2) != 3 || found < 0) {
-            *error = file.string() + ":" + std::to_string(number) + ": a crest line is FILE R,G,B R,G,B PATTERN INITIALS";
+            *message = "a crest line is FILE R,G,B R,G,B PATTERN INITIALS";
             return false;
         }
         entry.design.first = Rgb(r1, g1, b1);
         entry.design.second = Rgb(r2, g2, b2);
         entry.design.pattern = CrestPattern(found);
         crests->push_back(std::move(entry));
-    }
-    return true;
+        return true;
+    }, error);
 }

@@ -1,7 +1,8 @@
 #include "tools/assets/FlagTable.h"
 
-#include <fstream>
 #include <sstream>
+
+#include "tools/assets/TableLines.h"
 
 namespace {
 
@@ -60,24 +61,13 @@ bool ReadNumber(const std::string& word, double* value) {
 }  // namespace
 
 bool FlagTable::Load(const std::filesystem::path& file, std::string* error) {
-    std::ifstream in(file);
-    if (!in) {
-        *error = "cannot open " + file.string();
-        return false;
-    }
-    int number = 0;
-    for (std::string line; std::getline(in, line);) {
-        ++number;
-        if (!ParseLine(line, error)) {
-            *error = file.string() + ":" + std::to_string(number) + ": " + *error;
-            return false;
-        }
-    }
-    return true;
+    return ForEachTableLine(
+        file, true, [this](const std::string& text, std::string* message) { return ParseLine(text, message); }, error);
 }
 
+// The line comes without its comment.
 bool FlagTable::ParseLine(const std::string& line, std::string* error) {
-    const std::vector<std::string> words = Words(line.substr(0, line.find('#')));
+    const std::vector<std::string> words = Words(line);
     if (words.empty())
         return true;
     if (words[0] == "colour") {

@@ -1,13 +1,13 @@
 #include "tools/assets/NationMap.h"
 
 #include <cmath>
-#include <fstream>
 #include <numbers>
 #include <sstream>
 
 #include "platform/Text.h"
 #include "tools/assets/Art.h"
 #include "tools/assets/Palette.h"
+#include "tools/assets/TableLines.h"
 
 namespace {
 
@@ -64,21 +64,16 @@ std::string NationMapPath(int nation) {
 }
 
 bool LoadNationMapList(const std::filesystem::path& file, std::vector<int>* nations, std::string* error) {
-    std::ifstream in(file);
-    if (!in)
-        return true;
-    int number = 0;
-    for (std::string line; std::getline(in, line);) {
-        ++number;
-        std::istringstream words(line.substr(0, line.find('#')));
+    return ForEachTableLine(file, false, [nations](const std::string& text, std::string* message) {
+        std::istringstream words(text);
         for (std::string w; words >> w;) {
             int n = -1;
             if (std::sscanf(w.c_str(), "%d", &n) != 1 || n < 0 || n > 999 || std::to_string(n) != w) {
-                *error = file.string() + ":" + std::to_string(number) + ": not a nation index: " + w;
+                *message = "not a nation index: " + w;
                 return false;
             }
             nations->push_back(n);
         }
-    }
-    return true;
+        return true;
+    }, error);
 }
