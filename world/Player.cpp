@@ -5,6 +5,7 @@
 
 #include "platform/BinaryFile.h"
 #include "platform/Date.h"
+#include "platform/FileFields.h"
 #include "world/GameDate.h"
 #include "world/Vocabulary.h"
 
@@ -21,127 +22,36 @@ int SkillShift(int skill) { return (kSkillCount - 1 - skill) * 3; }
 
 }  // namespace
 
-bool CPlayer::Write(BinaryFile& f, uint8_t saveGame) const {
-    if (saveGame && !WriteSeasonState(f))
-        return false;
-    f.Write(strengthOffset);
-    f.Write(characterTraits);
-    f.Write(styleTraits);
-    f.Write(birthday);
-    f.Write(handAndSlot);
-    f.Write(height);
-    f.Write(popularityHealth);
-    f.Write(nationality);
-    f.Write(secondNationality);
-    f.Write(positions);
-    f.Write(number);
-    f.Write(skillWords[0]);
-    f.Write(skillWords[1]);
-    f.Write(strengthTalent);
-    f.Write(contractFlags);
-    f.WriteString(firstName);
-    f.WriteString(nickname);
-    f.WriteString(lastName);
-    return f.Ok();
+namespace {
+
+// The running game's values of a player; save games put them first.
+template <typename Io, typename Player>
+void SeasonStateFields(Io& io, Player& p) {
+    io(p.suspensions, p.league7mGoals, p.bonusTens, p.honours[3], p.leagueMatches, p.intlClubMatches, p.allMatches,
+       p.honours[2], p.intlGoals, p.honours[6], p.salaryHundreds, p.fixedFeeHundreds, p.formByte, p.averageForm,
+       p.positionExperience, p.freshness, p.honours[0], p.fitness, p.nationalMatches, p.nationalGoals,
+       p.honours[5], p.motivation, p.averageGrade, p.honours[4], p.cupGoals, p.cards, p.leagueGoals, p.status,
+       p.honours[1], p.attributes, p.skillTraining, p.skillProgress, p.contractYears);
 }
 
-bool CPlayer::Read(BinaryFile& f, uint8_t saveGame) {
-    if (saveGame && !ReadSeasonState(f))
-        return false;
-    f.Read(strengthOffset);
-    f.Read(characterTraits);
-    f.Read(styleTraits);
-    f.Read(birthday);
-    f.Read(handAndSlot);
-    f.Read(height);
-    f.Read(popularityHealth);
-    f.Read(nationality);
-    f.Read(secondNationality);
-    f.Read(positions);
-    f.Read(number);
-    f.Read(skillWords[0]);
-    f.Read(skillWords[1]);
-    f.Read(strengthTalent);
-    f.Read(contractFlags);
-    f.ReadString(firstName);
-    f.ReadString(nickname);
-    f.ReadString(lastName);
-    return f.Ok();
+template <typename Io, typename Player>
+bool PlayerFields(Io&& io, Player& p, uint8_t saveGame) {
+    if (saveGame) {
+        SeasonStateFields(io, p);
+        if (!io.Ok())
+            return false;
+    }
+    io(p.strengthOffset, p.characterTraits, p.styleTraits, p.birthday, p.handAndSlot, p.height, p.popularityHealth,
+       p.nationality, p.secondNationality, p.positions, p.number, p.skillWords, p.strengthTalent, p.contractFlags,
+       p.firstName, p.nickname, p.lastName);
+    return io.Ok();
 }
 
-bool CPlayer::WriteSeasonState(BinaryFile& f) const {
-    f.Write(suspensions);
-    f.Write(league7mGoals);
-    f.Write(bonusTens);
-    f.Write(honours[3]);
-    f.Write(leagueMatches);
-    f.Write(intlClubMatches);
-    f.Write(allMatches);
-    f.Write(honours[2]);
-    f.Write(intlGoals);
-    f.Write(honours[6]);
-    f.Write(salaryHundreds);
-    f.Write(fixedFeeHundreds);
-    f.Write(formByte);
-    f.Write(averageForm);
-    f.Write(positionExperience);
-    f.Write(freshness);
-    f.Write(honours[0]);
-    f.Write(fitness);
-    f.Write(nationalMatches);
-    f.Write(nationalGoals);
-    f.Write(honours[5]);
-    f.Write(motivation);
-    f.Write(averageGrade);
-    f.Write(honours[4]);
-    f.Write(cupGoals);
-    f.Write(cards);
-    f.Write(leagueGoals);
-    f.Write(status);
-    f.Write(honours[1]);
-    f.WriteBytes(attributes.data(), attributes.size());
-    f.Write(skillTraining);
-    f.Write(skillProgress);
-    f.Write(contractYears);
-    return f.Ok();
-}
+}  // namespace
 
-bool CPlayer::ReadSeasonState(BinaryFile& f) {
-    f.Read(suspensions);
-    f.Read(league7mGoals);
-    f.Read(bonusTens);
-    f.Read(honours[3]);
-    f.Read(leagueMatches);
-    f.Read(intlClubMatches);
-    f.Read(allMatches);
-    f.Read(honours[2]);
-    f.Read(intlGoals);
-    f.Read(honours[6]);
-    f.Read(salaryHundreds);
-    f.Read(fixedFeeHundreds);
-    f.Read(formByte);
-    f.Read(averageForm);
-    f.Read(positionExperience);
-    f.Read(freshness);
-    f.Read(honours[0]);
-    f.Read(fitness);
-    f.Read(nationalMatches);
-    f.Read(nationalGoals);
-    f.Read(honours[5]);
-    f.Read(motivation);
-    f.Read(averageGrade);
-    f.Read(honours[4]);
-    f.Read(cupGoals);
-    f.Read(cards);
-    f.Read(leagueGoals);
-    f.Read(status);
-    f.Read(honours[1]);
-    f.ReadBytes(attributes.data(), attributes.size());
-    f.Read(skillTraining);
-    f.Read(skillProgress);
-    f.Read(contractYears);
-    return f.Ok();
-}
+bool CPlayer::Write(BinaryFile& f, uint8_t saveGame) const { return PlayerFields(FieldWriter(f), *this, saveGame); }
+
+bool CPlayer::Read(BinaryFile& f, uint8_t saveGame) { return PlayerFields(FieldReader(f), *this, saveGame); }
 
 std::string CPlayer::GetDisplayName(bool withNickname) const {
     if (withNickname && nickname.size() >= kMinNicknameLength)

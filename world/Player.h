@@ -307,8 +307,6 @@ public:
     static constexpr uint16_t kNormalSkillWord = 0x1249;
 
 private:
-    bool WriteSeasonState(BinaryFile& f) const;
-    bool ReadSeasonState(BinaryFile& f);
     void FillDialog(CEditPlayerDlg& dlg) const;
     void TakeDialog(const CEditPlayerDlg& dlg);
     void NormalizeTraits();

@@ -1,24 +1,11 @@
 #include "platform/BinaryFile.h"
+#include "platform/FileFields.h"
 #include "world/Player.h"
 #include "world/Team.h"
 
 // The team's record: with the save-game flag first the running game's
 // state, then in every file the club's definition. Reading goes into a
 // fresh team and is taken over only when the whole record was read.
-
-namespace {
-
-template <size_t N>
-bool WriteBlock(BinaryFile& f, const std::array<uint8_t, N>& bytes) {
-    return f.WriteBytes(bytes.data(), bytes.size());
-}
-
-template <size_t N>
-bool ReadBlock(BinaryFile& f, std::array<uint8_t, N>& bytes) {
-    return f.ReadBytes(bytes.data(), bytes.size());
-}
-
-}  // namespace
 
 // A list longer than its one-byte count would be stored with a wrong count
 // and spoil the rest of the file, so such a team is not written at all.
@@ -51,130 +38,63 @@ bool CTeam::Read(BinaryFile& f, uint8_t saveGame) {
     return true;
 }
 
-bool CTeam::WriteState(BinaryFile& f) const {
+namespace {
+
+// The running game's part of the record: set pieces, amateurs and youth,
+// the account, plans, lineup and the club's climate.
+template <typename Io, typename Team>
+bool StateFields(Io& io, Team& t) {
     constexpr uint8_t kFull = 1;
-    WriteNumberArray<uint8_t>(f, penaltyKeepers);
-    WriteNumberArray<uint8_t>(f, penaltyTakers);
-    if (!WriteObjectList<uint8_t>(f, amateurs, kFull))
+    if (!io.template NumberArray<uint8_t>(t.penaltyKeepers) || !io.template NumberArray<uint8_t>(t.penaltyTakers) ||
+        !io.template ObjectList<uint8_t>(t.amateurs, kFull))
         return false;
-    f.Write(defenceSystem);
-    account.Write(f);
-    f.Write(titles[kTitleChampionCups]);
-    f.Write(titles[kTitleEuropeanChampionships]);
-    WriteBlock(f, trainingPlan);
-    WriteBlock(f, reservedPlanBytes);
-    if (!WriteObjectList<uint8_t>(f, youth, kFull))
+    io(t.defenceSystem);
+    if (!io.Object(t.account))
         return false;
-    WriteNumberArray<uint8_t>(f, captains);
-    WriteNumberArray<uint8_t>(f, injuries);
-    f.Write(markingAssignments);
-    f.Write(titles[kTitleChampionships]);
-    f.Write(titles[kTitleNationalCups]);
-    WriteBlock(f, lineup);
-    f.Write(titles[kTitleSupercups]);
-    f.Write(fightingSpirit);
-    f.Write(titles[kTitleMiscCups]);
-    f.Write(teamSpirit);
-    f.Write(defenceTactics);
-    f.Write(offenceWeights);
-    f.WriteString(keeperCoach);
-    f.Write(keeperCoachCompetence);
-    f.Write(fanReputation);
-    f.Write(clubConfidence);
-    f.Write(boardAndMedia);
-    f.Write(titles[kTitleContinentalSupercups]);
-    return f.Ok();
+    io(t.titles[kTitleChampionCups], t.titles[kTitleEuropeanChampionships], t.trainingPlan, t.reservedPlanBytes);
+    if (!io.Ok() || !io.template ObjectList<uint8_t>(t.youth, kFull) ||
+        !io.template NumberArray<uint8_t>(t.captains) || !io.template NumberArray<uint8_t>(t.injuries))
+        return false;
+    io(t.markingAssignments, t.titles[kTitleChampionships], t.titles[kTitleNationalCups], t.lineup,
+       t.titles[kTitleSupercups], t.fightingSpirit, t.titles[kTitleMiscCups], t.teamSpirit, t.defenceTactics,
+       t.offenceWeights, t.keeperCoach, t.keeperCoachCompetence, t.fanReputation, t.clubConfidence,
+       t.boardAndMedia, t.titles[kTitleContinentalSupercups]);
+    return io.Ok();
+}
+
+// The club as the world file describes it; the arena and the squad carry
+// their running state only in save games.
+template <typename Io, typename Team>
+bool DefinitionFields(Io& io, Team& t, uint8_t saveGame) {
+    io(t.amateurTeamName, t.article, t.flags, t.fansNickname, t.fansAndFinance, t.fanAmount, t.foundingYear);
+    if (!io.Ok() || !io.Object(t.arena, saveGame) || !io.template ObjectList<uint8_t>(t.squad, saveGame))
+        return false;
+    io(t.capital, t.shorthand, t.managerBirthday, t.managerCompetence, t.managerSurname, t.managerFirstName, t.name,
+       t.mapPosition, t.homeColour, t.awayColour, t.coachBirthday, t.coachCode, t.coachSurname, t.coachFirstName,
+       t.chiefSurname, t.chiefFirstName, t.logoFile);
+    return io.Ok();
+}
+
+}  // namespace
+
+bool CTeam::WriteState(BinaryFile& f) const {
+    FieldWriter io(f);
+    return StateFields(io, *this);
 }
 
 bool CTeam::ReadState(BinaryFile& f) {
-    constexpr uint8_t kFull = 1;
-    if (!ReadNumberArray<uint8_t>(f, penaltyKeepers) || !ReadNumberArray<uint8_t>(f, penaltyTakers) ||
-        !ReadObjectList<uint8_t>(f, amateurs, kFull) || !f.Read(defenceSystem) || !account.Read(f))
-        return false;
-    f.Read(titles[kTitleChampionCups]);
-    f.Read(titles[kTitleEuropeanChampionships]);
-    ReadBlock(f, trainingPlan);
-    ReadBlock(f, reservedPlanBytes);
-    if (!f.Ok() || !ReadObjectList<uint8_t>(f, youth, kFull) || !ReadNumberArray<uint8_t>(f, captains) ||
-        !ReadNumberArray<uint8_t>(f, injuries))
-        return false;
-    f.Read(markingAssignments);
-    f.Read(titles[kTitleChampionships]);
-    f.Read(titles[kTitleNationalCups]);
-    ReadBlock(f, lineup);
-    f.Read(titles[kTitleSupercups]);
-    f.Read(fightingSpirit);
-    f.Read(titles[kTitleMiscCups]);
-    f.Read(teamSpirit);
-    f.Read(defenceTactics);
-    f.Read(offenceWeights);
-    f.ReadString(keeperCoach);
-    f.Read(keeperCoachCompetence);
-    f.Read(fanReputation);
-    f.Read(clubConfidence);
-    f.Read(boardAndMedia);
-    f.Read(titles[kTitleContinentalSupercups]);
-    return f.Ok();
+    FieldReader io(f);
+    return StateFields(io, *this);
 }
 
 bool CTeam::WriteDefinition(BinaryFile& f, uint8_t saveGame) const {
-    f.WriteString(amateurTeamName);
-    f.Write(article);
-    f.Write(flags);
-    f.WriteString(fansNickname);
-    f.Write(fansAndFinance);
-    f.Write(fanAmount);
-    f.Write(foundingYear);
-    if (!f.Ok() || !arena.Write(f, saveGame) || !WriteObjectList<uint8_t>(f, squad, saveGame))
-        return false;
-    f.Write(capital);
-    f.WriteString(shorthand);
-    f.Write(managerBirthday);
-    f.Write(managerCompetence);
-    f.WriteString(managerSurname);
-    f.WriteString(managerFirstName);
-    f.WriteString(name);
-    f.Write(mapPosition);
-    f.Write(homeColour);
-    f.Write(awayColour);
-    f.Write(coachBirthday);
-    f.Write(coachCode);
-    f.WriteString(coachSurname);
-    f.WriteString(coachFirstName);
-    f.WriteString(chiefSurname);
-    f.WriteString(chiefFirstName);
-    f.WriteString(logoFile);
-    return f.Ok();
+    FieldWriter io(f);
+    return DefinitionFields(io, *this, saveGame);
 }
 
 bool CTeam::ReadDefinition(BinaryFile& f, uint8_t saveGame) {
-    f.ReadString(amateurTeamName);
-    f.Read(article);
-    f.Read(flags);
-    f.ReadString(fansNickname);
-    f.Read(fansAndFinance);
-    f.Read(fanAmount);
-    f.Read(foundingYear);
-    if (!f.Ok() || !arena.Read(f, saveGame) || !ReadObjectList<uint8_t>(f, squad, saveGame))
-        return false;
-    f.Read(capital);
-    f.ReadString(shorthand);
-    f.Read(managerBirthday);
-    f.Read(managerCompetence);
-    f.ReadString(managerSurname);
-    f.ReadString(managerFirstName);
-    f.ReadString(name);
-    f.Read(mapPosition);
-    f.Read(homeColour);
-    f.Read(awayColour);
-    f.Read(coachBirthday);
-    f.Read(coachCode);
-    f.ReadString(coachSurname);
-    f.ReadString(coachFirstName);
-    f.ReadString(chiefSurname);
-    f.ReadString(chiefFirstName);
-    f.ReadString(logoFile);
-    return f.Ok();
+    FieldReader io(f);
+    return DefinitionFields(io, *this, saveGame);
 }
 
 void CTeam::TakeState(CTeam& from) {
