@@ -18,6 +18,23 @@ namespace {
 constexpr int kLeadingCupHonours = 3;
 constexpr int kOtherCupHonours = 2;
 
+// A club about to be dissolved may still be someone's next opponent from
+// the last cup round; only the continent's own clubs can have met it.
+void ForgetOpponent(const std::vector<std::unique_ptr<CNation>>& nations, const CTeam* gone) {
+    auto forget = [gone](CTeam& team) {
+        if (team.nextOpponent == gone)
+            team.nextOpponent = &g_noClubTeam;
+    };
+    for (const auto& nation : nations) {
+        forget(nation->nationalTeam);
+        for (const auto& league : nation->leagues)
+            for (const auto& club : league->clubs)
+                forget(*club);
+        for (const auto& extra : nation->extraTeams)
+            forget(*extra);
+    }
+}
+
 constexpr CompetitionMask kNationCompetitions =
     DayCode::kLowerLeagues | DayCode::kTopLeagues | DayCode::kNationalCupField;
 
@@ -157,8 +174,8 @@ void CContinent::CompleteMatchDay(CompetitionMask code) {
 // them; those no competition remembers are dissolved, their names kept
 // for later clubs and their players free. The user's own club is never
 // dissolved under him, and a dissolved club's players stay people of the
-// world, so that no national squad or transfer talk is left pointing at
-// nobody.
+// world, so that no national squad, transfer talk or next opponent is left
+// pointing at nobody.
 void CContinent::EndSeason() {
     for (const auto& nation : nations)
         nation->EndSeason();
@@ -182,6 +199,7 @@ void CContinent::EndSeason() {
                 nation->dissolvedTeamNames.push_back(team->name);
             while (!team->squad.empty())
                 nation->freePlayers.push_back(team->RemovePlayer(team->squad.back().get()));
+            ForgetOpponent(nations, team);
             extras.erase(extras.begin() + static_cast<std::ptrdiff_t>(i));
         }
         nation->RetireSurplusFreePlayers();

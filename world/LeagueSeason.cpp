@@ -68,14 +68,16 @@ void CLeague::SizeSeasonCounters() {
     tableOrder = std::move(order);
 }
 
-// A new game's clubs play for what the league pays, at nine tenths of what
-// the players ask. The clubs' own set-up (CTeam::InitForGameStart) and their
-// admission fees (CFinance::SetDefaultAdmissionFees) belong here as well.
+// A new game's clubs start from their own set-up and the admission fees of
+// their division, and their players play for what the league pays, at nine
+// tenths of what they ask.
 void CLeague::SetUpForNewGame() {
     ValidateSettings();
     const int matchDays = GetMatchDayCount(true, true, true);
     const int inflation = g_manager.GetInflationPermille();
-    for (const auto& club : clubs)
+    for (const auto& club : clubs) {
+        club->InitForGameStart();
+        club->account.SetDefaultAdmissionFees(division, *club);
         for (const auto& player : club->squad) {
             const ContractDemand demand =
                 player->ComputeContractDemand(player->IsProfessional(), division, matchDays, inflation);
@@ -85,6 +87,7 @@ void CLeague::SetUpForNewGame() {
             contract.years = demand.years;
             player->SetContract(contract);
         }
+    }
 }
 
 void CLeague::StartSeason() {

@@ -11,6 +11,7 @@
 #include "platform/Random.h"
 #include "tests/engine/MatchFixture.h"
 #include "tests/world/NationSamples.h"
+#include "tests/world/PlayerSamples.h"
 #include "world/Continent.h"
 #include "world/GameDate.h"
 #include "world/League.h"
@@ -417,4 +418,39 @@ TEST(NationFreePlayers, BeyondWhatASaveHoldsRetireWeakestAndOldestFirst) {
 
     MemoryFile file;
     EXPECT_TRUE(nation.Write(file, 1));
+}
+
+// The clubs that fall out of the leagues are dissolved at the season's end
+// while others may still name them as their next opponent from the last
+// cup round: nobody is left pointing at a club that is gone.
+TEST(ContinentSeason, NoClubKeepsADissolvedClubAsItsNextOpponent) {
+    GameDateScope date(FirstDayOfSeason(kStartYear));
+    SeedRandom(2025);
+    SeasonWorld w;
+    w.continent.SetUpForNewGame();
+    w.continent.StartSeason();
+    LayOutCalendar(w, kStartYear);
+    PlaySeason(w, kStartYear);
+
+    std::vector<CTeam*> holders = {&w.nation->nationalTeam};
+    for (const auto& league : w.nation->leagues)
+        for (const auto& club : league->clubs)
+            holders.push_back(club.get());
+    const CTeam* leaver = w.League(1).clubs[w.League(1).tableOrder.back() - 1].get();
+    const std::string leaverName = leaver->name;
+    for (CTeam* holder : holders)
+        holder->nextOpponent = const_cast<CTeam*>(leaver);
+    w.continent.AwardTitles();
+    w.continent.EndSeason();
+
+    ASSERT_NE(std::find(w.nation->dissolvedTeamNames.begin(), w.nation->dissolvedTeamNames.end(), leaverName),
+              w.nation->dissolvedTeamNames.end());
+    std::set<const CTeam*> existing = {&g_noClubTeam, &w.nation->nationalTeam};
+    for (const auto& league : w.nation->leagues)
+        for (const auto& club : league->clubs)
+            existing.insert(club.get());
+    for (const auto& extra : w.nation->extraTeams)
+        existing.insert(extra.get());
+    for (const CTeam* team : existing)
+        EXPECT_TRUE(existing.count(team->nextOpponent)) << team->name;
 }

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "tests/TempFolder.h"
 #include "tools/assets/Crest.h"
 #include "tools/assets/FlagTable.h"
 #include "tools/assets/NationMap.h"
@@ -12,8 +13,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path WriteTemp(const std::string& name, const std::string& text) {
-    const fs::path file = fs::temp_directory_path() / ("corvanta_" + name);
+fs::path WriteTemp(const TempFolder& folder, const std::string& name, const std::string& text) {
+    const fs::path file = folder / name;
     std::ofstream(file) << text;
     return file;
 }
@@ -29,6 +30,7 @@ TEST(FlagTable, DescribesEveryNation) {
 }
 
 TEST(FlagTable, RefusesMalformedLinesNamingThem) {
+    TempFolder temp;
     const std::string colours = "colour red 255 0 0\ncolour white 255 255 255\n";
     const struct {
         const char* line;
@@ -44,16 +46,17 @@ TEST(FlagTable, RefusesMalformedLinesNamingThem) {
     for (const auto& c : cases) {
         FlagTable flags;
         std::string error;
-        EXPECT_FALSE(flags.Load(WriteTemp("flags.txt", colours + c.line + "\n"), &error)) << c.line;
+        EXPECT_FALSE(flags.Load(WriteTemp(temp, "flags.txt", colours + c.line + "\n"), &error)) << c.line;
         EXPECT_NE(error.find(":3:"), std::string::npos) << error;
         EXPECT_NE(error.find(c.says), std::string::npos) << error;
     }
 }
 
 TEST(FlagTable, DrawsStripesTopToBottomAndHoistToFly) {
+    TempFolder temp;
     FlagTable flags;
     std::string error;
-    ASSERT_TRUE(flags.Load(WriteTemp("flags.txt", "colour red 255 0 0\ncolour white 255 255 255\n"
+    ASSERT_TRUE(flags.Load(WriteTemp(temp, "flags.txt", "colour red 255 0 0\ncolour white 255 255 255\n"
                                                   "colour blue 0 0 255\n0 A : hw 1 red 3 white ; tri blue .25\n"),
                            &error))
         << error;
@@ -77,11 +80,12 @@ TEST(Crests, FollowTheClubColoursAndRepeatThemselves) {
 }
 
 TEST(Crests, ListFileReadsClubsAndNamesABadLine) {
+    TempFolder temp;
     std::vector<CrestEntry> crests;
     std::string error;
     EXPECT_TRUE(LoadCrestList(fs::path("/nonexistent/crests.txt"), &crests, &error));
     EXPECT_TRUE(crests.empty());
-    ASSERT_TRUE(LoadCrestList(WriteTemp("crests.txt", "# club crests\nkiel.bmp 255,255,255 0,60,140 hoops THW\n"),
+    ASSERT_TRUE(LoadCrestList(WriteTemp(temp, "crests.txt", "# club crests\nkiel.bmp 255,255,255 0,60,140 hoops THW\n"),
                               &crests, &error))
         << error;
     ASSERT_EQ(crests.size(), 1u);
@@ -89,11 +93,12 @@ TEST(Crests, ListFileReadsClubsAndNamesABadLine) {
     EXPECT_EQ(crests[0].design.second, Rgb(0, 60, 140));
     EXPECT_EQ(crests[0].design.pattern, CrestPattern::Hoops);
     EXPECT_EQ(crests[0].design.initials, "THW");
-    EXPECT_FALSE(LoadCrestList(WriteTemp("crests.txt", "a.bmp 1,2,3 4,5,6 zigzag A\n"), &crests, &error));
+    EXPECT_FALSE(LoadCrestList(WriteTemp(temp, "crests.txt", "a.bmp 1,2,3 4,5,6 zigzag A\n"), &crests, &error));
     EXPECT_NE(error.find(":1:"), std::string::npos) << error;
 }
 
 TEST(NationMaps, HaveThreeDigitNamesAndAnOutlinePerNation) {
+    TempFolder temp;
     EXPECT_EQ(NationMapPath(7), "Maps\\Nation007.bmp");
     EXPECT_EQ(NationMapPath(196), "Maps\\Nation196.bmp");
     const Bitmap a = DrawNationMap(34), b = DrawNationMap(34), c = DrawNationMap(35);
@@ -103,7 +108,7 @@ TEST(NationMaps, HaveThreeDigitNamesAndAnOutlinePerNation) {
     EXPECT_FALSE(std::equal(a.Pixels(), a.Pixels() + n, c.Pixels()));
     std::vector<int> nations;
     std::string error;
-    ASSERT_TRUE(LoadNationMapList(WriteTemp("maps.txt", "34 45 # Germany, France\n196\n"), &nations, &error));
+    ASSERT_TRUE(LoadNationMapList(WriteTemp(temp, "maps.txt", "34 45 # Germany, France\n196\n"), &nations, &error));
     EXPECT_EQ(nations, (std::vector<int>{34, 45, 196}));
-    EXPECT_FALSE(LoadNationMapList(WriteTemp("maps.txt", "34 x1\n"), &nations, &error));
+    EXPECT_FALSE(LoadNationMapList(WriteTemp(temp, "maps.txt", "34 x1\n"), &nations, &error));
 }

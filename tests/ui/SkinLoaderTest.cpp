@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/Path.h"
+#include "tests/TempFolder.h"
 #include "tests/ui/SkinGlobals.h"
 #include "ui/SkinLoader.h"
 
@@ -32,16 +33,12 @@ std::string Entries(int from, int to) {
 class SkinLoader : public ::testing::Test {
 protected:
     void SetUp() override {
-        // ctest runs the tests side by side: each takes a folder of its own.
-        const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        root_ = fs::temp_directory_path() / ("corvanta_skin_test_" + name);
-        fs::remove_all(root_);
+        root_ = temp_.Path();
         skin = root_ / "bitmaps" / "ORIGINAL";  // found without regard to case
         fs::create_directories(skin);
         SetProgramFolder(root_);
     }
     void TearDown() override {
-        fs::remove_all(root_);
         SetProgramFolder(GetModulePath().parent_path());
         ResetSkinGlobals();
     }
@@ -49,6 +46,7 @@ protected:
     fs::path skin;
 
 private:
+    TempFolder temp_;
     fs::path root_;
 };
 

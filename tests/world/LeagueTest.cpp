@@ -10,6 +10,7 @@
 #include "tests/finance/BigArena.h"
 #include "tests/world/FileFormChecks.h"
 #include "world/League.h"
+#include "world/Player.h"
 #include "world/Team.h"
 
 namespace {
@@ -264,4 +265,34 @@ TEST(LeagueFile, RoundTripsWithAndWithoutTheSaveGameFlag) {
     const std::vector<uint8_t> definition = WrittenBytes(SampleLeague(), 0);
     EXPECT_GT(WrittenBytes(SampleLeague(), 1).size(), definition.size());
     EXPECT_EQ(definition[0], CLeague::kDefaultPlayoffMatches);
+}
+
+// The new game's path sets every club up, not only what the tests prepare:
+// a club comes out with an empty account, the fees of its division and a
+// squad with start values and contracts.
+TEST(League, NewGameSetsEveryClubUpWithItsDivisionsFees) {
+    SeedRandom(77);
+    CLeague league;
+    league.division = 2;
+    AddClubs(league, 2);
+    for (const auto& club : league.clubs) {
+        club->account.AppendTransaction({true, 80, 24, 500000});
+        club->account.Book(kIncomeSponsors, 40000);
+        auto player = std::make_unique<CPlayer>();
+        player->freshness = 0;
+        player->strengthTalent = 0x54;
+        club->AddPlayer(std::move(player));
+    }
+    league.SetUpForNewGame();
+
+    for (const auto& club : league.clubs) {
+        SCOPED_TRACE(club->name);
+        EXPECT_EQ(club->account.TransactionCount(), 0u);
+        EXPECT_EQ(club->account.GetBalance(), 0);
+        EXPECT_GT(club->account.GetAdmissionFee(kBenchAdmission), 0);
+        EXPECT_GT(club->account.GetAdmissionFee(kSeatAdmission), 0);
+        const CPlayer& player = *club->squad[0];
+        EXPECT_GE(player.freshness, 50);
+        EXPECT_GT(player.GetContract().years, 0);
+    }
 }
