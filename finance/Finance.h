@@ -6,6 +6,7 @@
 
 class BinaryFile;
 class CLeague;
+class CNation;
 class CTeam;
 
 // Figure words of an account. Money is whole euros; the balance is signed.
@@ -48,6 +49,11 @@ enum ContractRecordIndex : uint32_t {
     kContractArenaSponsor = 24,
 };
 constexpr uint32_t kFirstOneWordRecord = 22;
+
+// The market rates a game starts with, in tenths of a percent a year; the
+// club economy reckons with them until the yearly rates are drawn.
+constexpr uint32_t kInitialInvestmentBaseRate = 25;
+constexpr uint32_t kInitialLoanBaseRate = 75;
 
 constexpr uint32_t kProfessionalFigureCount = 26;
 constexpr uint32_t kShortFigureCount = 3;
@@ -162,6 +168,10 @@ public:
     int32_t GetAssetRatio(uint32_t seasonIncome, int32_t capital) const;
     // One and a half season incomes, with the net assets added when asked.
     int64_t CalcCreditLimit(uint32_t seasonIncome, int32_t capital, bool withAssets) const;
+
+    // The board of a computer-run club, every Monday: its coach, and in
+    // their weeks the squad's review, contract renewals and planning.
+    void CheckWeekly(CNation& nation, CLeague& league, CTeam& team);
 
     bool Write(BinaryFile& f) const;
     // Leaves the account as it was when the file fails.

@@ -11,10 +11,6 @@
 
 namespace {
 
-// The market rates a game starts with, in tenths of a percent a year; the
-// forecast reckons with them until the yearly rates are drawn.
-constexpr uint32_t kInitialInvestmentBaseRate = 25;
-constexpr uint32_t kInitialLoanBaseRate = 75;
 // A top-league club pays its staff five thirds of a salary, others four.
 constexpr uint64_t kTopStaffShare = 5;
 constexpr uint64_t kStaffShare = 4;

@@ -161,6 +161,10 @@ uint32_t CalcStaffSalary(int competence, int leagueLevel, bool professional) {
     return Inflated(s);
 }
 
+uint32_t GetTeamCostCurveValue(int wholeStrength) {
+    return Inflated(TeamCostCurve(static_cast<float>(wholeStrength)));
+}
+
 uint32_t CalcYouthTeamCosts(float meanStrength) {
     return RoundTeamCosts(Inflated(TeamCostCurve(meanStrength) / kYouthCostShare));
 }

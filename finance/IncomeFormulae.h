@@ -43,6 +43,8 @@ uint32_t CalcScaledMeanAmount(uint32_t a, uint32_t b);
 uint32_t AdjustAmountByLevel(uint32_t amount, int leagueLevel, bool professional);
 // The yearly salary of a coach or manager of competence 1-10.
 uint32_t CalcStaffSalary(int competence, int leagueLevel, bool professional);
+// The cost curve of youth and amateur teams at a whole strength, inflated.
+uint32_t GetTeamCostCurveValue(int wholeStrength);
 // A season's costs of a youth or amateur team whose squad's mean strength
 // is given.
 uint32_t CalcYouthTeamCosts(float meanStrength);

@@ -54,7 +54,9 @@ enum LineupSlot : int {
 enum TeamFlag : uint8_t {
     kTeamCupTeam = 0x01,
     kTeamMediaTown = 0x02,
-    kTeamJobSafetyCounter = 0x0C,  // two-bit counter; 3 makes the user's job safe
+    // Two-bit counter: 3 makes the user's job safe; a computer club counts
+    // its weeks with a short squad in it.
+    kTeamJobSafetyCounter = 0x0C,
     kTeamLeagueChanged = 0x10,
     kTeamInsolvent = 0x20,
     kTeamActiveLeague = 0x40,

@@ -8,10 +8,14 @@ void CWorld::DoWeeklyStep() {
         continent->DoWeeklyStep();
 }
 
-// The computer clubs' weekly check of their accounts and squads follows the
-// talks once the club finances run it.
+// The talks of the week are decided before the computer clubs check their
+// accounts and squads and open new ones.
 void CWorld::DoWeeklyClubStep() {
     VisitNations(*this, [](CNation& nation) { nation.ResolveTransferTalks(); });
+    VisitClubs(*this, [](CNation& nation, CLeague& league, CTeam& club) {
+        if (!IsUserTeam(&club))
+            club.account.CheckWeekly(nation, league, club);
+    });
 }
 
 void CWorld::UpdateTransferLists() {
