@@ -65,6 +65,7 @@ void TurnWeakFreePlayersIntoStaff(CNation& nation) {
         CPlayer& player = *nation.freePlayers[i];
         if (player.GetStrengthClass() <= kWeakestStrength) {
             MakeStaff(nation, player);
+            nation.EndCareer(std::move(nation.freePlayers[i]));
             nation.freePlayers.erase(nation.freePlayers.begin() + static_cast<std::ptrdiff_t>(i));
             continue;
         }
@@ -74,10 +75,11 @@ void TurnWeakFreePlayersIntoStaff(CNation& nation) {
 }
 
 void TurnOldFreePlayersIntoStaff(CNation& nation) {
-    std::erase_if(nation.freePlayers, [&](const PlayerPtr& player) {
+    std::erase_if(nation.freePlayers, [&](PlayerPtr& player) {
         if (player->GetAge() - kVeteranAge <= RandBelow(kVeteranDraw))
             return false;
         MakeStaff(nation, *player);
+        nation.EndCareer(std::move(player));
         return true;
     });
 }
@@ -266,8 +268,15 @@ void CNation::RetireSurplusFreePlayers() {
             return a->GetStrengthClass() < b->GetStrengthClass();
         return a->GetAge() > b->GetAge();
     };
-    while (freePlayers.size() > kMaxListSize)
-        freePlayers.erase(std::min_element(freePlayers.begin(), freePlayers.end(), weaker));
+    while (freePlayers.size() > kMaxListSize) {
+        const auto weakest = std::min_element(freePlayers.begin(), freePlayers.end(), weaker);
+        EndCareer(std::move(*weakest));
+        freePlayers.erase(weakest);
+    }
+}
+
+void CNation::EndCareer(PlayerPtr player) {
+    endedCareers.push_back(std::move(player));
 }
 
 void CNation::TurnOverPeople() {

@@ -35,12 +35,32 @@ FT_Library Library() {
     return library;
 }
 
+// The font configuration lives as long as the program and is handed back
+// at exit, so that a leak checker sees only the program's own leaks.
+class FontConfiguration {
+public:
+    FontConfiguration() : config_(FcInitLoadConfigAndFonts()) {}
+    ~FontConfiguration() {
+        if (!config_)
+            return;
+        FcConfigDestroy(config_);
+        FcFini();
+    }
+    FontConfiguration(const FontConfiguration&) = delete;
+    FontConfiguration& operator=(const FontConfiguration&) = delete;
+    FcConfig* Get() const { return config_; }
+
+private:
+    FcConfig* config_;
+};
+
 int CeilPixels(FT_Pos v) { return static_cast<int>((v + 63) >> 6); }
 
 }  // namespace
 
 std::string ResolveFontFile(const std::string& face, bool bold, bool italic, int* indexInFile) {
-    static FcConfig* config = FcInitLoadConfigAndFonts();
+    static const FontConfiguration configuration;
+    FcConfig* config = configuration.Get();
     if (!config)
         return {};
     std::string family = Cp1252ToUtf8(face);

@@ -147,6 +147,9 @@ public:
     // Beyond what a save game can hold, the weakest free players, the
     // oldest first among equals, end their careers.
     void RetireSurplusFreePlayers();
+    // A player whose career ends is kept in endedCareers until the world
+    // has taken him out of the national squads, which only lend him.
+    void EndCareer(PlayerPtr player);
 
     // What its cups ask of it (CupNationSource). A new extra team is a
     // generated club of about a percent of the division's strength and b
@@ -209,6 +212,7 @@ public:
     std::vector<uint32_t> transferEntries;
     std::vector<CPlayer*> listedPlayers;  // not owned
     PlayerList freePlayers;
+    PlayerList endedCareers;  // not stored; see EndCareer
     std::vector<std::unique_ptr<CLeague>> leagues;
     uint16_t nationNumber = 0;  // index into the nation tables
     std::vector<std::unique_ptr<CTeam>> extraTeams;

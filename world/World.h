@@ -134,6 +134,9 @@ private:
     bool ReadTransferDeals(BinaryFile& f);
 
     void RetireNationalPlayers();
+    // Players whose careers ended leave every national squad before they
+    // are gone for good.
+    void ReleaseEndedCareers();
     void CleanTransferLists();
     void ComputeNextMatchAttendance(CTeam& team);
 

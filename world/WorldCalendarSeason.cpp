@@ -1,3 +1,5 @@
+#include <unordered_set>
+
 #include "platform/Random.h"
 #include "world/GameDate.h"
 #include "world/Player.h"
@@ -62,6 +64,7 @@ void CWorld::EndSeason() {
     const int year = GameYear();
     for (const auto& continent : continents)
         continent->EndSeason();
+    ReleaseEndedCareers();
     if (IsOlympicSeason(year))
         olympia.OnSeasonEnd();
     if (IsWorldCupSeason(year))
@@ -111,6 +114,23 @@ void CWorld::RetireNationalPlayers() {
             team.RemovePlayer(player);
         }
     });
+}
+
+void CWorld::ReleaseEndedCareers() {
+    std::unordered_set<const CPlayer*> ended;  // asked, never walked
+    VisitNations(*this, [&](CNation& nation) {
+        for (const PlayerPtr& player : nation.endedCareers)
+            ended.insert(player.get());
+    });
+    if (ended.empty())
+        return;
+    VisitNations(*this, [&](CNation& nation) {
+        CTeam& team = nation.nationalTeam;
+        for (size_t i = team.squad.size(); i-- > 0;)
+            if (ended.count(team.squad[i].get()))
+                team.RemovePlayer(team.squad[i].get());
+    });
+    VisitNations(*this, [](CNation& nation) { nation.endedCareers.clear(); });
 }
 
 void CWorld::CleanTransferLists() {

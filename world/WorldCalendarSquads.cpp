@@ -198,4 +198,5 @@ void CWorld::NominateNationalSquads(bool includeUser, bool onlyUser) {
     Nomination nomination(*this);
     nomination.CollectCandidates();
     nomination.RebuildSquads(includeUser, onlyUser);
+    ReleaseEndedCareers();
 }

@@ -5,6 +5,7 @@
 #include "platform/Random.h"
 #include "world/GameDate.h"
 #include "tests/world/CalendarWorldFixture.h"
+#include "tests/world/PlayerSamples.h"
 
 namespace {
 
@@ -95,6 +96,28 @@ TEST(WorldSeasonChange, NationalPlayersRetire) {
     }
     EXPECT_GT(retired, kTrials / 6);
     EXPECT_LT(retired, kTrials / 2);
+}
+
+// A national player let go by his club whose career then ends at the
+// season's end leaves his national squad before he is gone: the squad
+// must not keep the place of a player who no longer exists, which a new
+// player could take over at the same address.
+TEST(WorldSeasonChange, AnEndedCareerLeavesTheNationalSquad) {
+    SeedRandom(5);
+    CalendarWorld fixture({.continents = 1, .nations = 2});
+    GameDateScope date(Date(2003, 6, 30));
+    CNation& home = fixture.Nation(0, 0);
+    auto weak = MakeCalendarPlayer(1, 3, 5);
+    weak->strengthTalent = 0x11;  // the weakest class: he becomes a coach or the like
+    const CPlayer* ended = weak.get();
+    fixture.Nation(0, 1).nationalTeam.squad.push_back(LendPlayer(weak.get()));
+    home.freePlayers.push_back(std::move(weak));
+
+    fixture.world.EndSeason();
+
+    size_t index = 0;
+    EXPECT_FALSE(fixture.Nation(0, 1).nationalTeam.FindPlayer(ended, index));
+    EXPECT_TRUE(home.endedCareers.empty());
 }
 
 // A day whose code carries only a number, or nothing, is no match day.
