@@ -86,6 +86,12 @@ bool SellerLetsHimGo(const Sale& sale, size_t squadIndex) {
     return rating < (BuyerScore(sale) - SellerScore(sale, rating) + kSaleMargin) * kSaleScale;
 }
 
+// A club does not sell a player it needs to put its match sheet together:
+// without him it would forfeit its matches until it has found another.
+bool NeedsHimForTheSheet(const CTeam& seller, const CLeague* sellerLeague) {
+    return sellerLeague && seller.squad.size() <= sellerLeague->playersPerMatch;
+}
+
 }  // namespace
 
 // Talks of the user's club are his to conclude; they only lapse here, as
@@ -99,14 +105,15 @@ void CNation::ResolveTransferTalks() {
         uint8_t squadIndex = 0;
         CTeam* seller = g_manager.ResolveTeam(g_manager.GetPlayerRef(player, squadIndex));
         TransferEntry entry;
+        const CLeague* sellerLeague = FindLeagueOfClub(seller);
         const bool open = buyer != g_manager.club && !IsUserClubPlayer(player) &&
-                          GetTransferEntryOfPlayer(player, entry) && seller != &g_noClubTeam && seller != buyer;
+                          GetTransferEntryOfPlayer(player, entry) && seller != &g_noClubTeam && seller != buyer &&
+                          !NeedsHimForTheSheet(*seller, sellerLeague);
         CLeague* buyerLeague = FindLeagueOfClub(buyer);
         bool sold = false;
         if (open && player->IsOnTransferList(true)) {
             sold = true;
         } else if (open) {
-            const CLeague* sellerLeague = FindLeagueOfClub(seller);
             sold = sellerLeague && buyerLeague &&
                    SellerLetsHimGo({*player, *seller, *sellerLeague, *buyer, *buyerLeague}, squadIndex);
         }

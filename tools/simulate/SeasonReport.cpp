@@ -85,9 +85,10 @@ void PrintSeasonReport(std::ostream& out, const SeasonReport& report) {
         out << "\n";
     }
     const SquadCensus& squads = report.squads;
-    out << Format("Squads: %zu clubs, %.1f players on average, %zu too few for a match sheet\n", squads.clubs,
+    out << Format("Squads: %zu clubs, %.1f players on average, %zu too few for a match sheet, %zu free players\n",
+                  squads.clubs,
                   squads.clubs ? static_cast<double>(squads.players) / static_cast<double>(squads.clubs) : 0.0,
-                  squads.shortOfSheet);
+                  squads.shortOfSheet, squads.freePlayers);
     out << "Cup winners\n";
     for (const CupWinner& cup : report.cupWinners)
         out << "  " << Cp1252ToUtf8(cup.cup) << ": " << Cp1252ToUtf8(cup.winner) << "\n";

@@ -41,6 +41,7 @@ struct SquadCensus {
     size_t clubs = 0;
     size_t players = 0;
     size_t shortOfSheet = 0;  // fewer players than their league's match sheet
+    size_t freePlayers = 0;   // of every nation, without a club
 };
 
 struct SeasonReport {

@@ -8,9 +8,15 @@
 // With --club the user manages that club and his assistant sets its
 // lineups; the user's matches are then played live.
 //
+// After the start and every change of season it checks the world's
+// structure (each club in one place, each player with one owner) and prints
+// the world check's remarks; before each league's first match day it checks
+// that every club can fill a match sheet. Each broken rule prints a line
+// that begins with "FAULT: ".
+//
 // Exit status: 0 when every season ended and kept its rules, 1 when a day
-// got stuck or a table broke a rule, 2 on bad arguments or an unreadable
-// world.
+// got stuck, a table or the world's structure broke a rule, 2 on bad
+// arguments or an unreadable world.
 
 #include <cstdio>
 #include <cstdlib>
@@ -21,7 +27,10 @@
 #include "platform/Text.h"
 #include "tools/simulate/SeasonReport.h"
 #include "tools/simulate/SeasonSimulation.h"
+#include "tools/simulate/WorldStructure.h"
+#include "engine/SeasonCalendar.h"
 #include "world/GameDate.h"
+#include "world/Team.h"
 
 namespace {
 
@@ -51,12 +60,36 @@ bool ParseArguments(int argc, char** argv, Arguments& args) {
     return args.seasons > 0;
 }
 
+// Prints each fault, a handful of each kind; true when there was none.
+bool ReportFaults(const std::vector<std::string>& faults, const std::string& when = {}) {
+    constexpr size_t kShown = 5;
+    for (size_t i = 0; i < faults.size() && i < kShown; ++i)
+        std::cout << "FAULT: " << when << Cp1252ToUtf8(faults[i]) << "\n";
+    if (faults.size() > kShown)
+        std::cout << Format("FAULT: ... and %zu more like these\n", faults.size() - kShown);
+    return faults.empty();
+}
+
+// Whose place and whose players are in order, and what the world check says.
+bool CheckStructure(const CWorld& world) {
+    const bool clubs = ReportFaults(CheckClubPlaces(world));
+    const bool players = ReportFaults(CheckPlayerOwners(world));
+    std::cout << "World check: " << Cp1252ToUtf8(SummariseWorldCheck(world)) << "\n";
+    return clubs && players;
+}
+
 // Runs days until the one that changes the season is next; false when a
-// day got stuck.
-bool RunToSeasonChange(SeasonSimulation& simulation) {
-    while (simulation.NextDayKind() != SeasonSimulation::DayKind::kSeasonChange)
+// day got stuck. Before a league's first match day its squads are checked.
+bool RunToSeasonChange(SeasonSimulation& simulation, bool& kept) {
+    while (simulation.NextDayKind() != SeasonSimulation::DayKind::kSeasonChange) {
+        if (simulation.NextDayKind() == SeasonSimulation::DayKind::kMatchDay) {
+            const CompetitionMask code = GetDayCode(GetSeasonDayIndex(g_gameDate));
+            const std::string when = Format("%d-%02d-%02d: ", g_gameDate.Year(), g_gameDate.Month(), g_gameDate.Day());
+            kept = ReportFaults(CheckFirstMatchDaySheets(simulation.World(), code), when) && kept;
+        }
         if (!simulation.RunDay())
             return false;
+    }
     return true;
 }
 
@@ -82,12 +115,13 @@ int main(int argc, char** argv) {
         std::cerr << simulation.Error() << "\n";
         return 2;
     }
-    bool kept = true;
+    bool kept = CheckStructure(simulation.World());
     for (int season = 0; season < args.seasons; ++season) {
-        const bool ended = RunToSeasonChange(simulation);
+        const bool ended = RunToSeasonChange(simulation, kept);
         const Date day = g_gameDate;
         if (ended) {
-            const SeasonReport report = MakeSeasonReport(simulation.World(), day.Year() - 1);
+            SeasonReport report = MakeSeasonReport(simulation.World(), day.Year() - 1);
+            report.squads.freePlayers = CountFreePlayers(simulation.World());
             PrintSeasonReport(std::cout, report);
             kept = kept && report.faults.empty();
         }
@@ -101,6 +135,7 @@ int main(int argc, char** argv) {
             std::cout << "FAULT: the world can no longer be written as a save game\n";
             kept = false;
         }
+        kept = CheckStructure(simulation.World()) && kept;
         std::cout << Format("Checksum after the change of season %d: %016llx\n\n", day.Year(),
                             static_cast<unsigned long long>(checksum));
     }
