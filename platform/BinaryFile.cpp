@@ -1,9 +1,11 @@
 #include "platform/BinaryFile.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <unistd.h>
 
 #include "platform/Path.h"
 
@@ -176,9 +178,19 @@ std::unique_ptr<DiskFile> DiskFile::OpenRead(const std::string& storedPath) {
 std::unique_ptr<DiskFile> DiskFile::OpenWrite(const std::string& storedPath) {
     const std::string path = ResolvePath(storedPath).string();
     const std::string temp = path + ".part";
-    std::FILE* fp = std::fopen(temp.c_str(), "wb");
-    if (!fp)
+    // Whatever an earlier write left under the temporary name goes first, a
+    // link among it, so that the write cannot be led to another file; the
+    // new one is made afresh and never through a link.
+    ::unlink(temp.c_str());
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0)
         return nullptr;
+    std::FILE* fp = ::fdopen(fd, "wb");
+    if (!fp) {
+        ::close(fd);
+        ::unlink(temp.c_str());
+        return nullptr;
+    }
     return std::unique_ptr<DiskFile>(new DiskFile(fp, path, temp));
 }
 

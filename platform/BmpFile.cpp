@@ -2,6 +2,7 @@
 #include <array>
 #include <fstream>
 #include <iterator>
+#include <limits>
 
 #include "platform/Bitmap.h"
 
@@ -63,6 +64,9 @@ bool ReadHeaders(std::span<const uint8_t> b, BmpLayout& l) {
         return false;
     }
     l.topDown = l.height < 0;
+    // The lowest height has no positive counterpart; no bitmap is that tall.
+    if (l.height == std::numeric_limits<int>::min())
+        return false;
     if (l.topDown)
         l.height = -l.height;
     if (l.width <= 0 || l.height <= 0 || l.width > Bitmap::kMaxSide || l.height > Bitmap::kMaxSide)

@@ -115,3 +115,27 @@ TEST_F(DiskFileTest, MissingFileGivesNull) {
     EXPECT_FALSE(DiskFile::OpenRead("Save\\none.ksv"));
     EXPECT_FALSE(DiskFile::OpenRead("Save"));
 }
+
+// A link left under the temporary name must not lead the write elsewhere:
+// the file it points to stays as it was, and the save lands where it
+// belongs. Writing into a place that is not a folder fails.
+TEST_F(DiskFileTest, ALinkUnderTheTemporaryNameIsNotFollowed) {
+    const std::filesystem::path elsewhere = dir_ / "elsewhere.txt";
+    std::ofstream(elsewhere) << "keep";
+    std::filesystem::create_symlink(elsewhere, dir_ / "Save" / "game.ksv.part");
+    {
+        auto f = DiskFile::OpenWrite("Save\\game.ksv");
+        ASSERT_TRUE(f);
+        f->WriteString("saved");
+        ASSERT_TRUE(f->Commit());
+    }
+    std::ifstream kept(elsewhere);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "keep");
+    auto in = DiskFile::OpenRead("Save\\game.ksv");
+    ASSERT_TRUE(in);
+    std::string s;
+    ASSERT_TRUE(in->ReadString(s));
+    EXPECT_EQ(s, "saved");
+
+    EXPECT_FALSE(DiskFile::OpenWrite("elsewhere.txt\\game.ksv"));
+}

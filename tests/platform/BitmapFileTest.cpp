@@ -77,6 +77,9 @@ TEST(BitmapFile, RefusesShortAndMalformedFiles) {
     std::vector<uint8_t> huge = good;
     huge[18] = 0xFF, huge[19] = 0xFF, huge[20] = 0xFF, huge[21] = 0x7F;  // width 2^31 - 1
     EXPECT_FALSE(b.LoadBmp(huge));
+    std::vector<uint8_t> lowest = good;
+    lowest[22] = 0, lowest[23] = 0, lowest[24] = 0, lowest[25] = 0x80;  // height -2^31: no top-down size
+    EXPECT_FALSE(b.LoadBmp(lowest));
     std::vector<uint8_t> rle = good;
     rle[30] = 1;  // run-length compression
     EXPECT_FALSE(b.LoadBmp(rle));
