@@ -8,6 +8,7 @@
 #include "app/MainWindowState.h"
 #include "app/Options.h"
 #include "app/PlainMessageBox.h"
+#include "app/SavingFailed.h"
 #include "career/Manager.h"
 #include "engine/Match.h"
 #include "platform/BinaryFile.h"
@@ -105,9 +106,12 @@ void CGameView::LoadConfig() {
     music_.RefreshMusicLists();
 }
 
+// The player is told when his settings could not be kept; the old file,
+// if any, stays as it was.
 void CGameView::SaveConfig() {
     CollectGlobalState(state_);
-    WriteConfigFile(kConfigFileName, state_);
+    if (!WriteConfigFile(kConfigFileName, state_))
+        TellSavingFailed(kConfigFileName);
 }
 
 void CGameView::ToggleWorldFile() {

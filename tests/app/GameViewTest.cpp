@@ -179,6 +179,30 @@ TEST_F(GameView, TheWorldSwitchTogglesTheVariantAndKeepsTheChoice) {
     EXPECT_FALSE(IsWomensGame());
 }
 
+// Settings that cannot be kept are not lost in silence: the rewrite at the
+// first start and the switch of the world file each tell the player.
+TEST_F(GameView, AnOptionsFileThatCannotBeWrittenIsTold) {
+    WriteSampleWorld("Welt.kwl");
+    WriteSampleWorld("FWelt.kwl");
+    fs::create_directory(folder / kConfigFileName);  // in the way of the file
+    CMainFrame frame;
+    frame.Show();
+    CGameView& view = frame.View();
+    WaitForTheStartScreen(view);
+    Click(view, kWorldSwitchControl);
+
+    int told = 0;
+    for (const ModalRecord& r : runner.Records()) {
+        if (r.title != "saving is not possible")
+            continue;
+        ++told;
+        EXPECT_EQ(r.text, "Error while saving, the file 'Config.dat'couldn't be saved.");
+        EXPECT_EQ(r.flags, 0x128u);
+        EXPECT_EQ(r.extra, 1);
+    }
+    EXPECT_EQ(told, 2);
+}
+
 TEST_F(GameView, MenuEntriesOfLaterVersionsSayNotAvailableAndQuitEnds) {
     CMainFrame frame;
     frame.Show();
