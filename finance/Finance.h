@@ -172,6 +172,9 @@ public:
     // The board of a computer-run club, every Monday: its coach, and in
     // their weeks the squad's review, contract renewals and planning.
     void CheckWeekly(CNation& nation, CLeague& league, CTeam& team);
+    // Every club, every week: in the first week of a month youth and
+    // amateur players arrive, improve and leave.
+    void RunClubWeekEvents(CLeague& league, CTeam& team);
 
     bool Write(BinaryFile& f) const;
     // Leaves the account as it was when the file fails.

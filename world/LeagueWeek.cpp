@@ -1,5 +1,5 @@
 // The weekly step of a league: the computer-run clubs train their week,
-// and every club's building works move on.
+// and every club lives its week and its building works move on.
 #include "platform/Random.h"
 #include "squad/Training.h"
 #include "world/League.h"
@@ -26,6 +26,8 @@ void CLeague::DoWeekStep() {
             if (!IsUserTeam(club.get()))
                 TrainComputerClub(*club, trainingUnits);
     }
-    for (const auto& club : clubs)
+    for (const auto& club : clubs) {
+        club->account.RunClubWeekEvents(*this, *club);
         club->arena.CountDownConstruction();
+    }
 }
