@@ -133,6 +133,20 @@ TEST_F(TransferTalksTest, PlayerListedFromTheScreensGoesToAnyInterestedClub) {
     EXPECT_FALSE(player->IsOnTransferList(false));
 }
 
+// A club that would be left without a whole match sheet keeps the player,
+// even one it listed itself, and he stays on its list.
+TEST_F(TransferTalksTest, AClubKeepsAPlayerItNeedsForItsMatchSheet) {
+    buyer->capital = kBroke;
+    Offer(true);
+    const CLeague& league = *nation->leagues[0];
+    while (seller->squad.size() > league.playersPerMatch)
+        seller->RemovePlayer(seller->squad.back().get() == player ? seller->squad.front().get()
+                                                                  : seller->squad.back().get());
+    nation->ResolveTransferTalks();
+    EXPECT_TRUE(InSquad(seller));
+    EXPECT_TRUE(player->IsOnTransferList(true));
+}
+
 TEST_F(TransferTalksTest, TalksOfTheUsersClubOnlyLapse) {
     buyer->capital = kRich;
     for (CTeam* users : {seller, buyer}) {
