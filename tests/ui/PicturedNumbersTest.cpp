@@ -27,9 +27,26 @@ std::string DotsOf(int digit) {
 }  // namespace
 
 TEST(PicturedNumbers, DotMatrixLightsTheFrameOfTheDigit) {
-    EXPECT_EQ(DotsOf(8), "LLLLL..LL..LLLLLL..LL..LLLLL");
-    EXPECT_EQ(DotsOf(1), "uuuLu..Lu..LuuuLu..Lu..LuuuL");
-    EXPECT_EQ(DotsOf(10), "uuuuu..uu..uuuuuu..uu..uuuuu");
+    // Rows top to bottom; 10 is the blank digit.
+    const char* const rows[11][7] = {
+        {"LLLL", "L..L", "L..L", "LuuL", "L..L", "L..L", "LLLL"},
+        {"uuuL", "u..L", "u..L", "uuuL", "u..L", "u..L", "uuuL"},
+        {"LLLL", "u..L", "u..L", "LLLL", "L..u", "L..u", "LLLL"},
+        {"LLLL", "u..L", "u..L", "LLLL", "u..L", "u..L", "LLLL"},
+        {"LuuL", "L..L", "L..L", "LLLL", "u..L", "u..L", "uuuL"},
+        {"LLLL", "L..u", "L..u", "LLLL", "u..L", "u..L", "LLLL"},
+        {"LLLL", "L..u", "L..u", "LLLL", "L..L", "L..L", "LLLL"},
+        {"LLLL", "u..L", "u..L", "uuuL", "u..L", "u..L", "uuuL"},
+        {"LLLL", "L..L", "L..L", "LLLL", "L..L", "L..L", "LLLL"},
+        {"LLLL", "L..L", "L..L", "LLLL", "u..L", "u..L", "LLLL"},
+        {"uuuu", "u..u", "u..u", "uuuu", "u..u", "u..u", "uuuu"},
+    };
+    for (int digit = 0; digit <= 10; ++digit) {
+        std::string expected;
+        for (const char* row : rows[digit])
+            expected += row;
+        EXPECT_EQ(DotsOf(digit), expected) << digit;
+    }
     EXPECT_EQ(DotsOf(-3), DotsOf(10));
 }
 
