@@ -6,12 +6,13 @@
 
 #include "app/GameMusic.h"
 #include "app/MatchDayClock.h"
+#include "app/PaintedMessages.h"
 #include "app/StartPictureDlg.h"
 #include "app/StartScreen.h"
 #include "app/StateBlock.h"
-#include "engine/CompetitionMask.h"
 #include "platform/Window.h"
 #include "ui/SkinBitmaps.h"
+#include "world/CompetitionMask.h"
 #include "world/World.h"
 
 class CMatch;
@@ -137,6 +138,7 @@ private:
 
     CWorld world_;
     StateBlock state_;
+    PaintedMessages messages_;
     GameMusic music_{state_.music, *this};
     CStartPictureDlg startPicture_;
     WindowSkinBitmaps skin_;

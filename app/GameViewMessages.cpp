@@ -1,7 +1,7 @@
 #include "app/GameView.h"
 
 #include "app/MessageDlg.h"
-#include "app/Options.h"
+#include "platform/GameOptions.h"
 #include "platform/WindowSystem.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/CompetitionMask.h"
 #include "platform/Geometry.h"
+#include "world/CompetitionMask.h"
 
 class CTeam;
 

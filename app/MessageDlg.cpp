@@ -1,6 +1,5 @@
 #include "app/MessageDlg.h"
 
-#include "app/Options.h"
 #include "platform/Input.h"
 #include "ui/DialogUnits.h"
 
@@ -9,7 +8,7 @@ CMessageDlg::~CMessageDlg() {
         modelessRunner_->CloseModeless(*this);
 }
 
-bool CMessageDlg::IsSuppressed() const { return (flags & MSG_EVENT) && !g_optShowEvents; }
+bool CMessageDlg::IsSuppressed() const { return IsSuppressedMessage(flags); }
 
 int CMessageDlg::ChoiceCount() const {
     int n = 0;

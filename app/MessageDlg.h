@@ -6,24 +6,9 @@
 
 #include "app/MessageBoxLayout.h"
 #include "platform/ModalRunner.h"
+#include "platform/PlayerMessages.h"
 #include "platform/Window.h"
 #include "ui/EditLine.h"
-
-// Flag word of a message box. Bits 0-4 pick the box's colours; the
-// painter replaces them by MSG_SKIN, so every box shows the skin's colours.
-constexpr uint32_t MSG_KIND_MASK = 0x1F;
-constexpr uint32_t MSG_BLUE = 0x01;
-constexpr uint32_t MSG_GREEN = 0x02;
-constexpr uint32_t MSG_RED = 0x04;
-constexpr uint32_t MSG_YELLOW = 0x08;
-constexpr uint32_t MSG_SKIN = 0x10;
-constexpr uint32_t MSG_OK = 0x20;          // OK picture, bottom right
-constexpr uint32_t MSG_CANCEL = 0x40;      // cancel picture, bottom left beside OK
-constexpr uint32_t MSG_TEAM = 0x80;        // header box "team" lit
-constexpr uint32_t MSG_MESSAGE = 0x100;    // header box "message" lit
-constexpr uint32_t MSG_EVENT = 0x200;      // header box "event" lit; skipped while events are off
-constexpr uint32_t MSG_INPUT = 0x800;      // one-line text entry
-constexpr uint32_t MSG_PROGRESS = 0x1000;  // progress bar below the text
 
 // The one box through which the game talks to the user: notices, questions,
 // a choice between up to three answers, a text entry, and the progress

@@ -5,9 +5,9 @@
 #include <set>
 
 #include "app/GameView.h"
-#include "app/Options.h"
 #include "app/StartScreen.h"
 #include "platform/DeviceContext.h"
+#include "platform/GameOptions.h"
 #include "platform/sdl/SdlWindowSystem.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include "app/StateBlock.h"
 
-#include "app/Options.h"
 #include "platform/BinaryFile.h"
 #include "platform/FileFields.h"
+#include "platform/GameOptions.h"
 #include "squad/LineupSlots.h"
 #include "ui/PaintSettings.h"
 #include "world/GameDate.h"

@@ -1,9 +1,9 @@
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
-#include "career/Manager.h"
 #include "platform/BinaryFile.h"
 #include "tools/sample-world/SampleWorld.h"
+#include "world/Manager.h"
 #include "world/World.h"
 
 // A world of the shipped world's size: eight active nations with two or

@@ -1,4 +1,4 @@
-#include "career/FanArticles.h"
+#include "world/FanArticles.h"
 
 #include <algorithm>
 #include <cstdlib>

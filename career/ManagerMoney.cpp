@@ -1,7 +1,7 @@
 #include <numeric>
 
-#include "career/Manager.h"
 #include "finance/IncomeFormulae.h"
+#include "world/Manager.h"
 
 int32_t CManager::SumRevenues() const { return std::accumulate(forecastIncome.begin(), forecastIncome.end(), 0); }
 

@@ -1,11 +1,11 @@
 #include <cstdlib>
 
-#include "app/Options.h"
-#include "engine/Match.h"
 #include "engine/MatchContext.h"
 #include "engine/MatchOptions.h"
 #include "engine/MatchTeam.h"
+#include "platform/GameOptions.h"
 #include "platform/Random.h"
+#include "world/Match.h"
 #include "world/Player.h"
 
 // How good a player is at one kind of action right now: his playing

@@ -2,12 +2,12 @@
 #include <cstdlib>
 #include <numeric>
 
-#include "app/MessageDlg.h"
-#include "engine/Match.h"
 #include "engine/MatchTeam.h"
 #include "finance/MatchTakings.h"
+#include "platform/PlayerMessages.h"
 #include "platform/Random.h"
 #include "platform/Text.h"
+#include "world/Match.h"
 #include "world/Player.h"
 #include "world/Team.h"
 #include "world/Vocabulary.h"
@@ -31,10 +31,7 @@ constexpr int kLearnedAfter = 29;
 constexpr uint32_t kPlayerEventBox = 0xA1;
 
 void ShowPlayerEvent(const char* title, const std::string& text) {
-    CMessageDlg box;
-    box.title = title;
-    box.text = text;
-    box.Open(kPlayerEventBox, 1);
+    TellPlayer({title, text, kPlayerEventBox, 1});
 }
 
 int SetBitCount(uint16_t marks, uint16_t mask) {

@@ -1,7 +1,7 @@
 // What the continent's cups ask of it, and what their structure check
 // reads of it.
-#include "engine/Cup.h"
 #include "world/Continent.h"
+#include "world/Cup.h"
 #include "world/League.h"
 #include "world/Nation.h"
 
@@ -22,14 +22,7 @@ std::vector<CCup*> CContinent::ClubCupsInOrder() {
     return cups;
 }
 
-CupNationSource& CContinent::Nation(int index) { return *nations[index]; }
-
-std::vector<int> CContinent::RankNationsByCoefficient() {
-    static_cast<const CContinent&>(*this).RankNationsByCoefficient();
-    return std::vector<int>(g_nationRankOrder.begin(), g_nationRankOrder.end());
-}
-
-int CContinent::FindNationOfTeam(const CTeam* team) {
+int CContinent::FindNationOfTeam(const CTeam* team) const {
     for (size_t n = 0; n < nations.size(); ++n) {
         const CNation& nation = *nations[n];
         if (&nation.nationalTeam == team || nation.IsTeamInvolved(team, true, false))

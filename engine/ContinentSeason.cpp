@@ -3,11 +3,12 @@
 #include <algorithm>
 #include <limits>
 
-#include "career/Manager.h"
-#include "engine/Cup.h"
-#include "engine/Match.h"
+#include "engine/CupOwnerSources.h"
 #include "world/Continent.h"
+#include "world/Cup.h"
 #include "world/League.h"
+#include "world/Manager.h"
+#include "world/Match.h"
 #include "world/Nation.h"
 #include "world/Player.h"
 
@@ -72,7 +73,8 @@ void CContinent::SetUpForNewGame() {
         cup->PrepareStructure(view);
     superCup.PrepareStructure(view);
     championship.PrepareStructure(view);
-    championship.NominateTeams(*this);
+    ContinentCupSource source(*this);
+    championship.NominateTeams(source);
 }
 
 // The club cups are fitted to the continent again before they qualify, as
@@ -81,12 +83,13 @@ void CContinent::StartSeason() {
     for (const auto& nation : nations)
         nation->StartSeason();
     const CupOwnerView view = GetCupOwnerView();
+    ContinentCupSource source(*this);
     for (CCup* cup : ClubCupsInOrder()) {
         cup->PrepareStructure(view);
-        cup->DetermineParticipants(*this);
+        cup->DetermineParticipants(source);
     }
     superCup.PrepareStructure(view);
-    superCup.DetermineParticipants(*this);
+    superCup.DetermineParticipants(source);
     ShiftSeasonPoints();
     AssignCupPlaces();
 }
@@ -137,8 +140,9 @@ void CContinent::CompleteMatchDay(CompetitionMask code) {
     if (code & DayCode::kContinentalClubCups) {
         for (CCup* cup : ClubCupsInOrder())
             cup->CompleteMatchDay();
+        ContinentCupSource source(*this);
         for (const auto& cup : clubCups)
-            cup->TakeTeamsFromOtherCups(*this);
+            cup->TakeTeamsFromOtherCups(source);
         for (const auto& nation : nations) {
             int sum = 0;
             int clubs = 0;

@@ -1,8 +1,8 @@
 #include <algorithm>
 
-#include "engine/Cup.h"
-#include "engine/Match.h"
 #include "platform/Random.h"
+#include "world/Cup.h"
+#include "world/Match.h"
 #include "world/RoundRobin.h"
 #include "world/Team.h"
 

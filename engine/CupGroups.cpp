@@ -1,4 +1,4 @@
-#include "engine/Cup.h"
+#include "world/Cup.h"
 
 namespace {
 

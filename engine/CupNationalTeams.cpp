@@ -1,7 +1,7 @@
 #include <algorithm>
 
-#include "engine/Cup.h"
 #include "engine/CupSources.h"
+#include "world/Cup.h"
 #include "world/Team.h"
 
 namespace {

@@ -1,9 +1,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/Cup.h"
 #include "engine/CupSources.h"
 #include "platform/Random.h"
+#include "world/Cup.h"
 #include "world/League.h"
 #include "world/Team.h"
 

@@ -1,9 +1,9 @@
 #include <algorithm>
 
-#include "engine/Cup.h"
 #include "engine/CupSources.h"
-#include "engine/Match.h"
+#include "world/Cup.h"
 #include "world/League.h"
+#include "world/Match.h"
 #include "world/Team.h"
 
 namespace {

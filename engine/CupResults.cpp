@@ -2,10 +2,10 @@
 #include <array>
 #include <limits>
 
-#include "career/Manager.h"
-#include "engine/Cup.h"
 #include "engine/CupSources.h"
-#include "engine/Match.h"
+#include "world/Cup.h"
+#include "world/Manager.h"
+#include "world/Match.h"
 #include "world/Player.h"
 #include "world/Team.h"
 

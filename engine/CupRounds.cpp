@@ -1,9 +1,9 @@
 #include <algorithm>
 #include <array>
 
-#include "engine/Cup.h"
-#include "engine/Match.h"
 #include "squad/LineupSlots.h"
+#include "world/Cup.h"
+#include "world/Match.h"
 #include "world/PriceRise.h"
 #include "world/RoundRobin.h"
 #include "world/Team.h"

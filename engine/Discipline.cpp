@@ -1,7 +1,7 @@
-#include "engine/Match.h"
 #include "engine/MatchContext.h"
 #include "engine/MatchTeam.h"
 #include "platform/Random.h"
+#include "world/Match.h"
 #include "world/Player.h"
 
 // Fouls and what follows them: cards, time penalties, seven-metre throws,

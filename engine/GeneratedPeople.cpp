@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "app/Options.h"
 #include "engine/NameTables.h"
+#include "platform/GameOptions.h"
 #include "platform/Random.h"
 #include "world/Vocabulary.h"
 

@@ -1,7 +1,7 @@
 #include <algorithm>
 
-#include "app/Options.h"
 #include "engine/GeneratedPeople.h"
+#include "platform/GameOptions.h"
 #include "platform/Random.h"
 #include "world/GameDate.h"
 #include "world/Player.h"

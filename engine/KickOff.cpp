@@ -1,8 +1,8 @@
 #include <algorithm>
 
-#include "engine/Match.h"
 #include "engine/MatchTeam.h"
 #include "platform/Random.h"
+#include "world/Match.h"
 #include "world/Player.h"
 
 // Setting a match up for play, and the forfeit of a side that cannot

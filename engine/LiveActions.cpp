@@ -1,7 +1,7 @@
-#include "engine/Match.h"
 #include "engine/MatchContext.h"
 #include "engine/MatchTeam.h"
 #include "platform/Random.h"
+#include "world/Match.h"
 #include "world/Player.h"
 
 // The four kinds of attack and the seven-metre throw. Side 1 is the

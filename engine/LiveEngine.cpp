@@ -1,9 +1,10 @@
 #include <algorithm>
 
-#include "engine/Match.h"
 #include "engine/MatchContext.h"
+#include "engine/MatchReport.h"
 #include "engine/MatchTeam.h"
 #include "platform/Random.h"
+#include "world/Match.h"
 #include "world/Player.h"
 
 // The watched match, played action by action up to the clock the caller

@@ -1,7 +1,7 @@
 #include <algorithm>
 
-#include "engine/Match.h"
 #include "finance/IncomeFormulae.h"
+#include "world/Match.h"
 #include "world/Team.h"
 
 namespace {

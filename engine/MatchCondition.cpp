@@ -1,10 +1,10 @@
 #include <cstdlib>
 
-#include "engine/Match.h"
 #include "engine/MatchInjuries.h"
 #include "engine/MatchReport.h"
 #include "engine/MatchTeam.h"
 #include "platform/Random.h"
+#include "world/Match.h"
 #include "world/Player.h"
 
 // What a match does to a player as it runs: energy, grade and injuries.

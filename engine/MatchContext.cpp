@@ -1,7 +1,7 @@
 #include "engine/MatchContext.h"
 
-#include "engine/Match.h"
 #include "engine/MatchReport.h"
+#include "world/Match.h"
 
 MatchContext g_matchContext;
 

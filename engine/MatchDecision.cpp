@@ -1,4 +1,4 @@
-#include "engine/Match.h"
+#include "world/Match.h"
 
 // The legs alternate home and away: the current home team was the away team
 // of every leg with the other parity. Away goals decide a two-leg tie on

@@ -1,6 +1,7 @@
-#include "engine/Match.h"
 #include "engine/MatchContext.h"
 #include "engine/MatchOptions.h"
+#include "engine/MatchReport.h"
+#include "world/Match.h"
 
 // The live match leaves a record of every action, card and injury; the
 // commentary tells them. A quick result records nothing.

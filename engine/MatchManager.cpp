@@ -1,5 +1,5 @@
-#include "career/Manager.h"
 #include "engine/MatchTeam.h"
+#include "world/Manager.h"
 #include "world/NoClubTeam.h"
 #include "world/Team.h"
 #include "world/WorldRef.h"

@@ -1,8 +1,6 @@
-#include "engine/Match.h"
+#include "world/Match.h"
 
 #include "engine/MatchReport.h"
-
-CMatch::CMatch() = default;
 
 void CMatch::ResetScore() {
     home.goals = 0;

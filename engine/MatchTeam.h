@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/Match.h"
+#include "world/Match.h"
 
 class CPlayer;
 class CTeam;

@@ -2,11 +2,11 @@
 // cups find its clubs.
 #include <algorithm>
 
-#include "career/Manager.h"
-#include "engine/Cup.h"
 #include "engine/GeneratedPeople.h"
 #include "platform/Random.h"
+#include "world/Cup.h"
 #include "world/League.h"
+#include "world/Manager.h"
 #include "world/Nation.h"
 #include "world/Player.h"
 

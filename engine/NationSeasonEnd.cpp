@@ -18,10 +18,10 @@
 #include <algorithm>
 #include <map>
 
-#include "career/Manager.h"
-#include "engine/Cup.h"
 #include "engine/NationDivisions.h"
+#include "world/Cup.h"
 #include "world/League.h"
+#include "world/Manager.h"
 #include "world/Nation.h"
 
 namespace {

@@ -2,13 +2,14 @@
 #include <algorithm>
 #include <numeric>
 
-#include "career/Manager.h"
-#include "engine/Cup.h"
-#include "engine/Match.h"
+#include "engine/CupOwnerSources.h"
 #include "platform/Random.h"
 #include "squad/Training.h"
+#include "world/Cup.h"
 #include "world/GameDate.h"
 #include "world/League.h"
+#include "world/Manager.h"
+#include "world/Match.h"
 #include "world/Nation.h"
 #include "world/Referee.h"
 
@@ -53,10 +54,11 @@ void CNation::StartSeason() {
     for (const auto& league : leagues)
         league->StartSeason();
     const CupOwnerView view = GetCupOwnerView();
+    NationCupSource source(*this);
     for (const auto& cup : cups) {
         if (cup->kind != kCupPlayoff)
             cup->PrepareStructure(view);
-        cup->DetermineParticipants(*this);
+        cup->DetermineParticipants(source);
     }
     // Each club's account starts the season here once the finances have
     // their season start (CFinance::StartSeason).

@@ -3,9 +3,9 @@
 // referees and its pools of free staff.
 #include <algorithm>
 
-#include "engine/Cup.h"
 #include "finance/IncomeFormulae.h"
 #include "platform/Random.h"
+#include "world/Cup.h"
 #include "world/League.h"
 #include "world/Nation.h"
 #include "world/Referee.h"

@@ -15,9 +15,9 @@
 #include <algorithm>
 #include <memory>
 
-#include "engine/Cup.h"
 #include "engine/NationDivisions.h"
 #include "platform/Text.h"
+#include "world/Cup.h"
 #include "world/League.h"
 #include "world/Nation.h"
 

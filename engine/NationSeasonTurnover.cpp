@@ -4,10 +4,10 @@
 // pools of free staff age.
 #include <algorithm>
 
-#include "career/Manager.h"
 #include "engine/NationDivisions.h"
 #include "platform/Random.h"
 #include "world/League.h"
+#include "world/Manager.h"
 #include "world/Nation.h"
 #include "world/Player.h"
 

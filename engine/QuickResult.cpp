@@ -1,9 +1,9 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "engine/Match.h"
 #include "engine/MatchTeam.h"
 #include "platform/Random.h"
+#include "world/Match.h"
 #include "world/Player.h"
 
 // A match that is not watched gets its whole result at once: each side's

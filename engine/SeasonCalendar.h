@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "engine/CompetitionMask.h"
+#include "world/CompetitionMask.h"
 
 class CCup;
 class CLeague;

@@ -1,7 +1,7 @@
 #include <algorithm>
 
-#include "engine/Cup.h"
 #include "engine/SeasonCalendar.h"
+#include "world/Cup.h"
 #include "world/League.h"
 
 namespace {

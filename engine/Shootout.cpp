@@ -1,10 +1,11 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "engine/Match.h"
 #include "engine/MatchOptions.h"
+#include "engine/MatchReport.h"
 #include "engine/MatchTeam.h"
 #include "platform/Random.h"
+#include "world/Match.h"
 #include "world/Player.h"
 
 // A drawn match that must have a winner: five kicks each, then kick by

@@ -2,8 +2,8 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "engine/Match.h"
 #include "engine/MatchTeam.h"
+#include "world/Match.h"
 #include "world/Player.h"
 #include "world/Team.h"
 

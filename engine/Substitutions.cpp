@@ -1,6 +1,6 @@
-#include "engine/Match.h"
 #include "engine/MatchOptions.h"
 #include "engine/MatchTeam.h"
+#include "world/Match.h"
 #include "world/Player.h"
 
 // The coach brings on a fresher or better substitute for a tired or

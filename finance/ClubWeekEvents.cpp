@@ -5,16 +5,16 @@
 #include <cstdint>
 #include <vector>
 
-#include "career/Manager.h"
 #include "engine/GeneratedPeople.h"
-#include "finance/Finance.h"
 #include "finance/IncomeFormulae.h"
 #include "platform/Random.h"
 #include "platform/Text.h"
 #include "squad/SquadVocabulary.h"
 #include "squad/TrainingNews.h"
+#include "world/Finance.h"
 #include "world/GameDate.h"
 #include "world/League.h"
+#include "world/Manager.h"
 #include "world/Nation.h"
 #include "world/Player.h"
 #include "world/Team.h"

@@ -1,8 +1,8 @@
 #include <vector>
 
-#include "career/Manager.h"
 #include "finance/ComputerClub.h"
 #include "world/League.h"
+#include "world/Manager.h"
 #include "world/Nation.h"
 #include "world/Player.h"
 #include "world/Team.h"

@@ -1,4 +1,4 @@
-#include "finance/Finance.h"
+#include "world/Finance.h"
 
 #include <algorithm>
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "career/Manager.h"
-#include "finance/Finance.h"
+#include "world/Finance.h"
+#include "world/Manager.h"
 #include "world/PriceRise.h"
 #include "world/Team.h"
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "career/FanArticles.h"
+#include "world/FanArticles.h"
 
 class CTeam;
 struct ContractRecord;

@@ -2,10 +2,10 @@
 
 #include <cstdint>
 
-#include "engine/Match.h"
 #include "engine/MatchTeam.h"
-#include "finance/Finance.h"
 #include "world/Arena.h"
+#include "world/Finance.h"
+#include "world/Match.h"
 #include "world/Player.h"
 
 using namespace match_team;

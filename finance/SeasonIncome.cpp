@@ -1,7 +1,7 @@
 #include <algorithm>
 
-#include "finance/Finance.h"
 #include "finance/IncomeFormulae.h"
+#include "world/Finance.h"
 #include "world/League.h"
 #include "world/Team.h"
 

@@ -1,8 +1,8 @@
 #include <algorithm>
 
-#include "finance/Finance.h"
 #include "finance/IncomeFormulae.h"
 #include "platform/Random.h"
+#include "world/Finance.h"
 #include "world/Team.h"
 
 // Admission fees and season tickets of a club's home matches. Fees and the

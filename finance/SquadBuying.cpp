@@ -1,10 +1,10 @@
 #include <algorithm>
 #include <vector>
 
-#include "career/Manager.h"
 #include "finance/SquadPlan.h"
 #include "platform/Random.h"
 #include "world/League.h"
+#include "world/Manager.h"
 #include "world/Nation.h"
 #include "world/Player.h"
 #include "world/PlayerSearch.h"

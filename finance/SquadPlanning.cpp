@@ -1,13 +1,13 @@
 #include <algorithm>
 #include <vector>
 
-#include "career/Manager.h"
-#include "finance/Finance.h"
 #include "finance/IncomeFormulae.h"
 #include "finance/SquadPlan.h"
 #include "platform/Random.h"
+#include "world/Finance.h"
 #include "world/GameDate.h"
 #include "world/League.h"
+#include "world/Manager.h"
 #include "world/Nation.h"
 #include "world/Player.h"
 #include "world/Team.h"

@@ -1,12 +1,12 @@
 #include <algorithm>
 #include <string>
 
-#include "app/MessageDlg.h"
-#include "career/Manager.h"
 #include "engine/GeneratedPeople.h"
 #include "finance/SquadPlan.h"
+#include "platform/PlayerMessages.h"
 #include "world/GameDate.h"
 #include "world/League.h"
+#include "world/Manager.h"
 #include "world/Nation.h"
 #include "world/Player.h"
 #include "world/Team.h"
@@ -65,11 +65,10 @@ void PromoteFrom(const ComputerClub& club, PlayerList& list, Passes passes) {
 }
 
 void AnnounceIntervention(const CTeam& team, const CPlayer& player) {
-    CMessageDlg box;
-    box.title = "professional team intervenes";
-    box.text = team.coachFirstName + " " + team.coachSurname + " obligated " + player.GetDisplayName(false) +
-               " for the professional team. You have to fill that gap.";
-    box.Open(kInterventionBox, 1);
+    TellPlayer({"professional team intervenes",
+                team.coachFirstName + " " + team.coachSurname + " obligated " + player.GetDisplayName(false) +
+                    " for the professional team. You have to fill that gap.",
+                kInterventionBox, 1});
 }
 
 // The amateur club of the nation gives up its players while it keeps more

@@ -3,10 +3,10 @@
 #include <cstdlib>
 #include <vector>
 
-#include "career/Manager.h"
 #include "finance/ComputerClub.h"
 #include "platform/Random.h"
 #include "world/League.h"
+#include "world/Manager.h"
 #include "world/Nation.h"
 #include "world/Player.h"
 #include "world/Team.h"

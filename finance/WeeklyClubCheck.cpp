@@ -1,5 +1,5 @@
 #include "finance/ComputerClub.h"
-#include "finance/Finance.h"
+#include "world/Finance.h"
 #include "world/GameDate.h"
 #include "world/Nation.h"
 #include "world/Team.h"

@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "career/Manager.h"
 #include "platform/BinaryFile.h"
+#include "world/Manager.h"
 #include "world/World.h"
 
 // The first byte is the save-game flag (its low bit), the rest the file.

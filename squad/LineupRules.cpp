@@ -1,6 +1,6 @@
 #include "squad/LineupRules.h"
 
-#include "app/Options.h"
+#include "platform/GameOptions.h"
 #include "squad/LineupSlots.h"
 #include "world/Player.h"
 #include "world/Team.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "app/Options.h"
 #include "platform/Date.h"
+#include "platform/GameOptions.h"
 #include "platform/Random.h"
 #include "squad/SquadVocabulary.h"
 #include "squad/TrainingNews.h"

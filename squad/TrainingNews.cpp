@@ -1,9 +1,9 @@
 // The words of the training's player events.
 #include "squad/TrainingNews.h"
 
-#include "app/MessageDlg.h"
-#include "career/Manager.h"
+#include "platform/PlayerMessages.h"
 #include "platform/Text.h"
+#include "world/Manager.h"
 #include "world/Player.h"
 #include "world/PlayerNames.h"
 
@@ -58,8 +58,5 @@ void Announce(const TrainingNotice& notice) {
     g_manager.AddNews(notice.news, notice.newsColour);
     if (notice.caption.empty())
         return;
-    CMessageDlg box;
-    box.title = notice.caption;
-    box.text = notice.text;
-    box.Open(kEventBox, notice.boxExtra);
+    TellPlayer({notice.caption, notice.text, kEventBox, notice.boxExtra});
 }

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "app/Options.h"
 #include "platform/Colour.h"
+#include "platform/GameOptions.h"
 
 // What every painter reads at the moment it draws: the face of every font,
 // the skin's colour table and the main window's option word. The window sets

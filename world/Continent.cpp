@@ -2,40 +2,20 @@
 
 #include <algorithm>
 
-#include "engine/Match.h"
-#include "career/Manager.h"
 #include "platform/Random.h"
+#include "world/Manager.h"
+#include "world/Match.h"
 #include "world/Nation.h"
 #include "world/Referee.h"
 
 namespace {
 
-// Nation numbers that a continent's first nation may draw.
-constexpr int kDrawnNationNumbers = 190;
-constexpr size_t kMinNameLength = 2;
-constexpr char kShortNameSuffix[] = "H";
-constexpr float kPresidentCompetence = 5.0f;
 constexpr int kRefereeNationDraws = 100;
 
 }  // namespace
 
 CContinent::CContinent() = default;
 CContinent::~CContinent() = default;
-
-void CContinent::FillMissingDefaults() {
-    if (nations.empty()) {
-        nations.push_back(std::make_unique<CNation>());
-        nations.back()->nationNumber = static_cast<uint16_t>(RandBelow(kDrawnNationNumbers));
-    }
-    if (shortName.size() < kMinNameLength)
-        shortName = name.substr(0, kMinNameLength) + kShortNameSuffix;
-    if (president.size() < kMinNameLength) {
-        const CNation& nation = *nations[RandBelow(static_cast<int>(nations.size()))];
-        const StaffPerson person = nation.CreateRandomPerson(kPresidentCompetence, false);
-        president = person.firstName + " " + person.surname;
-        presidentBirthday = person.birthday;
-    }
-}
 
 void CContinent::PickHostNation() { hostNation = static_cast<uint8_t>(RandBelow(static_cast<int>(nations.size()))); }
 

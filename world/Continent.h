@@ -6,9 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/CompetitionMask.h"
-#include "engine/Cup.h"
-#include "engine/CupSources.h"
+#include "world/CompetitionMask.h"
+#include "world/Cup.h"
 
 class BinaryFile;
 class CMatch;
@@ -36,15 +35,17 @@ extern std::vector<uint8_t> g_nationRankOrder;
 // list, the main club cup, the super cup, the national teams' championship
 // and the two qualification cups for the next championship and world cup).
 // It ranks its nations by coefficient and gives their leagues the places
-// for its club cups. Its cups ask it for their clubs through
-// CupContinentSource.
-class CContinent : public CupContinentSource {
+// for its club cups.
+class CContinent {
 public:
     static constexpr uint32_t kDefaultPresidentBirthday = 0x079E0101;  // 1 January 1950
     static constexpr size_t kChampionshipQualification = 0;
     static constexpr size_t kWorldCupQualification = 1;
     // The nation and club-cup lists are stored behind one-byte counts.
     static constexpr size_t kMaxListSize = 255;
+    // A name (of the continent, its president or a referee) shorter than
+    // this counts as missing.
+    static constexpr size_t kMinNameLength = 2;
 
     CContinent();
     ~CContinent();
@@ -89,20 +90,9 @@ public:
     // What the structure check of the continent's cups reads of it.
     CupOwnerView GetCupOwnerView() const;
 
-    // What its cups ask of it (CupContinentSource). Ranking also fills
-    // g_nationRankOrder.
-    int NationCount() const override { return static_cast<int>(nations.size()); }
-    CupNationSource& Nation(int index) override;
-    std::vector<int> RankNationsByCoefficient() override;
-    int FindNationOfTeam(const CTeam* team) override;
-    const CCup& MainClubCup() const override { return clubCup; }
-    int FurtherCupCount() const override { return static_cast<int>(clubCups.size()); }
-    const CCup& FurtherCup(int index) const override { return *clubCups[index]; }
-    bool IsTeamInEarlierCup(const CTeam* team, const CCup& cup) const override {
-        return IsTeamInEarlierCup(team, &cup);
-    }
-    int HostNation() const override { return hostNation; }
-    const CCup& ExtraCup(int index) const override { return extraCups[index]; }
+    // The index of the nation the club plays in; -1 when it is none of
+    // this continent's.
+    int FindNationOfTeam(const CTeam* team) const;
 
     // Gives every match of the list that has no referees yet a pair from a
     // nation of the continent, not from the nation of a national team that

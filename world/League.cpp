@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "engine/Cup.h"
-#include "engine/Match.h"
 #include "platform/BinaryFile.h"
 #include "platform/Text.h"
+#include "world/Cup.h"
+#include "world/Match.h"
 #include "world/RoundRobin.h"
 #include "world/Team.h"
 
@@ -122,4 +122,22 @@ void CLeague::ValidateSettings() {
         name = Format("league %d", division);
     championshipPlayoffMatches = std::min(championshipPlayoffMatches, kMaxPlayoffMatches);
     relegationPlayoffMatches = std::min(relegationPlayoffMatches, kMaxPlayoffMatches);
+}
+
+namespace {
+
+bool IsRelegationPlayoff(const CCup& cup) { return cup.name == CLeague::kRelegationPlayoffName; }
+
+}  // namespace
+
+CCup* CLeague::ChampionshipCup() const {
+    if (!(flags & kLeagueChampionshipPlayoff) || playoffCups.empty() || IsRelegationPlayoff(*playoffCups.front()))
+        return nullptr;
+    return playoffCups.front().get();
+}
+
+CCup* CLeague::RelegationCup() const {
+    if (!(flags & kLeagueRelegationPlayoff) || playoffCups.empty() || !IsRelegationPlayoff(*playoffCups.back()))
+        return nullptr;
+    return playoffCups.back().get();
 }

@@ -35,6 +35,10 @@ extern std::vector<uint8_t> g_standingsOrder;
 // the season has started, and the table order holds number + 1 per place.
 class CLeague {
 public:
+    // The relegation play-off is told from the other by its name: when only
+    // one of the two takes place, it is both the first and the last cup of
+    // the list.
+    static constexpr const char* kRelegationPlayoffName = "relegation-playoff";
     static constexpr uint8_t kDefaultPlayersPerMatch = 12;
     static constexpr uint8_t kMinPlayersPerMatch = 12;
     static constexpr uint8_t kMaxPlayersPerMatch = 14;

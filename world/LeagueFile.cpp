@@ -1,7 +1,7 @@
-#include "engine/Cup.h"
-#include "engine/Match.h"
 #include "platform/BinaryFile.h"
+#include "world/Cup.h"
 #include "world/League.h"
+#include "world/Match.h"
 #include "world/Team.h"
 
 // The definition (settings, area, clubs, name, table order), then with the

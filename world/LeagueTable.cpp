@@ -1,8 +1,8 @@
 #include <algorithm>
 #include <limits>
 
-#include "engine/Cup.h"
 #include "platform/Text.h"
+#include "world/Cup.h"
 #include "world/League.h"
 #include "world/Team.h"
 

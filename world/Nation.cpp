@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/Cup.h"
+#include "world/Cup.h"
 #include "world/League.h"
 #include "world/Player.h"
 #include "world/Referee.h"

@@ -6,8 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/CompetitionMask.h"
-#include "engine/CupSources.h"
+#include "world/CompetitionMask.h"
 #include "world/Team.h"
 #include "world/TransferMarket.h"
 
@@ -54,9 +53,7 @@ enum class StaffPost { kCoach, kKeeperCoach, kManager };
 //
 // The national team's squad lends the players of their clubs: the nation
 // never deletes them.
-//
-// Its cups ask it for their clubs through CupNationSource.
-class CNation : public CupNationSource {
+class CNation {
 public:
     static constexpr uint32_t kDefaultPresidentBirthday = 0x079E0101;  // 1 January 1950
     // Season points and club counts: index 0 the running season, 1-3 the
@@ -151,20 +148,16 @@ public:
     // has taken him out of the national squads, which only lend him.
     void EndCareer(PlayerPtr player);
 
-    // What its cups ask of it (CupNationSource). A new extra team is a
-    // generated club of about a percent of the division's strength and b
-    // percent spread; removed extra teams leave their names for later clubs.
-    int NationNumber() const override { return nationNumber; }
-    CTeam* NationalTeam() override { return &nationalTeam; }
-    int LeagueCount() const override { return static_cast<int>(leagues.size()); }
-    CLeague& League(int index) override { return *leagues[index]; }
-    int LowestDivision() const override { return GetMaxDivision(); }
-    const CCup* NationalCup() const override;
-    CTeam* CreateExtraTeam(int division, int a, int b) override;
-    size_t ExtraTeamCount() const override { return extraTeams.size(); }
-    void RemoveExtraTeamsFrom(size_t index) override;
-    bool FillCupPlacesByTable(int first, int count, std::vector<CTeam*>& places, int index) override;
-    bool FillCupPlacesByNationalCup(int first, int count, std::vector<CTeam*>& places, int index) override;
+    // Clubs for the cups. A new extra team is a generated club of about
+    // strengthPercent of the division's strength, spread by spreadPercent;
+    // removed extra teams leave their names for later clubs. The fills write
+    // count clubs into places from index on, from table place (or national
+    // cup rank) `first` on, made-up clubs where the list runs short.
+    const CCup* NationalCup() const;
+    CTeam* CreateExtraTeam(int division, int strengthPercent, int spreadPercent);
+    void RemoveExtraTeamsFrom(size_t index);
+    bool FillCupPlacesByTable(int first, int count, std::vector<CTeam*>& places, int index);
+    bool FillCupPlacesByNationalCup(int first, int count, std::vector<CTeam*>& places, int index);
 
     // The transfer market of the nation's clubs (NationTransfer*.cpp).
     // Listing: refused while the player carries a transfer status bit; a

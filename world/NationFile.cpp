@@ -3,8 +3,8 @@
 // extra teams, free players and the national team's running state.
 #include <algorithm>
 
-#include "engine/Cup.h"
 #include "platform/BinaryFile.h"
+#include "world/Cup.h"
 #include "world/League.h"
 #include "world/Nation.h"
 #include "world/Player.h"

@@ -1,5 +1,5 @@
-#include "career/Manager.h"
 #include "world/GameDate.h"
+#include "world/Manager.h"
 #include "world/Nation.h"
 #include "world/Player.h"
 #include "world/Team.h"

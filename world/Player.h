@@ -100,6 +100,9 @@ constexpr int kHonoursCount = 7;
 constexpr int kSkillDeficit = 0;
 constexpr int kNormalSkill = 1;
 constexpr int kTopSkillLevel = 4;
+// A player has at most two traits of each list and two skills off the
+// normal level.
+constexpr int kMaxChosen = 2;
 
 // Popularity and health type, bits 0-1 and 2-4 of popularityHealth.
 enum Popularity : int { kPopularityNormal, kIdol, kUnpopular };

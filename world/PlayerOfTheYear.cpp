@@ -2,11 +2,11 @@
 #include <cstdint>
 #include <vector>
 
-#include "career/Manager.h"
-#include "engine/Cup.h"
 #include "platform/Random.h"
 #include "world/Continent.h"
+#include "world/Cup.h"
 #include "world/League.h"
+#include "world/Manager.h"
 #include "world/Nation.h"
 #include "world/Player.h"
 #include "world/Team.h"

@@ -2,10 +2,10 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/MessageDlg.h"
-#include "career/Manager.h"
+#include "platform/PlayerMessages.h"
 #include "platform/Random.h"
 #include "platform/Text.h"
+#include "world/Manager.h"
 #include "world/Player.h"
 #include "world/PlayerNames.h"
 #include "world/Team.h"
@@ -31,10 +31,7 @@ constexpr int kPlayerEventExtra = 1;
 void AnnounceSkillDecline(const CPlayer& player, const SkillDecline& decline) {
     const SkillDeclineNotice notice = DescribeSkillDecline(player, decline);
     g_manager.AddNews(notice.news, kDeclineNewsColour);
-    CMessageDlg box;
-    box.title = notice.caption;
-    box.text = notice.text;
-    box.Open(kPlayerEventBox, kPlayerEventExtra);
+    TellPlayer({notice.caption, notice.text, kPlayerEventBox, kPlayerEventExtra});
 }
 
 }  // namespace

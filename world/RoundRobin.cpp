@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "engine/Match.h"
+#include "world/Match.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "world/StoredTeamRefs.h"
 
-#include "career/Manager.h"
+#include "world/Manager.h"
 #include "world/NoClubTeam.h"
 #include "world/World.h"
 #include "world/WorldRef.h"

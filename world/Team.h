@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "finance/Finance.h"
 #include "world/Arena.h"
+#include "world/Finance.h"
 #include "world/NoClubTeam.h"
 
 class BinaryFile;

@@ -1,5 +1,5 @@
 // What a team is to the user: his club, his national team, his players.
-#include "career/Manager.h"
+#include "world/Manager.h"
 #include "world/NoClubTeam.h"
 #include "world/Team.h"
 

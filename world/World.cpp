@@ -1,7 +1,7 @@
 #include "world/World.h"
 
-#include "engine/Match.h"
 #include "world/Continent.h"
+#include "world/Match.h"
 
 CWorld::CWorld() : worldCup(kCupWorldCup), olympia(kCupOlympia) {}
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/CompetitionMask.h"
-#include "engine/Cup.h"
+#include "world/CompetitionMask.h"
+#include "world/Cup.h"
 #include "world/PlayerSearch.h"
 #include "world/WorldRef.h"
 

@@ -1,10 +1,10 @@
 #include <exception>
 
-#include "engine/Cup.h"
-#include "engine/Match.h"
 #include "platform/BinaryFile.h"
 #include "world/Continent.h"
+#include "world/Cup.h"
 #include "world/League.h"
+#include "world/Match.h"
 #include "world/Nation.h"
 #include "world/Player.h"
 #include "world/StoredTeamRefs.h"

@@ -3,13 +3,13 @@
 #include "app/DayCalendar.h"
 #include "app/GameView.h"
 #include "app/MessageDlg.h"
-#include "career/Manager.h"
 #include "engine/SeasonCalendar.h"
 #include "platform/Random.h"
 #include "tests/app/HeadlessGame.h"
 #include "tests/finance/FinanceSamples.h"
 #include "world/GameDate.h"
 #include "world/League.h"
+#include "world/Manager.h"
 #include "world/Team.h"
 
 namespace {

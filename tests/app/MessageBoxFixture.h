@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/Options.h"
+#include "platform/GameOptions.h"
 #include "platform/HeadlessModalRunner.h"
 
 // Installs a fresh headless runner for each test and puts the options and

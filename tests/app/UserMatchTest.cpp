@@ -3,8 +3,6 @@
 #include <memory>
 
 #include "app/GameView.h"
-#include "career/Manager.h"
-#include "engine/Match.h"
 #include "platform/BinaryFile.h"
 #include "platform/Random.h"
 #include "squad/Training.h"
@@ -12,6 +10,8 @@
 #include "tests/career/ManagerPlaces.h"
 #include "tools/sample-world/SampleWorld.h"
 #include "world/GameDate.h"
+#include "world/Manager.h"
+#include "world/Match.h"
 #include "world/NoClubTeam.h"
 #include "world/Team.h"
 #include "world/WorldWalk.h"

@@ -3,8 +3,8 @@
 #include <numeric>
 #include <vector>
 
-#include "career/FanArticles.h"
 #include "platform/Random.h"
+#include "world/FanArticles.h"
 
 TEST(FanArticles, SharesAddUpToAHundredLessAnOddRest) {
     for (uint32_t seed = 1; seed < 2000; ++seed) {

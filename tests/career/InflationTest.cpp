@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "career/Inflation.h"
 #include "platform/Date.h"
+#include "world/Inflation.h"
 
 TEST(Inflation, PermilleGrowsWithTruncationEachSeason) {
     const int expected[] = {0, 12, 24, 36, 48, 60, 72, 84, 97, 110, 123};

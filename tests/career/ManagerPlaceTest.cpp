@@ -2,8 +2,8 @@
 
 #include <functional>
 
-#include "career/Manager.h"
 #include "tools/sample-world/SampleWorld.h"
+#include "world/Manager.h"
 #include "world/NoClubTeam.h"
 #include "world/Team.h"
 #include "world/WorldWalk.h"

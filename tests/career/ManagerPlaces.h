@@ -1,6 +1,6 @@
 #pragma once
 
-#include "career/Manager.h"
+#include "world/Manager.h"
 
 // Takes the manager out of the world a test built for him, so no later
 // test follows his pointers into a world that is gone.

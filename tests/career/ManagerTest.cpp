@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "career/Manager.h"
 #include "platform/Date.h"
+#include "world/Manager.h"
 #include "world/NoClubTeam.h"
 #include "world/Player.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "career/NewsLine.h"
+#include "world/NewsLine.h"
 
 TEST(NewsLine, TextIsFollowedByRedGreenBlue) {
     EXPECT_EQ(NewsLine("Kowal injured", 0x000060), std::string("Kowal injured\x60\0\0", 16));

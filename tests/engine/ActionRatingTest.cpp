@@ -2,6 +2,7 @@
 
 #include "MatchFixture.h"
 #include "engine/MatchContext.h"
+#include "engine/MatchReport.h"
 
 namespace {
 

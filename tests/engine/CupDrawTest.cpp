@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "engine/Cup.h"
-#include "engine/Match.h"
 #include "platform/BinaryFile.h"
 #include "platform/Random.h"
 #include "tests/world/FileFormChecks.h"
+#include "world/Cup.h"
+#include "world/Match.h"
 #include "world/Team.h"
 
 namespace {

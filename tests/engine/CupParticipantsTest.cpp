@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "engine/Cup.h"
 #include "platform/Random.h"
 #include "tests/engine/CupWorldFixture.h"
+#include "world/Cup.h"
 #include "world/League.h"
 #include "world/Team.h"
 

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-#include "engine/Cup.h"
-#include "engine/Match.h"
 #include "platform/Random.h"
 #include "tests/engine/CupWorldFixture.h"
 #include "tests/engine/MatchFixture.h"
 #include "tests/finance/BigArena.h"
+#include "world/Cup.h"
 #include "world/League.h"
+#include "world/Match.h"
 #include "world/PriceRise.h"
 #include "world/Team.h"
 

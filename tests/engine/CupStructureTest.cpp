@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/Cup.h"
+#include "world/Cup.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/Cup.h"
 #include "engine/CupSources.h"
+#include "world/Cup.h"
 #include "world/League.h"
 #include "world/Team.h"
 

@@ -3,10 +3,10 @@
 #include <set>
 #include <string>
 
-#include "app/Options.h"
 #include "engine/GeneratedPeople.h"
 #include "engine/NameTables.h"
 #include "platform/Date.h"
+#include "platform/GameOptions.h"
 #include "platform/Random.h"
 #include "platform/Text.h"
 #include "world/GameDate.h"

@@ -4,8 +4,8 @@
 #include <memory>
 #include <set>
 
-#include "app/Options.h"
 #include "engine/GeneratedPeople.h"
+#include "platform/GameOptions.h"
 #include "platform/Random.h"
 #include "world/GameDate.h"
 #include "world/Player.h"

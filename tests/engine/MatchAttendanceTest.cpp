@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "engine/Match.h"
 #include "finance/IncomeFormulae.h"
 #include "tests/finance/BigArena.h"
+#include "world/Match.h"
 #include "world/Team.h"
 
 namespace {

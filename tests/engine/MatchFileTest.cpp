@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "platform/BinaryFile.h"
+#include "world/Match.h"
 #include "world/Team.h"
-#include "engine/Match.h"
 
 namespace {
 

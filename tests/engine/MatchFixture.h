@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "engine/Match.h"
 #include "platform/Random.h"
+#include "world/Match.h"
 #include "world/Player.h"
 #include "world/Team.h"
 

@@ -4,8 +4,6 @@
 #include <map>
 #include <set>
 
-#include "engine/Cup.h"
-#include "engine/Match.h"
 #include "engine/SeasonCalendar.h"
 #include "platform/BinaryFile.h"
 #include "platform/Random.h"
@@ -13,8 +11,10 @@
 #include "tests/world/NationSamples.h"
 #include "tests/world/PlayerSamples.h"
 #include "world/Continent.h"
+#include "world/Cup.h"
 #include "world/GameDate.h"
 #include "world/League.h"
+#include "world/Match.h"
 #include "world/Nation.h"
 #include "world/Referee.h"
 

@@ -4,8 +4,8 @@
 #include <memory>
 #include <vector>
 
-#include "engine/Cup.h"
 #include "engine/SeasonCalendar.h"
+#include "world/Cup.h"
 #include "world/League.h"
 
 namespace {

@@ -3,9 +3,9 @@
 #include <array>
 #include <memory>
 
-#include "career/Manager.h"
 #include "platform/Random.h"
 #include "world/GameDate.h"
+#include "world/Manager.h"
 #include "world/Player.h"
 #include "world/Team.h"
 

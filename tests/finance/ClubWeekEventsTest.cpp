@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "finance/Finance.h"
 #include "platform/Random.h"
 #include "tests/world/CalendarWorldFixture.h"
 #include "tests/world/PlayerSamples.h"
+#include "world/Finance.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "finance/Finance.h"
 #include "platform/BinaryFile.h"
+#include "world/Finance.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "finance/Finance.h"
+#include "world/Finance.h"
 
 // The account of a professional club: all its figure words.
 inline CFinance ProfessionalAccount() {

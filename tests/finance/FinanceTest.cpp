@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "finance/Finance.h"
 #include "tests/finance/FinanceSamples.h"
+#include "world/Finance.h"
 
 TEST(Finance, NewAccountIsEmptyAndReadsZero) {
     CFinance account;

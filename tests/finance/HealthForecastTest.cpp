@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "finance/Finance.h"
 #include "finance/IncomeFormulae.h"
+#include "world/Finance.h"
 #include "world/League.h"
 #include "world/Player.h"
 #include "world/Team.h"

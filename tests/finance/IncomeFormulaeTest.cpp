@@ -2,11 +2,11 @@
 
 #include <memory>
 
-#include "career/Manager.h"
-#include "finance/Finance.h"
 #include "finance/IncomeFormulae.h"
+#include "world/Finance.h"
 #include "world/GameDate.h"
 #include "world/League.h"
+#include "world/Manager.h"
 #include "world/Player.h"
 #include "world/Team.h"
 #include "world/World.h"

@@ -2,10 +2,10 @@
 
 #include <memory>
 
-#include "finance/Finance.h"
 #include "finance/IncomeFormulae.h"
 #include "platform/Random.h"
 #include "tests/finance/BigArena.h"
+#include "world/Finance.h"
 #include "world/League.h"
 #include "world/Team.h"
 

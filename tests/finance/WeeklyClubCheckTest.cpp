@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "career/Manager.h"
 #include "finance/ComputerClub.h"
 #include "tests/finance/ComputerClubFixture.h"
+#include "world/Manager.h"
 
 TEST(WeeklyClubCheck, ReviewAndContractWeeks) {
     struct Case {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "career/Manager.h"
 #include "squad/LineupSlots.h"
 #include "tests/squad/SquadFixture.h"
+#include "world/Manager.h"
 
 namespace {
 

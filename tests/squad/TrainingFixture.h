@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "career/Manager.h"
 #include "squad/Training.h"
 #include "tests/app/MessageBoxFixture.h"
 #include "tests/world/PlayerSamples.h"
+#include "world/Manager.h"
 #include "world/NoClubTeam.h"
 #include "world/Player.h"
 #include "world/Team.h"

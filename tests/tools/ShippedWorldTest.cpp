@@ -10,13 +10,13 @@
 #include <vector>
 
 #include "editor/WorldCheck.h"
-#include "engine/CompetitionMask.h"
 #include "engine/SeasonCalendar.h"
 #include "platform/BinaryFile.h"
 #include "platform/Text.h"
 #include "squad/LineupSlots.h"
 #include "tools/world-builder/CupChecks.h"
 #include "tools/world-builder/WorldBuilder.h"
+#include "world/CompetitionMask.h"
 #include "world/Continent.h"
 #include "world/League.h"
 #include "world/Nation.h"

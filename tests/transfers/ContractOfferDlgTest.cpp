@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "screens/ContractOfferDlg.h"
 #include "tests/app/MessageBoxFixture.h"
-#include "transfers/ContractOfferDlg.h"
 
 namespace {
 

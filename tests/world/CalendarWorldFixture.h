@@ -4,10 +4,10 @@
 #include <memory>
 #include <string>
 
-#include "career/Manager.h"
 #include "tests/career/ManagerPlaces.h"
 #include "world/Continent.h"
 #include "world/League.h"
+#include "world/Manager.h"
 #include "world/Nation.h"
 #include "world/Player.h"
 #include "world/Team.h"

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "career/Manager.h"
-#include "engine/Match.h"
 #include "platform/Random.h"
 #include "tests/world/NationSamples.h"
 #include "world/Continent.h"
+#include "world/Manager.h"
+#include "world/Match.h"
 
 namespace {
 

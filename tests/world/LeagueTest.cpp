@@ -4,12 +4,12 @@
 #include <numeric>
 #include <utility>
 
-#include "engine/Cup.h"
-#include "engine/Match.h"
 #include "platform/Random.h"
 #include "tests/finance/BigArena.h"
 #include "tests/world/FileFormChecks.h"
+#include "world/Cup.h"
 #include "world/League.h"
+#include "world/Match.h"
 #include "world/Player.h"
 #include "world/Team.h"
 

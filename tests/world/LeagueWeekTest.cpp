@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "career/Manager.h"
 #include "platform/Random.h"
 #include "squad/Training.h"
 #include "world/League.h"
+#include "world/Manager.h"
 #include "world/NoClubTeam.h"
 #include "world/Player.h"
 #include "world/Team.h"

@@ -2,12 +2,12 @@
 
 #include <set>
 
-#include "app/Options.h"
+#include "engine/GeneratedPeople.h"
+#include "engine/NameTables.h"
+#include "platform/GameOptions.h"
 #include "platform/Random.h"
 #include "tests/world/NationSamples.h"
 #include "world/GameDate.h"
-#include "engine/GeneratedPeople.h"
-#include "engine/NameTables.h"
 
 namespace {
 

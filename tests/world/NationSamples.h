@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "engine/Cup.h"
+#include "world/Cup.h"
 #include "world/League.h"
 #include "world/Nation.h"
 #include "world/Player.h"

@@ -3,10 +3,10 @@
 #include <map>
 #include <set>
 
-#include "career/Manager.h"
 #include "platform/Random.h"
 #include "tests/world/NationSamples.h"
 #include "world/GameDate.h"
+#include "world/Manager.h"
 
 namespace {
 

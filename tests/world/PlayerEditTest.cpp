@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "editor/EditPlayerDlg.h"
+#include "screens/EditPlayerDlg.h"
 #include "tests/world/PlayerSamples.h"
 #include "world/Player.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "career/Manager.h"
-#include "finance/Finance.h"
+#include "world/Finance.h"
+#include "world/Manager.h"
 #include "world/NoClubTeam.h"
 #include "world/Player.h"
 #include "world/Team.h"

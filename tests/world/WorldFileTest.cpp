@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "career/Manager.h"
 #include "platform/BinaryFile.h"
 #include "tools/sample-world/SampleWorld.h"
-#include "engine/Cup.h"
-#include "engine/Match.h"
 #include "world/Continent.h"
+#include "world/Cup.h"
 #include "world/League.h"
+#include "world/Manager.h"
+#include "world/Match.h"
 #include "world/Nation.h"
 #include "world/Player.h"
 #include "world/World.h"

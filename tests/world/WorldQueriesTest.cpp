@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "career/Manager.h"
 #include "tools/sample-world/SampleWorld.h"
 #include "world/Continent.h"
 #include "world/GameDate.h"
 #include "world/League.h"
+#include "world/Manager.h"
 #include "world/Nation.h"
 #include "world/Player.h"
 #include "world/World.h"

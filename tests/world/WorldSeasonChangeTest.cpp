@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "engine/Match.h"
 #include "engine/SeasonCalendar.h"
 #include "platform/Random.h"
-#include "world/GameDate.h"
 #include "tests/world/CalendarWorldFixture.h"
 #include "tests/world/PlayerSamples.h"
+#include "world/GameDate.h"
+#include "world/Match.h"
 
 namespace {
 

@@ -5,8 +5,6 @@
 #include <map>
 #include <set>
 
-#include "career/Manager.h"
-#include "engine/Match.h"
 #include "engine/SeasonCalendar.h"
 #include "platform/BinaryFile.h"
 #include "platform/Random.h"
@@ -15,6 +13,8 @@
 #include "world/Continent.h"
 #include "world/GameDate.h"
 #include "world/League.h"
+#include "world/Manager.h"
+#include "world/Match.h"
 #include "world/Nation.h"
 #include "world/Team.h"
 #include "world/World.h"

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <string>
 
-#include "career/Manager.h"
-#include "engine/Cup.h"
 #include "platform/Text.h"
 #include "world/Continent.h"
+#include "world/Cup.h"
 #include "world/League.h"
+#include "world/Manager.h"
 #include "world/Nation.h"
 #include "world/Player.h"
 #include "world/Referee.h"

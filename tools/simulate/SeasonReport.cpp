@@ -2,9 +2,9 @@
 
 #include <ostream>
 
-#include "engine/Cup.h"
 #include "platform/BinaryFile.h"
 #include "platform/Text.h"
+#include "world/Cup.h"
 #include "world/GameDate.h"
 #include "world/Team.h"
 #include "world/WorldWalk.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/CompetitionMask.h"
+#include "world/CompetitionMask.h"
 
 class CWorld;
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "engine/Cup.h"
 #include "world/Continent.h"
+#include "world/Cup.h"
 #include "world/League.h"
 #include "world/Nation.h"
 #include "world/NoClubTeam.h"

@@ -1,7 +1,7 @@
-#include "engine/Cup.h"
 #include "engine/GeneratedPeople.h"
 #include "platform/Random.h"
 #include "tools/world-builder/BuildSteps.h"
+#include "world/Cup.h"
 #include "world/Nation.h"
 #include "world/Referee.h"
 #include "world/Sponsor.h"

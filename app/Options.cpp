@@ -1,4 +1,0 @@
-#include "app/Options.h"
-
-bool g_optShowEvents = true;
-const uint32_t* g_pOptions = nullptr;

@@ -1,0 +1,4 @@
+#include "platform/GameOptions.h"
+
+bool g_optShowEvents = true;
+const uint32_t* g_pOptions = nullptr;

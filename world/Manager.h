@@ -1,0 +1,210 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "world/FanArticles.h"
+#include "world/PlayerSearch.h"
+#include "world/WorldRef.h"
+
+class CContinent;
+class CLeague;
+class CNation;
+class CPlayer;
+class CTeam;
+class CWorld;
+
+// The user's manager: his names, place in the world, contracts, private
+// money, career counters, diary, coaching level and skill groups, his own
+// player record, the weekly records of his club and its season forecast.
+// There is exactly one, g_manager; every subsystem reads and writes its
+// members directly.
+class CManager {
+public:
+    static constexpr int kCommitmentKinds = 12;  // diary kinds 15-26
+    static constexpr int kDiaryKinds = 50;
+    static constexpr int kSkillGroups = 6;
+    static constexpr int kSeasonWeeks = 54;  // index 0 holds the season start
+    static constexpr int kDiaryDays = 370;
+    static constexpr int kForecastIncomeItems = 6;
+    static constexpr int kForecastCostItems = 8;
+
+    // Colours of news lines (0x00BBGGRR).
+    static constexpr uint32_t kNewsGreen = 0x006000;
+    static constexpr uint32_t kNewsRed = 0x000060;
+
+    CManager();
+    ~CManager();
+    CManager(const CManager&) = delete;
+    CManager& operator=(const CManager&) = delete;
+
+    // Back to the start of a career: contracts, counters, career rows,
+    // skill groups and fan-article prices. Money, names, birthday and the
+    // coaching level stay.
+    void ResetCareerState();
+
+    // Appends a line to the main window's news list, with the colour's
+    // red, green and blue bytes behind the text for the news painter.
+    // Nothing happens before the window has set newsList.
+    void AddNews(const std::string& line, uint32_t colour);
+
+    // The week's fan-article sale of his club: buyers in, revenue in euros
+    // out; a kind whose stock falls short of the demand is reordered (unless
+    // switched off) at the purchase prices of the club finances, the cost
+    // returned apart.
+    void SellMerchandise(int32_t& buyers, uint32_t& reorderCost);
+
+    // The season forecast's sums of income, costs and their difference.
+    int32_t SumRevenues() const;
+    int32_t SumExpenses() const;
+    int32_t GetRevenueBalance() const;
+    // Adds a home match of the user's club to the spectators' average.
+    void AddHomeMatchValue(int32_t spectators);
+
+    // The world's references and queries through his world. Without a
+    // world nothing is found: kRefNotFound, &g_noClubTeam, false, no players.
+    WorldRef GetTeamRef(const CTeam* team) const;
+    WorldRef GetPlayerRef(const CPlayer* player, uint8_t& squadIndex) const;
+    WorldObject ResolveRef(WorldRef ref, RefLevel stopAt = RefLevel::kTeam) const;
+    CTeam* ResolveTeam(WorldRef ref) const;
+    bool IsInNationalTeam(const CPlayer* player) const;
+    void SearchPlayers(std::vector<CPlayer*>& result, const PlayerSearchFilter& filter) const;
+    bool GetAgreedTransfersToTeam(const CTeam* team, std::vector<CPlayer*>& players) const;
+    void DropTeamFromTransferDeals(const CTeam* team);
+
+    // Places him without a club in the nation with the most clubs in
+    // leagues that play (the first on a tie), at its first league; without
+    // any, at the first league that plays, else at the last league. False
+    // when the world has no league.
+    bool PlaceWithoutClub();
+
+    // The price rise since the world's start year (0 without a world).
+    int GetInflationPermille() const;
+    // Raises amount in place and returns it.
+    uint32_t ApplyInflation(uint32_t& amount) const;
+    uint32_t GetMonthlyLivingCosts() const;
+
+    std::vector<uint32_t> clubCareerRows;
+    std::vector<uint32_t> nationalCareerRows;
+    std::vector<std::string> clubCareerNames;
+    std::vector<std::string> nationalCareerNames;
+    std::vector<std::string> trainingWeekNames;
+    std::array<std::vector<std::string>, 3> trainingWeekLists;
+    std::vector<uint32_t> trainingWeekValues;
+    // Owned; null while his own player plays in his club's squad.
+    std::unique_ptr<CPlayer> ownPlayer;
+    int32_t nationalCoachSalary = 0;
+    std::array<int32_t, kCommitmentKinds> commitmentVariant{};  // 0 cheap, 1 appropriate, 2 exclusive
+    std::array<int32_t, kCommitmentKinds> commitmentCostBase{};
+
+    // Career counters.
+    int32_t clubsManaged = 0;
+    int32_t seasonsAtClub = 0;
+    int32_t placingBonusCount = 0;
+    int32_t promotions = 0;
+    int32_t championships = 0;
+    int32_t otherContinentalCupTitles = 0;
+    int32_t superCupTitles = 0;
+    int32_t firstContinentalCupTitles = 0;
+    int32_t worldCupTitles = 0;
+    int32_t continentalChampionshipTitles = 0;
+    int32_t matchesCoached = 0;
+    int32_t olympicTitles = 0;
+    int32_t markedMatches = 0;
+    int32_t pointsWon = 0;
+    int32_t nationalCupTitles = 0;
+
+    int32_t balance = 0;  // his private money
+    uint32_t birthday = 0;  // packed date
+
+    // Current contract and the one agreed for next season.
+    CTeam* nextClub = nullptr;  // g_noClubTeam when none
+    uint8_t clubExtensionOption = 0;
+    uint8_t managerExtensionOption = 0;
+    uint8_t nextClubExtensionOption = 0;
+    uint8_t nextManagerExtensionOption = 0;
+    uint8_t hasNextContract = 0;
+    int32_t targetPlace = 0;
+    int32_t nextTargetPlace = 0;
+    int32_t contractYears = 0;
+    int32_t nextContractYears = 0;
+    int32_t placingBonus = 0;
+    int32_t titleBonus = 0;
+    int32_t pointBonus = 0;
+    int32_t nextPlacingBonus = 0;
+    int32_t nextTitleBonus = 0;
+    int32_t nextPointBonus = 0;
+    int32_t salary = 0;
+    int32_t nextSalary = 0;
+
+    int32_t freeListingCount = 0;
+    std::array<int8_t, kDiaryKinds> remainingCount{};
+    int32_t skillScroll = 0;
+    std::array<uint8_t, kSkillGroups> skillGroupLevel{};
+    std::array<int32_t, kSkillGroups> skillGroupProgress{};
+    std::array<uint8_t, kSkillGroups> skillGroupPoints{};
+
+    // Weekly records of his club.
+    std::array<uint8_t, kSeasonWeeks> weeklyTablePosition{};
+    std::array<uint8_t, kSeasonWeeks> weeklyTeamSpirit{};
+    std::array<uint8_t, kSeasonWeeks> weeklyFightingSpirit{};
+    std::array<uint8_t, kSeasonWeeks> weeklyStrength{};
+    std::array<uint8_t, kSeasonWeeks> weeklyFanReputation{};
+    std::array<uint8_t, kSeasonWeeks> weeklyConfidence{};
+
+    int32_t transferTalksLeft = 0;
+    std::vector<uint32_t> diary;
+    std::array<uint16_t, kDiaryDays> daySlots{};  // diary entry per season day, 0 = free
+
+    std::vector<std::string>* newsList = nullptr;  // the main window's; not owned
+    CTeam** shownTeam = nullptr;  // the screens' team pointer; not owned
+    uint32_t lineupContext = 0;
+    uint16_t nextMatchDayCode = 0;
+
+    std::array<uint8_t, kSeasonWeeks> weeklyFreshness{};
+    std::array<uint8_t, kSeasonWeeks> weeklyFitness{};
+    std::array<int32_t, kSeasonWeeks> weeklyBalance{};
+
+    // His place in the world; g_noClubTeam stands for no club and no
+    // national team, and the others then name the place he lives in.
+    CTeam* nationalTeam = nullptr;
+    CWorld* world = nullptr;
+    CContinent* continent = nullptr;
+    CNation* nation = nullptr;
+    CLeague* league = nullptr;
+    CTeam* club = nullptr;
+
+    int32_t spectatorsNextMatch = 0;
+    int32_t nextMatchSeasonTickets = 0;
+    int32_t daysToNextMatch = 0;
+    // The season-ticket sale of his club: the most tickets it can sell, and
+    // the days it still runs (-1 when no sale runs).
+    int32_t seasonTicketsSold = 0;
+    int32_t seasonStartCounter = -1;
+    int32_t averageHomeSpectators = 0;
+    int32_t homeMatchCount = 0;
+
+    // Fan articles; prices in euro cents.
+    std::array<int32_t, kFanArticleKinds> merchandisePrice{};
+    std::array<int32_t, kFanArticleKinds> merchandiseStock{};
+    std::array<int32_t, kFanArticleKinds> merchandiseSold{};
+    uint8_t noAutoReorder = 0;
+    int32_t merchandiseFigure = 0;
+    int32_t merchandiseWeekFigure = 0;
+
+    // Season forecast of his club.
+    std::array<int32_t, kForecastIncomeItems> forecastIncome{};
+    std::array<int32_t, kForecastCostItems> forecastCost{};
+    int32_t forecastSpectators = 0;
+    int32_t forecastSeasonTickets = 0;
+    int32_t forecastMerchandise = 0;
+
+    uint8_t coachingLevel = 0;  // 1-10
+    std::string lastName;
+    std::string firstName;
+};
+
+extern CManager g_manager;
