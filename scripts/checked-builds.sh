@@ -12,7 +12,7 @@ seasons_compared=2
 build() {  # folder, targets, cmake arguments...
   local dir=$1 targets=$2
   shift 2
-  cmake -S . -B "$dir" -G Ninja -DCORVANTA_BUILD_BENCH=OFF -DCORVANTA_FUZZ=OFF "$@" > /dev/null
+  cmake -S . -B "$dir" -G Ninja -DCORVANTA_BUILD_BENCH=OFF "$@" > /dev/null
   cmake --build "$dir" -j "$(nproc)" --target $targets
 }
 

@@ -9,6 +9,9 @@ packages=(
   libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-liberation zlib1g-dev
   libsdl2-dev libsdl2-mixer-dev
   xvfb xauth
+  # The fuzz check: libFuzzer and the sanitizer runtimes are in libclang-rt-dev,
+  # which clang only recommends; llvm brings the symbolizer for crash reports.
+  clang libclang-rt-dev llvm
 )
 
 missing=()

@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds everything and runs every test, then runs
-# them again with address and undefined-behaviour checks and plays the
-# shipped world in the checked and a debug build (checked-builds.sh).
+# Installs what is needed, builds everything and runs every test, compiles
+# every header on its own, fuzzes the world reader for a short while (in a
+# clang sub-build), then runs the tests again with address and
+# undefined-behaviour checks and plays the shipped world in the checked and a
+# debug build (checked-builds.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-packages.sh
 bash scripts/build.sh
 ctest --test-dir build -j "$(nproc)" --output-on-failure
+cmake --build build -j "$(nproc)" --target corvanta_header_check
+cmake --build build -j "$(nproc)" --target corvanta_fuzz_check
 bash scripts/checked-builds.sh
