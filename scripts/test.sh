@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds everything and runs every test, compiles
+# Installs what is needed, checks that no file includes a layer above its
+# own, builds everything and runs every test, compiles
 # every header on its own, fuzzes the world reader for a short while (in a
 # clang sub-build), then runs the tests again with address and
 # undefined-behaviour checks and plays the shipped world in the checked and a
@@ -7,6 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-packages.sh
+bash scripts/check-layers.sh
 bash scripts/build.sh
 ctest --test-dir build -j "$(nproc)" --output-on-failure
 cmake --build build -j "$(nproc)" --target corvanta_header_check
