@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Fails when a file of the game includes a header of a layer above its own.
 # The layers, lowest first: platform, world, the rules (engine squad finance
-# career transfers stats editor), ui, screens, app. An include that must
+# career transfers editor data), ui, screens, app. An include that must
 # point up is listed in docs/architecture.md under "Edges that point up" as
 # "- `from/File.cpp` -> `to/Header.h`: why"; any other one fails.
 set -euo pipefail
@@ -11,7 +11,7 @@ layer_of() {
   case $1 in
     platform) echo 0 ;;
     world) echo 1 ;;
-    engine | squad | finance | career | transfers | stats | editor) echo 2 ;;
+    engine | squad | finance | career | transfers | editor | data) echo 2 ;;
     ui) echo 3 ;;
     screens) echo 4 ;;
     app) echo 5 ;;
