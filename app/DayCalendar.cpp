@@ -4,8 +4,15 @@
 
 #include "platform/Random.h"
 
+constexpr int kStartReportMonth = 7;  // the season starts in July
+
 int g_seasonWeek = 0;
-int g_lastReportMonth = 7;
+int g_lastReportMonth = kStartReportMonth;
+
+void ResetDayCalendar() {
+    g_seasonWeek = 0;
+    g_lastReportMonth = kStartReportMonth;
+}
 
 namespace {
 

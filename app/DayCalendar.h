@@ -25,6 +25,8 @@ constexpr uint32_t kTraining = 1u << 8;             // Monday to Friday
 // the game.
 extern int g_seasonWeek;
 extern int g_lastReportMonth;
+// Back to the values the program starts with.
+void ResetDayCalendar();
 
 uint32_t DatedStepsOf(const Date& date);
 

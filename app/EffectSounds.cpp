@@ -8,11 +8,19 @@
 #include "platform/Sound.h"
 #include "platform/WindowSystem.h"
 
-std::array<int, kEffectSlotCount> g_effectSounds = [] {
-    std::array<int, kEffectSlotCount> ids;
+namespace {
+
+constexpr std::array<int, kEffectSlotCount> NoWaves() {
+    std::array<int, kEffectSlotCount> ids{};
     ids.fill(SoundPlayer::kNoWave);
     return ids;
-}();
+}
+
+}  // namespace
+
+std::array<int, kEffectSlotCount> g_effectSounds = NoWaves();
+
+void ResetEffectSounds() { g_effectSounds = NoWaves(); }
 
 namespace {
 
@@ -30,7 +38,7 @@ std::vector<uint8_t> ReadWholeFile(const char* storedPath) {
 
 void LoadEffectSounds() {
     SoundPlayer& sound = CurrentWindowSystem().Sound();
-    g_effectSounds.fill(SoundPlayer::kNoWave);
+    ResetEffectSounds();
     for (int slot = 0; slot < kEffectFileCount; ++slot) {
         std::vector<uint8_t> bytes = ReadWholeFile(kEffectFiles[slot]);
         if (!bytes.empty())

@@ -19,6 +19,8 @@ enum EffectSound : int {
 constexpr int kEffectSlotCount = 10;  // the last two slots hold no file
 
 extern std::array<int, kEffectSlotCount> g_effectSounds;
+// Back to no wave in any slot, as before the sounds are read.
+void ResetEffectSounds();
 
 // Reads "Effekte\" of the program folder into the window system's player.
 void LoadEffectSounds();

@@ -25,6 +25,14 @@ bool* g_pRunning = nullptr;
 Rect* g_pLayoutRect = nullptr;
 std::vector<std::string>* g_pStatusLines = nullptr;
 
+void ResetMainWindowState() {
+    g_pCompetitionMask = nullptr;
+    g_pUserTeamSlot = nullptr;
+    g_pRunning = nullptr;
+    g_pLayoutRect = nullptr;
+    g_pStatusLines = nullptr;
+}
+
 namespace {
 
 constexpr uint8_t kNoClubDefenceSystem = 1;
@@ -37,11 +45,7 @@ CGameView::CGameView() : userTeam_(&g_noClubTeam) { StartUp(); }
 
 CGameView::~CGameView() {
     g_pOptions = nullptr;
-    g_pCompetitionMask = nullptr;
-    g_pUserTeamSlot = nullptr;
-    g_pRunning = nullptr;
-    g_pLayoutRect = nullptr;
-    g_pStatusLines = nullptr;
+    ResetMainWindowState();
     if (g_manager.world == &world_)
         g_manager.world = nullptr;
 }

@@ -13,9 +13,18 @@
 #include "world/Match.h"
 #include "world/Team.h"
 
-std::array<uint8_t, 2> g_matchSliceSize = {10, 10};
-int g_textSpeed = 15;
+constexpr std::array<uint8_t, 2> kStartSliceSize = {10, 10};
+constexpr int kStartTextSpeed = 15;
+
+std::array<uint8_t, 2> g_matchSliceSize = kStartSliceSize;
+int g_textSpeed = kStartTextSpeed;
 bool g_matchDayStarted = false;
+
+void ResetMatchDayGlobals() {
+    g_matchSliceSize = kStartSliceSize;
+    g_textSpeed = kStartTextSpeed;
+    g_matchDayStarted = false;
+}
 
 namespace {
 

@@ -8,6 +8,8 @@
 
 HighscoreTables g_highscores;
 
+void ResetHighscores() { g_highscores = {}; }
+
 namespace {
 
 template <typename T>

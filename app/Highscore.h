@@ -19,6 +19,8 @@ struct HighscoreTables {
 };
 
 extern HighscoreTables g_highscores;
+// Empties the tables, as before the file is read.
+void ResetHighscores();
 
 // The file holds the twenty strings (name, club of each entry), then the
 // four number tables, unscrambled. A file that is missing or ends early

@@ -17,3 +17,6 @@ extern CTeam** g_pUserTeamSlot;              // the user's club, &g_noClubTeam f
 extern bool* g_pRunning;                     // game time runs or a match day is shown
 extern Rect* g_pLayoutRect;                  // emptied to force a new layout at the next paint
 extern std::vector<std::string>* g_pStatusLines;  // the lines of the status panel
+
+// Nulls them all, as when the window goes.
+void ResetMainWindowState();

@@ -10,6 +10,8 @@ extern std::array<uint8_t, 2> g_matchSliceSize;
 extern int g_textSpeed;
 // The user has started his match.
 extern bool g_matchDayStarted;
+// Back to the speeds the program starts with, no match day started.
+void ResetMatchDayGlobals();
 
 // The time of a live match day, shared by all its matches: two halves of
 // 1800 time units, then for matches still undecided two extra times of two

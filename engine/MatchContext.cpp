@@ -5,6 +5,8 @@
 
 MatchContext g_matchContext;
 
+void ResetMatchContext() { g_matchContext = {}; }
+
 CTeam* MatchContext::AttackTeam() const { return attack ? attack->team : nullptr; }
 CTeam* MatchContext::DefenceTeam() const { return defence ? defence->team : nullptr; }
 

@@ -23,3 +23,5 @@ struct MatchContext {
 };
 
 extern MatchContext g_matchContext;
+// Unbinds it from any match.
+void ResetMatchContext();

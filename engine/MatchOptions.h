@@ -11,3 +11,6 @@ extern bool g_matchReportOn;
 extern uint8_t g_assistantSubstitutes;
 // Ticks the live report stands still for a new line.
 extern int g_reportPauseTicks;
+
+// Back to the switches the program starts with.
+void ResetMatchOptions();

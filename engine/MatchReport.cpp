@@ -14,6 +14,12 @@ bool g_matchReportOn = false;
 uint8_t g_assistantSubstitutes = 0;
 int g_reportPauseTicks = 0;
 
+void ResetMatchOptions() {
+    g_matchReportOn = false;
+    g_assistantSubstitutes = 0;
+    g_reportPauseTicks = 0;
+}
+
 void ClearMatchReport() {
     g_matchEvents.clear();
     g_matchLines.clear();

@@ -8,6 +8,8 @@
 
 SeasonCalendar g_dayCodes{};
 
+void ResetDayCodes() { g_dayCodes = {}; }
+
 namespace {
 
 using DayList = std::vector<int>;

@@ -16,6 +16,8 @@ using SeasonCalendar = std::array<CompetitionMask, kSeasonCalendarDays>;
 
 // The calendar of the running season; saved with the game as it stands.
 extern SeasonCalendar g_dayCodes;
+// Empties it, as before the first season is laid out.
+void ResetDayCodes();
 
 // The day code of a season day index. The days of July before the first
 // Monday count on past the end of the old season and have no code: they

@@ -55,7 +55,8 @@ uint32_t PackDate(const Date& d);
 // A value that is no valid date gives 1 January 1980.
 Date UnpackDate(uint32_t packed);
 
-// The wall clock; tests set it to a fixed time.
+// The wall clock; tests set it to a fixed time, and an empty function
+// brings back the real one.
 namespace Clock {
 Date Now();
 int64_t NowSeconds();

@@ -2,3 +2,8 @@
 
 bool g_optShowEvents = true;
 const uint32_t* g_pOptions = nullptr;
+
+void ResetOptions() {
+    g_optShowEvents = true;
+    g_pOptions = nullptr;
+}

@@ -9,6 +9,8 @@ extern bool g_optShowEvents;
 
 // The main window's option word, null until the window exists.
 extern const uint32_t* g_pOptions;
+// Both back to how the program starts, before any window.
+void ResetOptions();
 // Gradients are filled with one stretched strip instead of a line per row.
 constexpr uint32_t kOptionGradientStrips = 0x8000;
 constexpr uint32_t kOptWomensGame = 0x80000;

@@ -81,3 +81,4 @@ const fs::path& ProgramFolder() {
 }
 
 void SetProgramFolder(const fs::path& folder) { FolderOverride() = folder; }
+void ResetProgramFolder() { FolderOverride().reset(); }

@@ -12,6 +12,8 @@ std::filesystem::path ResolvePath(const std::string& storedPath);
 // The folder of the running program; tests and tools may set another one.
 const std::filesystem::path& ProgramFolder();
 void SetProgramFolder(const std::filesystem::path& folder);
+// Back to the running program's own folder.
+void ResetProgramFolder();
 
 // Full path of the running program file.
 std::filesystem::path GetModulePath();

@@ -1,10 +1,12 @@
 #include "platform/Random.h"
 
 namespace {
-uint32_t g_randomState = 1;
-}
+constexpr uint32_t kStartState = 1;
+uint32_t g_randomState = kStartState;
+}  // namespace
 
 void SeedRandom(uint32_t seed) { g_randomState = seed; }
+void ResetRandom() { g_randomState = kStartState; }
 
 int Rand() {
     g_randomState = g_randomState * 214013u + 2531011u;

@@ -5,6 +5,8 @@
 // The game's one pseudo-random generator with 15-bit results:
 // state = state * 214013 + 2531011, result = (state >> 16) & 32767.
 void SeedRandom(uint32_t seed);
+// Back to the state the program starts with.
+void ResetRandom();
 int Rand();
 // A value from 0 to n - 1 for n >= 0: Rand() * n >> 15.
 int RandBelow(int n);

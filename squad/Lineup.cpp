@@ -3,9 +3,17 @@
 #include "world/Player.h"
 #include "world/Team.h"
 
-int g_matchSheetSize = 12;
+constexpr int kStartSheetSize = 12;
+
+int g_matchSheetSize = kStartSheetSize;
 uint16_t g_userMatchMask = 0;
 uint16_t g_dayMatchMask = 0;
+
+void ResetMatchSheet() {
+    g_matchSheetSize = kStartSheetSize;
+    g_userMatchMask = 0;
+    g_dayMatchMask = 0;
+}
 
 namespace {
 

@@ -28,6 +28,8 @@ extern uint16_t g_userMatchMask;
 // Today's competitions (the main window's day mask): the other teams are
 // lined up with the players available for them. The day step sets it.
 extern uint16_t g_dayMatchMask;
+// Back to the sheet size and masks the program starts with.
+void ResetMatchSheet();
 
 inline int SlotsInUse(int sheetSize) { return std::clamp(sheetSize + 6, 0, kLineupSlotCount); }
 

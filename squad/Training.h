@@ -20,6 +20,8 @@ constexpr uint8_t kFreeUnit = 18;
 extern uint32_t g_trainingUnitsPerWeek;
 // The unit kinds (1-29) of the current week of the team in work.
 extern std::array<uint8_t, kMaxUnitsPerWeek> g_weekTrainingRow;
+// Back to the full week of free units the program starts with.
+void ResetTrainingWeek();
 
 // What one unit of a kind does: the chance points it adds towards a gain
 // of each field skill, and its signed effect on fitness and freshness.

@@ -51,12 +51,21 @@ bool WantsToTrain(const CPlayer& p, int skill) {
            RandBelow(p.IsGoalkeeper() ? kNormalSkillChanceKeeper : kNormalSkillChanceField) == 0;
 }
 
+constexpr std::array<uint8_t, kMaxUnitsPerWeek> FreeWeekRow() {
+    std::array<uint8_t, kMaxUnitsPerWeek> row{};
+    row.fill(kFreeUnit);
+    return row;
+}
+
 }  // namespace
 
 uint32_t g_trainingUnitsPerWeek = kMaxUnitsPerWeek;
-std::array<uint8_t, kMaxUnitsPerWeek> g_weekTrainingRow = {
-    kFreeUnit, kFreeUnit, kFreeUnit, kFreeUnit, kFreeUnit, kFreeUnit, kFreeUnit, kFreeUnit,
-    kFreeUnit, kFreeUnit, kFreeUnit, kFreeUnit, kFreeUnit, kFreeUnit, kFreeUnit};
+std::array<uint8_t, kMaxUnitsPerWeek> g_weekTrainingRow = FreeWeekRow();
+
+void ResetTrainingWeek() {
+    g_trainingUnitsPerWeek = kMaxUnitsPerWeek;
+    g_weekTrainingRow = FreeWeekRow();
+}
 
 int UnitsPerWeekInRow() { return static_cast<int>(std::min<uint32_t>(g_trainingUnitsPerWeek, kMaxUnitsPerWeek)); }
 

@@ -1,6 +1,8 @@
 #include "ui/PaintSettings.h"
 
-std::string g_fontFaceName = "Verdana";
+constexpr const char* kStartFontFace = "Verdana";
+
+std::string g_fontFaceName = kStartFontFace;
 
 const std::array<Colour, kSkinColourCount> kDefaultSkinColours = {
     Rgb(20, 50, 100),    Rgb(75, 110, 170),   Rgb(50, 130, 190),   Rgb(70, 135, 200),   Rgb(75, 145, 215),
@@ -27,3 +29,9 @@ const std::array<Colour, kListMarkColourCount> kDefaultListMarkColours = {
     Rgb(0, 0, 0), Rgb(32, 255, 32), Rgb(255, 255, 0), Rgb(128, 255, 128), Rgb(255, 32, 32),
 };
 std::array<Colour, kListMarkColourCount> g_listMarkColours = kDefaultListMarkColours;
+
+void ResetPaintSettings() {
+    g_fontFaceName = kStartFontFace;
+    g_skinColours = kDefaultSkinColours;
+    g_listMarkColours = kDefaultListMarkColours;
+}

@@ -24,6 +24,9 @@ constexpr int kFirstListMarkSkinColour = 37;
 extern const std::array<Colour, kListMarkColourCount> kDefaultListMarkColours;
 extern std::array<Colour, kListMarkColourCount> g_listMarkColours;
 
+// The face and both colour tables back to how the program starts.
+void ResetPaintSettings();
+
 // Point sizes are in tenths of a point: the helpers make a font of height × 5
 // tenths for something height pixels high.
 constexpr int kTenthsPerPixelOfHeight = 5;

@@ -1,5 +1,7 @@
 #include "ui/SkinBitmaps.h"
 
+#include <initializer_list>
+
 Bitmap g_bmpSkills;
 Bitmap g_bmpFlags;
 Bitmap g_bmpProperty;
@@ -27,3 +29,14 @@ Bitmap* g_pCardBitmap = nullptr;
 Bitmap* g_pViewBitmap = nullptr;
 
 std::array<Size, kLayoutPointCount> g_layoutPoints{};
+
+void ResetSkinBitmaps() {
+    for (Bitmap* b : {&g_bmpSkills, &g_bmpFlags, &g_bmpProperty, &g_bmpHall, &g_bmpBackGame, &g_bmpBackFinance,
+                      &g_bmpBackClub, &g_bmpBackStatistics, &g_bmpBackDialog, &g_bmpBackTeam, &g_bmpTButtons,
+                      &g_bmpBar, &g_bmpTraining, &g_bmpSIcon, &g_bmpScrollBar, &g_bmpPics, &g_bmpMoney,
+                      &g_bmpPkView, &g_bmpDButtons, &g_bmpFanArticles, &g_bmpLogoBall, &g_bmpKeyVisual})
+        b->Clear();
+    g_pCardBitmap = nullptr;
+    g_pViewBitmap = nullptr;
+    g_layoutPoints = {};
+}

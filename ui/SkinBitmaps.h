@@ -67,3 +67,6 @@ enum LayoutPoint : int {
     kLayoutPointCount,
 };
 extern std::array<Size, kLayoutPointCount> g_layoutPoints;
+
+// Empties every picture, pointer and size above, as before a skin is loaded.
+void ResetSkinBitmaps();

@@ -30,6 +30,8 @@ enum LeaguePlaceCode : uint8_t {
 
 // Nation indexes of the continent ranked last, best coefficient first.
 extern std::vector<uint8_t> g_nationRankOrder;
+// Empties it, as before the first ranking.
+void ResetNationRankOrder();
 
 // One continent: its nations and its competitions (further club cups in a
 // list, the main club cup, the super cup, the national teams' championship

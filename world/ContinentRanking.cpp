@@ -9,6 +9,8 @@
 
 std::vector<uint8_t> g_nationRankOrder;
 
+void ResetNationRankOrder() { g_nationRankOrder.clear(); }
+
 namespace {
 
 constexpr float kCoefficientKeyScale = 10.0f;

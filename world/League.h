@@ -24,6 +24,8 @@ enum LeagueFlag : uint8_t {
 
 // The table order of the last standings computation, 0-based club numbers.
 extern std::vector<uint8_t> g_standingsOrder;
+// Empties it, as before the first computation.
+void ResetStandingsOrder();
 
 // One division of a nation: its clubs, settings, current match day, the
 // per-club result counters and the table order, and the play-off cups that

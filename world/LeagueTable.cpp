@@ -8,6 +8,8 @@
 
 std::vector<uint8_t> g_standingsOrder;
 
+void ResetStandingsOrder() { g_standingsOrder.clear(); }
+
 namespace {
 
 // The comparison reads the lowest difference as its magnitude, as the

@@ -1,5 +1,7 @@
 #include "world/Manager.h"
 
+#include <memory>
+
 #include "platform/Date.h"
 #include "world/NewsLine.h"
 #include "world/NoClubTeam.h"
@@ -15,6 +17,11 @@ constexpr std::array<int32_t, kFanArticleKinds> kDefaultFanArticlePrices = {4500
 }  // namespace
 
 CManager g_manager;
+
+void ResetManager() {
+    std::destroy_at(&g_manager);
+    std::construct_at(&g_manager);
+}
 
 CManager::CManager()
     : birthday(PackDate(Date(1980, 1, 1))),

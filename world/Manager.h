@@ -208,3 +208,5 @@ public:
 };
 
 extern CManager g_manager;
+// Makes him a new manager again at the same address, in no world.
+void ResetManager();

@@ -1,9 +1,16 @@
 #include "world/Team.h"
 
+#include <memory>
+
 #include "platform/Random.h"
 #include "world/Player.h"
 
 CTeam g_noClubTeam;
+
+void ResetNoClubTeam() {
+    std::destroy_at(&g_noClubTeam);
+    std::construct_at(&g_noClubTeam);
+}
 
 CTeam::CTeam() = default;
 

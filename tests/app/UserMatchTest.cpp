@@ -7,7 +7,6 @@
 #include "platform/Random.h"
 #include "squad/Training.h"
 #include "tests/app/HeadlessGame.h"
-#include "tests/career/ManagerPlaces.h"
 #include "tools/sample-world/SampleWorld.h"
 #include "world/GameDate.h"
 #include "world/Manager.h"
@@ -33,10 +32,7 @@ protected:
         view = std::make_unique<CGameView>();
         SeedRandom(9);
     }
-    void TearDown() override {
-        view.reset();
-        ForgetManagerPlaces();
-    }
+    void TearDown() override { view.reset(); }
 
     CTeam& StartWithFirstClub(uint32_t extraOptions = 0) {
         view->State().options |= extraOptions;

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "finance/ComputerClub.h"
-#include "tests/career/ManagerPlaces.h"
 #include "platform/Random.h"
 #include "world/GameDate.h"
 #include "world/League.h"
@@ -23,9 +22,6 @@ protected:
     static constexpr uint32_t kBonus = 100;
 
     void SetUp() override {
-        // The transfer market and the player search go through the
-        // manager's world; this club is in none.
-        ForgetManagerPlaces();
         g_gameDate = Date(2004, 10, 11);
         SeedRandom(5);
         auto league = std::make_unique<CLeague>();

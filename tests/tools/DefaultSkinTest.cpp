@@ -9,7 +9,6 @@
 #include "platform/DeviceContext.h"
 #include "platform/HeadlessWindowSystem.h"
 #include "platform/Path.h"
-#include "tests/ui/SkinGlobals.h"
 #include "ui/SkinLoader.h"
 #include "world/Arena.h"
 
@@ -31,7 +30,6 @@ protected:
     void TearDown() override {
         SetProgramFolder(GetModulePath().parent_path());
         SetWindowSystem(previousSystem_);
-        ResetSkinGlobals();
     }
 
     static void Save(const Bitmap& picture, const std::string& name) {

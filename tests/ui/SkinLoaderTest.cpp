@@ -7,7 +7,6 @@
 
 #include "platform/Path.h"
 #include "tests/TempFolder.h"
-#include "tests/ui/SkinGlobals.h"
 #include "ui/SkinLoader.h"
 
 namespace {
@@ -28,8 +27,7 @@ std::string Entries(int from, int to) {
     return text;
 }
 
-// A program folder of its own with a skin folder in it; puts every global
-// the loader fills back as it was.
+// A program folder of its own with a skin folder in it.
 class SkinLoader : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -38,10 +36,7 @@ protected:
         fs::create_directories(skin);
         SetProgramFolder(root_);
     }
-    void TearDown() override {
-        SetProgramFolder(GetModulePath().parent_path());
-        ResetSkinGlobals();
-    }
+    void TearDown() override { SetProgramFolder(GetModulePath().parent_path()); }
 
     fs::path skin;
 

@@ -4,7 +4,6 @@
 #include <memory>
 #include <string>
 
-#include "tests/career/ManagerPlaces.h"
 #include "world/Continent.h"
 #include "world/League.h"
 #include "world/Manager.h"
@@ -16,7 +15,7 @@
 // A small world for the calendar steps: continents of nations numbered from
 // 1, each with leagues of clubs whose players belong to the nation, two per
 // position with strength classes that fall from club to club. The manager
-// looks at the world and leaves it again at the end of the test.
+// looks at the world; the end of the test takes him out of it again.
 
 inline std::unique_ptr<CPlayer> MakeCalendarPlayer(int nationality, int position, int strength) {
     auto p = std::make_unique<CPlayer>();
@@ -49,10 +48,6 @@ struct CalendarWorld {
                 continent->nations.push_back(MakeNation(++number, size));
             world.continents.push_back(std::move(continent));
         }
-    }
-
-    ~CalendarWorld() {
-        ForgetManagerPlaces();
     }
 
     CNation& Nation(int continent, int nation) { return *world.continents[continent]->nations[nation]; }

@@ -8,7 +8,6 @@
 #include "engine/SeasonCalendar.h"
 #include "platform/BinaryFile.h"
 #include "platform/Random.h"
-#include "tests/career/ManagerPlaces.h"
 #include "tools/world-builder/WorldBuilder.h"
 #include "world/Continent.h"
 #include "world/GameDate.h"
@@ -65,10 +64,6 @@ public:
         g_manager.league = nation.leagues[0].get();
         g_manager.club = g_manager.league->clubs[0].get();
         g_manager.nationalTeam = &g_noClubTeam;
-    }
-    ~SeasonRun() {
-        ForgetManagerPlaces();
-        g_dayCodes.fill(0);
     }
 
     // What the new-game set-up runs once the manager has his place.

@@ -1,0 +1,78 @@
+// Every test starts from the game's globals as the program has them at
+// start, whatever the tests before it left behind: the suite passes in any
+// order in one process.
+#include <gtest/gtest.h>
+
+#include "app/DayCalendar.h"
+#include "app/EffectSounds.h"
+#include "app/Highscore.h"
+#include "app/MainWindowState.h"
+#include "app/MatchDayClock.h"
+#include "engine/MatchContext.h"
+#include "engine/MatchOptions.h"
+#include "engine/MatchReport.h"
+#include "engine/SeasonCalendar.h"
+#include "platform/Date.h"
+#include "platform/GameOptions.h"
+#include "platform/ModalRunner.h"
+#include "platform/Path.h"
+#include "platform/Random.h"
+#include "platform/WindowSystem.h"
+#include "squad/LineupSlots.h"
+#include "squad/Training.h"
+#include "ui/PaintSettings.h"
+#include "ui/SkinBitmaps.h"
+#include "world/Continent.h"
+#include "world/GameDate.h"
+#include "world/League.h"
+#include "world/Manager.h"
+#include "world/NoClubTeam.h"
+
+namespace {
+
+class GameGlobalsListener : public ::testing::EmptyTestEventListener {
+public:
+    void OnTestStart(const ::testing::TestInfo&) override { PutBack(); }
+    void OnTestEnd(const ::testing::TestInfo&) override { PutBack(); }
+
+private:
+    static void PutBack() {
+        ResetRandom();
+        ResetProgramFolder();
+        Clock::SetForTests(nullptr);
+        SetWindowSystem(nullptr);
+        SetModalRunner(nullptr);
+
+        ResetGameDate();
+        ResetNoClubTeam();
+        ResetNationRankOrder();
+        ResetStandingsOrder();
+
+        ResetDayCodes();
+        ResetMatchContext();
+        ClearMatchReport();
+        ResetMatchOptions();
+
+        ResetMatchSheet();
+        ResetTrainingWeek();
+        ResetManager();
+
+        ResetOptions();
+        ResetMainWindowState();
+        ResetDayCalendar();
+        ResetMatchDayGlobals();
+        ResetHighscores();
+        ResetEffectSounds();
+
+        ResetPaintSettings();
+        ResetSkinBitmaps();
+    }
+};
+
+// Registered before the tests run, beside the default printer.
+const bool g_registered = [] {
+    ::testing::UnitTest::GetInstance()->listeners().Append(new GameGlobalsListener);
+    return true;
+}();
+
+}  // namespace
