@@ -11,7 +11,7 @@ class CTeam;
 // Members of the main window that code without a window pointer reads and
 // writes. The window sets them when it is built and clears them when it
 // goes; they are null before and after. The option word is g_pOptions
-// (app/Options.h); the world is g_manager.world.
+// (platform/GameOptions.h); the world is g_manager.world.
 extern CompetitionMask* g_pCompetitionMask;  // today's competitions
 extern CTeam** g_pUserTeamSlot;              // the user's club, &g_noClubTeam for none
 extern bool* g_pRunning;                     // game time runs or a match day is shown

@@ -159,7 +159,8 @@ public:
     bool FillCupPlacesByTable(int first, int count, std::vector<CTeam*>& places, int index);
     bool FillCupPlacesByNationalCup(int first, int count, std::vector<CTeam*>& places, int index);
 
-    // The transfer market of the nation's clubs (NationTransfer*.cpp).
+    // The transfer market of the nation's clubs: the list and its file form
+    // in world/, the talks and decisions in transfers/.
     // Listing: refused while the player carries a transfer status bit; a
     // player without a professional contract goes for his training
     // compensation (free when that is 0) and is never lent.

@@ -211,7 +211,7 @@ public:
     void ApplyCupProgress(bool national, bool continental);
     void ResetClimateForNewManager();
 
-    // Lineup, responsibilities, strength and tactics (squad/). Sheet sizes
+    // Lineup, responsibilities and tactics (squad/; strength in world/). Sheet sizes
     // are players on a match sheet; the lineup uses that many + 6 slots.
     void ClearLineup();
     // Repairs the slots and the players' lineup marks; gives the slots in

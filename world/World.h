@@ -66,7 +66,7 @@ public:
     // Appends the league players that pass every filter.
     void SearchPlayers(std::vector<CPlayer*>& result, const PlayerSearchFilter& filter) const;
 
-    // The calendar (WorldCalendar*.cpp). The day step and the match-day
+    // The calendar (engine/WorldCalendar*.cpp). The day step and the match-day
     // runner drive the world through these; each passes its step down to
     // the continents and the two world tournaments.
     //
