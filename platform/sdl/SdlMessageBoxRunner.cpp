@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/TerminationSignals.h"
 #include "platform/Text.h"
 
 namespace {
@@ -30,8 +31,12 @@ bool SdlMessageBoxRunner::Run(ModalDialog& dialog) {
     SDL_MessageBoxData box{SDL_MESSAGEBOX_INFORMATION, parent_, title.c_str(), text.c_str(),
                            static_cast<int>(buttons.size()), buttons.data(), nullptr};
     int pressed = kCancelButton;
-    if (SDL_ShowMessageBox(&box, &pressed) != 0)
-        pressed = kCancelButton;
+    {
+        // The box blocks the event loop that would read the quit event.
+        DefaultTerminationSignals endAtOnce;
+        if (SDL_ShowMessageBox(&box, &pressed) != 0)
+            pressed = kCancelButton;
+    }
 
     ModalAnswer answer = pressed == kCancelButton ? ModalAnswer::Cancel()
                          : pressed == kOkButton   ? ModalAnswer::Ok()
