@@ -3,9 +3,10 @@
 #include <algorithm>
 
 #include "platform/Random.h"
+#include "world/GameDate.h"
 
 int g_seasonWeek = 0;
-int g_lastReportMonth = 7;
+int g_lastReportMonth = kSeasonStartMonth;
 
 namespace {
 
@@ -32,7 +33,7 @@ bool Is(const Date& d, int month, int day) { return d.Month() == month && d.Day(
 
 uint32_t DatedStepsOf(const Date& date) {
     uint32_t steps = 0;
-    if (Is(date, kJune, 30))
+    if (Is(date, kSeasonEndMonth, kSeasonEndDay))
         steps |= DayStep::kSeasonChange;
     if (Is(date, kJune, 15) || Is(date, kDecember, 15))
         steps |= DayStep::kHalfYear;

@@ -28,7 +28,6 @@ std::vector<std::string>* g_pStatusLines = nullptr;
 namespace {
 
 constexpr uint8_t kNoClubDefenceSystem = 1;
-constexpr int kSeasonStartMonth = 7;
 constexpr int kFirstGameDay = 7;
 
 }  // namespace
