@@ -48,8 +48,8 @@ float CMatch::GetActionRating(int player, int side, int kind) {
     if (kind < kOneOnOne || kind > kSevenMetre)
         return v;
 
-    const bool inGoal = SlotPlayer(team, kGoalkeeperSlot) == player;
-    v = SkillTerms(p, side, kind, inGoal, FirstSlotOf(team, player, kFirstOffenceSlot, kLastOffenceSlot), v);
+    const bool inGoal = SlotPlayer(team, kSlotGoalkeeper) == player;
+    v = SkillTerms(p, side, kind, inGoal, FirstSlotOf(team, player, kSlotFirstOffence, kSlotLastOffence), v);
     if (kind <= kFastBreak)
         return DefenceTerms(p, player, side, kind, inGoal, v);
 
@@ -112,7 +112,7 @@ float CMatch::SkillTerms(const CPlayer& p, int side, int kind, bool inGoal, int 
                 v = v + v / 100 * (at(kKeeperSevenMetreKiller) / 2.0f);
             return v;
         }
-        if (offenceSlot == kFirstOffenceSlot || offenceSlot == kLastOffenceSlot - 1) {
+        if (offenceSlot == OffenceSlotOf(kRightWing) || offenceSlot == OffenceSlotOf(kLeftWing)) {
             v = v + (sk(kSkillTrickshots) + sk(kSkillShotPrecision) + sk(kSkillTechnique) - 3) / 2.0f;
             return v + v / 100 * (at(kSkillTrickshots) + at(kSkillShotPrecision) + at(kSkillTechnique)) * 2 / 3;
         }
@@ -126,7 +126,7 @@ float CMatch::DefenceTerms(const CPlayer& p, int player, int side, int kind, boo
     const int system = DefenceSystem(team);
 
     if (side == 0) {
-        for (int j = kFirstDefenceSlot; j <= kLastDefenceSlot; ++j) {
+        for (int j = kSlotFirstDefence; j <= kSlotLastDefence; ++j) {
             if (SlotPlayer(team, j) != player)
                 continue;
             const bool advanced = IsAdvancedDefenceSlot(system, j);
@@ -156,15 +156,15 @@ float CMatch::DefenceTerms(const CPlayer& p, int player, int side, int kind, boo
     v = tactics / 10 * v;
 
     if (side == 0 && (kind == kOneOnOne || kind == kCombination)) {
-        for (int j = kFirstDefenceSlot; j <= kLastDefenceSlot; ++j)
+        for (int j = kSlotFirstDefence; j <= kSlotLastDefence; ++j)
             if (SlotPlayer(team, j) == player && Marking(team, j) != 0)
                 v = v * 0.75f;
     }
     if (side == 1 && (kind == kCombination || kind == kDistanceThrow)) {
         const CTeam& defenders = Team(0);
-        const int offenceSlot = FirstSlotOf(team, player, kFirstOffenceSlot, kLastOffenceSlot);
+        const int offenceSlot = FirstSlotOf(team, player, kSlotFirstOffence, kSlotLastOffence);
         if (MarkingWord(defenders) != 0 && offenceSlot >= 0) {
-            const int role = offenceSlot - kLastDefenceSlot;
+            const int role = offenceSlot - kOffenceSlotOffset;
             const float factor = kind == kCombination ? 0.75f : 0.6f;
             for (int nibble = 0; nibble < 7; ++nibble)
                 if (((MarkingWord(defenders) >> (4 * nibble)) & 15) == static_cast<uint32_t>(role))

@@ -27,7 +27,7 @@ void ResizeSide(MatchSide& side) {
 
 int FormationCount(const CTeam& team) {
     int count = 0;
-    for (int slot = kGoalkeeperSlot; slot <= kLastDefenceSlot; ++slot)
+    for (int slot = kSlotGoalkeeper; slot <= kSlotLastDefence; ++slot)
         count += SlotPlayer(team, slot) >= 0;
     return count;
 }

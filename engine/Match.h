@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/MatchReport.h"
+#include "squad/LineupSlots.h"
 #include "world/Referee.h"
 #include "world/StoredTeamRefs.h"
 
@@ -35,16 +36,6 @@ enum ActionKind : int {
     kSevenMetre = 5,
     kBaseRating = 100,
 };
-
-// Lineup slots as the engine reads them.
-constexpr int kGoalkeeperSlot = 0;
-constexpr int kFirstDefenceSlot = 1;
-constexpr int kLastDefenceSlot = 6;
-constexpr int kFirstOffenceSlot = 7;
-constexpr int kLastOffenceSlot = 12;
-constexpr int kFirstSubstituteSlot = 13;
-// Slots beyond the match sheet that only a formation uses.
-constexpr int kFormationOnlySlots = 6;
 
 // One side of a match and what it scored this match. Per-player arrays are
 // indexed by squad index.
