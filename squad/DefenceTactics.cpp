@@ -22,8 +22,6 @@ bool MayMarkManToMan(int defenceSystem, int defenceSlot) {
 
 namespace {
 
-constexpr int kCentreBack = 3;
-
 // What the defence formation has left in it, and how it measures up to
 // the opponent's offence.
 struct DefenceFigures {
