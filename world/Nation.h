@@ -152,15 +152,16 @@ public:
     void EndCareer(PlayerPtr player);
 
     // What its cups ask of it (CupNationSource). A new extra team is a
-    // generated club of about a percent of the division's strength and b
-    // percent spread; removed extra teams leave their names for later clubs.
+    // generated club of about levelPercent of the division's strength and
+    // talent, spread by spreadPercent; removed extra teams leave their names
+    // for later clubs.
     int NationNumber() const override { return nationNumber; }
     CTeam* NationalTeam() override { return &nationalTeam; }
     int LeagueCount() const override { return static_cast<int>(leagues.size()); }
     CLeague& League(int index) override { return *leagues[index]; }
     int LowestDivision() const override { return GetMaxDivision(); }
     const CCup* NationalCup() const override;
-    CTeam* CreateExtraTeam(int division, int a, int b) override;
+    CTeam* CreateExtraTeam(int division, int levelPercent, int spreadPercent) override;
     size_t ExtraTeamCount() const override { return extraTeams.size(); }
     void RemoveExtraTeamsFrom(size_t index) override;
     bool FillCupPlacesByTable(int first, int count, std::vector<CTeam*>& places, int index) override;
