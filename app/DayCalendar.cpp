@@ -3,15 +3,14 @@
 #include <algorithm>
 
 #include "platform/Random.h"
-
-constexpr int kStartReportMonth = 7;  // the season starts in July
+#include "world/GameDate.h"
 
 int g_seasonWeek = 0;
-int g_lastReportMonth = kStartReportMonth;
+int g_lastReportMonth = kSeasonStartMonth;
 
 void ResetDayCalendar() {
     g_seasonWeek = 0;
-    g_lastReportMonth = kStartReportMonth;
+    g_lastReportMonth = kSeasonStartMonth;
 }
 
 namespace {
@@ -39,7 +38,7 @@ bool Is(const Date& d, int month, int day) { return d.Month() == month && d.Day(
 
 uint32_t DatedStepsOf(const Date& date) {
     uint32_t steps = 0;
-    if (Is(date, kJune, 30))
+    if (Is(date, kSeasonEndMonth, kSeasonEndDay))
         steps |= DayStep::kSeasonChange;
     if (Is(date, kJune, 15) || Is(date, kDecember, 15))
         steps |= DayStep::kHalfYear;

@@ -36,7 +36,6 @@ void ResetMainWindowState() {
 namespace {
 
 constexpr uint8_t kNoClubDefenceSystem = 1;
-constexpr int kSeasonStartMonth = 7;
 constexpr int kFirstGameDay = 7;
 
 }  // namespace

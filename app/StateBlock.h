@@ -9,6 +9,7 @@
 #include "platform/Date.h"
 #include "squad/Training.h"
 #include "ui/SkinFiles.h"
+#include "world/GameDate.h"
 
 class BinaryFile;
 
@@ -39,7 +40,7 @@ constexpr uint32_t kOptToolTips = 0x800000;
 // here are those before any file is read.
 struct StateBlock {
     Date gameDate;
-    uint32_t shownMonth = 7;  // the calendar screens' month
+    uint32_t shownMonth = kSeasonStartMonth;  // the calendar screens' month
     uint32_t planWeek = 0;    // the selected week of the yearly training plan
     uint32_t leagueLevel = 15;
     SeasonCalendar dayCodes{};

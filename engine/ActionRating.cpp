@@ -5,6 +5,7 @@
 #include "engine/MatchTeam.h"
 #include "platform/GameOptions.h"
 #include "platform/Random.h"
+#include "squad/LineupSlots.h"
 #include "world/Match.h"
 #include "world/Player.h"
 
@@ -21,11 +22,6 @@ namespace {
 
 constexpr int kHeightLimit = 185;
 constexpr int kWomensHeightLimit = 175;
-
-// Skill and attribute numbers.
-constexpr int kAcceleration = 0, kCreativity = 2, kDuelling = 3, kTrickshots = 4, kShotPower = 5,
-              kBlocking = 6, kJumping = 7, kPrecision = 8, kTechnique = 9;
-constexpr int kReflexes = 0, kPassing = 1, kPenaltyKiller = 2, kRunForward = 3, kOverview = 4;
 
 int HeightLimit() { return IsWomensGame() ? kWomensHeightLimit : kHeightLimit; }
 
@@ -53,8 +49,8 @@ float CMatch::GetActionRating(int player, int side, int kind) {
     if (kind < kOneOnOne || kind > kSevenMetre)
         return v;
 
-    const bool inGoal = SlotPlayer(team, kGoalkeeperSlot) == player;
-    v = SkillTerms(p, side, kind, inGoal, FirstSlotOf(team, player, kFirstOffenceSlot, kLastOffenceSlot), v);
+    const bool inGoal = SlotPlayer(team, kSlotGoalkeeper) == player;
+    v = SkillTerms(p, side, kind, inGoal, FirstSlotOf(team, player, kSlotFirstOffence, kSlotLastOffence), v);
     if (kind <= kFastBreak)
         return DefenceTerms(p, player, side, kind, inGoal, v);
 
@@ -79,50 +75,50 @@ float CMatch::SkillTerms(const CPlayer& p, int side, int kind, bool inGoal, int 
     const int limit = HeightLimit();
     switch (kind) {
     case kOneOnOne:
-        v = v + sk(kDuelling) - 1;
+        v = v + sk(kSkillDuelling) - 1;
         if (height < limit)
             v = v + (limit - height) / 20.0f;
-        return v + v / 100 * (2 * at(kDuelling));
+        return v + v / 100 * (2 * at(kSkillDuelling));
     case kCombination:
-        v = v + (sk(kAcceleration) + 2 * sk(kCreativity) + sk(kTechnique) - 4) / 2.0f;
-        return v + v / 100 * (at(kAcceleration) + 2 * at(kCreativity) + at(kTechnique)) * 3 / 4;
+        v = v + (sk(kSkillAcceleration) + 2 * sk(kSkillCreativity) + sk(kSkillTechnique) - 4) / 2.0f;
+        return v + v / 100 * (at(kSkillAcceleration) + 2 * at(kSkillCreativity) + at(kSkillTechnique)) * 3 / 4;
     case kDistanceThrow:
         if (inGoal) {
-            v = v + sk(kOverview) - 1;
-            return v + v / 100 * (2 * at(kOverview));
+            v = v + sk(kKeeperFieldOverview) - 1;
+            return v + v / 100 * (2 * at(kKeeperFieldOverview));
         }
         if (side == 1)
-            v = v + (sk(kShotPower) + sk(kJumping) + sk(kPrecision) - 3) / 2.0f;
+            v = v + (sk(kSkillShotPower) + sk(kSkillJumping) + sk(kSkillShotPrecision) - 3) / 2.0f;
         else
-            v = v + (sk(kJumping) + sk(kBlocking) - 2) / 2.0f;
+            v = v + (sk(kSkillJumping) + sk(kSkillBlocking) - 2) / 2.0f;
         if (height > limit)
             v = v + (height - limit) / 20.0f;
         if (side == 1)
-            return v + v / 100 * (at(kShotPower) + at(kJumping) + at(kPrecision)) * 2 / 3;
-        return v + v / 100 * (at(kBlocking) + at(kJumping));
+            return v + v / 100 * (at(kSkillShotPower) + at(kSkillJumping) + at(kSkillShotPrecision)) * 2 / 3;
+        return v + v / 100 * (at(kSkillBlocking) + at(kSkillJumping));
     case kFastBreak:
         if (inGoal) {
-            v = v + (sk(kOverview) + sk(kPassing) - 2) / 2.0f;
-            return v + v / 100 * (at(kPassing) + at(kOverview));
+            v = v + (sk(kKeeperFieldOverview) + sk(kKeeperPassing) - 2) / 2.0f;
+            return v + v / 100 * (at(kKeeperPassing) + at(kKeeperFieldOverview));
         }
-        v = v + (sk(kAcceleration) + sk(kTechnique) - 2) / 2.0f;
-        return v + v / 100 * (at(kAcceleration) + at(kTechnique));
+        v = v + (sk(kSkillAcceleration) + sk(kSkillTechnique) - 2) / 2.0f;
+        return v + v / 100 * (at(kSkillAcceleration) + at(kSkillTechnique));
     default:  // finishing shot or seven-metre throw
         if (inGoal) {
-            v = v + (sk(kReflexes) + sk(kRunForward) - 2) / 2.0f;
+            v = v + (sk(kKeeperReflexes) + sk(kKeeperRunForward) - 2) / 2.0f;
             if (kind == kSevenMetre)
-                v = v + sk(kPenaltyKiller) - 1;
-            v = v + v / 100 * (at(kReflexes) + at(kRunForward));
+                v = v + sk(kKeeperSevenMetreKiller) - 1;
+            v = v + v / 100 * (at(kKeeperReflexes) + at(kKeeperRunForward));
             if (kind == kSevenMetre)
-                v = v + v / 100 * (at(kPenaltyKiller) / 2.0f);
+                v = v + v / 100 * (at(kKeeperSevenMetreKiller) / 2.0f);
             return v;
         }
-        if (offenceSlot == kFirstOffenceSlot || offenceSlot == kLastOffenceSlot - 1) {
-            v = v + (sk(kTrickshots) + sk(kPrecision) + sk(kTechnique) - 3) / 2.0f;
-            return v + v / 100 * (at(kTrickshots) + at(kPrecision) + at(kTechnique)) * 2 / 3;
+        if (offenceSlot == OffenceSlotOf(kRightWing) || offenceSlot == OffenceSlotOf(kLeftWing)) {
+            v = v + (sk(kSkillTrickshots) + sk(kSkillShotPrecision) + sk(kSkillTechnique) - 3) / 2.0f;
+            return v + v / 100 * (at(kSkillTrickshots) + at(kSkillShotPrecision) + at(kSkillTechnique)) * 2 / 3;
         }
-        v = v + (sk(kShotPower) + sk(kPrecision) + sk(kTechnique) - 3) / 2.0f;
-        return v + v / 100 * (at(kShotPower) + at(kPrecision) + at(kTechnique)) * 2 / 3;
+        v = v + (sk(kSkillShotPower) + sk(kSkillShotPrecision) + sk(kSkillTechnique) - 3) / 2.0f;
+        return v + v / 100 * (at(kSkillShotPower) + at(kSkillShotPrecision) + at(kSkillTechnique)) * 2 / 3;
     }
 }
 
@@ -131,7 +127,7 @@ float CMatch::DefenceTerms(const CPlayer& p, int player, int side, int kind, boo
     const int system = DefenceSystem(team);
 
     if (side == 0) {
-        for (int j = kFirstDefenceSlot; j <= kLastDefenceSlot; ++j) {
+        for (int j = kSlotFirstDefence; j <= kSlotLastDefence; ++j) {
             if (SlotPlayer(team, j) != player)
                 continue;
             const bool advanced = IsAdvancedDefenceSlot(system, j);
@@ -161,15 +157,15 @@ float CMatch::DefenceTerms(const CPlayer& p, int player, int side, int kind, boo
     v = tactics / 10 * v;
 
     if (side == 0 && (kind == kOneOnOne || kind == kCombination)) {
-        for (int j = kFirstDefenceSlot; j <= kLastDefenceSlot; ++j)
+        for (int j = kSlotFirstDefence; j <= kSlotLastDefence; ++j)
             if (SlotPlayer(team, j) == player && Marking(team, j) != 0)
                 v = v * 0.75f;
     }
     if (side == 1 && (kind == kCombination || kind == kDistanceThrow)) {
         const CTeam& defenders = Team(0);
-        const int offenceSlot = FirstSlotOf(team, player, kFirstOffenceSlot, kLastOffenceSlot);
+        const int offenceSlot = FirstSlotOf(team, player, kSlotFirstOffence, kSlotLastOffence);
         if (MarkingWord(defenders) != 0 && offenceSlot >= 0) {
-            const int role = offenceSlot - kLastDefenceSlot;
+            const int role = offenceSlot - kOffenceSlotOffset;
             const float factor = kind == kCombination ? 0.75f : 0.6f;
             for (int nibble = 0; nibble < 7; ++nibble)
                 if (((MarkingWord(defenders) >> (4 * nibble)) & 15) == static_cast<uint32_t>(role))

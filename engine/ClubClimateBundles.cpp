@@ -45,8 +45,8 @@ void CTeam::ApplyPromotion() {
         account.Book(kIncomeSponsors, bonusShare * kSuccessBonusPercent * sponsor.amount / 100);
         EndContract(account, kContractMainSponsor);
         EndContract(account, kContractArenaSponsor);
-        account.Book(kCostEmployees, account.GetContract(kContractCoach).third);
-        account.Book(kCostEmployees, account.GetContract(kContractManager).third);
+        account.Book(kCostEmployees, account.GetContract(kContractCoach).continentalOrTitleBonus);
+        account.Book(kCostEmployees, account.GetContract(kContractManager).continentalOrTitleBonus);
     }
     ChangeClubConfidence(10);
     ChangeFanReputation(15);

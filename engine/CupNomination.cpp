@@ -16,7 +16,7 @@ constexpr size_t kNominatedClubs = 8;
 constexpr int kShuffledHeads = 3;   // the continental cup's titleholder is one of these
 constexpr int kRandomSwaps = 3;     // the national teams' lists are stirred this often
 // The values the nation's club maker takes for a super cup's stand-in.
-constexpr int kStandInA = 60, kStandInB = 150;
+constexpr int kStandInLevel = 60, kStandInSpread = 150;
 
 void SwapRandomEntries(std::vector<CTeam*>& list) {
     const int n = static_cast<int>(list.size());
@@ -60,7 +60,7 @@ bool CCup::NominateTeams(CupNationSource& nation) {
                     return true;
                 }
             }
-        if (CTeam* team = nation.CreateExtraTeam(nation.LowestDivision(), kStandInA, kStandInB))
+        if (CTeam* team = nation.CreateExtraTeam(nation.LowestDivision(), kStandInLevel, kStandInSpread))
             ranking.push_back(team);
     }
     return true;

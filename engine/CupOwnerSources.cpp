@@ -17,8 +17,8 @@ int NationCupSource::LowestDivision() const { return nation_.GetMaxDivision(); }
 
 const CCup* NationCupSource::NationalCup() const { return nation_.NationalCup(); }
 
-CTeam* NationCupSource::CreateExtraTeam(int division, int strengthPercent, int spreadPercent) {
-    return nation_.CreateExtraTeam(division, strengthPercent, spreadPercent);
+CTeam* NationCupSource::CreateExtraTeam(int division, int levelPercent, int spreadPercent) {
+    return nation_.CreateExtraTeam(division, levelPercent, spreadPercent);
 }
 
 size_t NationCupSource::ExtraTeamCount() const { return nation_.extraTeams.size(); }

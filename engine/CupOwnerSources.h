@@ -25,9 +25,9 @@ public:
     CLeague& League(int index) override;
     int LowestDivision() const override;
     const CCup* NationalCup() const override;
-    // A generated club of about `strengthPercent` of the division's
-    // strength, spread by `spreadPercent`.
-    CTeam* CreateExtraTeam(int division, int strengthPercent, int spreadPercent) override;
+    // A generated club of about levelPercent of the division's strength
+    // and talent, spread by spreadPercent.
+    CTeam* CreateExtraTeam(int division, int levelPercent, int spreadPercent) override;
     size_t ExtraTeamCount() const override;
     void RemoveExtraTeamsFrom(size_t index) override;
     bool FillCupPlacesByTable(int first, int count, std::vector<CTeam*>& places, int index) override;

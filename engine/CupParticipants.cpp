@@ -10,9 +10,9 @@ namespace {
 
 // The values the nation's club maker takes for the clubs a national cup
 // or super cup makes up.
-constexpr int kAmateurA = 75, kAmateurB = 140;
-constexpr int kCupLeagueClubA = 90, kCupLeagueClubB = 60;
-constexpr int kSuperCupLeagueClubA = 80, kSuperCupLeagueClubB = 100;
+constexpr int kMadeUpAmateurLevel = 75, kMadeUpAmateurSpread = 140;
+constexpr int kCupLeagueClubLevel = 90, kCupLeagueClubSpread = 60;
+constexpr int kSuperCupLeagueClubLevel = 80, kSuperCupLeagueClubSpread = 100;
 
 // An amateur club and a club taken from the national cup's ranking carry
 // level 0 instead of their league's.
@@ -168,7 +168,7 @@ bool CCup::FillNationalCup(CupNationSource& nation) {
     };
     int place = 0;
     for (int n = GetQualificationPlaces(0); n > 0; --n) {
-        CTeam* team = nation.CreateExtraTeam(nation.LowestDivision(), kAmateurA, kAmateurB);
+        CTeam* team = nation.CreateExtraTeam(nation.LowestDivision(), kMadeUpAmateurLevel, kMadeUpAmateurSpread);
         if (!team)
             return fail();
         Place(place++, team, kAmateurLevel);
@@ -180,7 +180,7 @@ bool CCup::FillNationalCup(CupNationSource& nation) {
         for (int k = 0; k < n; ++k) {
             CTeam* team = k < static_cast<int>(table.size())
                               ? table[k]
-                              : nation.CreateExtraTeam(league.division, kCupLeagueClubA, kCupLeagueClubB);
+                              : nation.CreateExtraTeam(league.division, kCupLeagueClubLevel, kCupLeagueClubSpread);
             if (!team)
                 return fail();
             Place(place++, team, league.division);
@@ -213,9 +213,9 @@ bool CCup::FillNationalSuperCup(CupNationSource& nation) {
         for (int n = GetQualificationPlaces(i + 1); n > 0; --n) {
             while (next < table.size() && IsPlaced(table[next]))
                 ++next;
-            CTeam* team = next < table.size()
-                              ? table[next++]
-                              : nation.CreateExtraTeam(league.division, kSuperCupLeagueClubA, kSuperCupLeagueClubB);
+            CTeam* team = next < table.size() ? table[next++]
+                                              : nation.CreateExtraTeam(league.division, kSuperCupLeagueClubLevel,
+                                                                       kSuperCupLeagueClubSpread);
             if (!team)
                 return fail();
             Place(place++, team, league.division);
@@ -235,7 +235,7 @@ bool CCup::FillTitleholderPlace(CupNationSource& nation) {
         Place(extra, holder, LeagueLevelOf(nation, holder));
         return true;
     }
-    CTeam* amateur = nation.CreateExtraTeam(nation.LowestDivision(), kAmateurA, kAmateurB);
+    CTeam* amateur = nation.CreateExtraTeam(nation.LowestDivision(), kMadeUpAmateurLevel, kMadeUpAmateurSpread);
     if (!amateur)
         return false;
     Place(extra, amateur, kAmateurLevel);

@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "engine/CupSources.h"
+#include "engine/TeamOfTheDay.h"
 #include "world/Cup.h"
 #include "world/Manager.h"
 #include "world/Match.h"
@@ -19,13 +20,6 @@ constexpr int64_t kSecondStageBase = 255;
 constexpr int64_t kKeyPlayed = 0x8000;
 constexpr int64_t kKeyWin = 0x20000;
 constexpr int64_t kKeyDraw = 0x10000;
-
-// Team of the match day.
-constexpr int kPositions = 7;
-constexpr int kGradeSteps = 7;
-constexpr int kBestGrade = 15;
-constexpr uint8_t kNoRating = 255;
-constexpr uint32_t kSquadIndexBits = 8;
 
 // The players' title counters: the national cup in honours 5, the
 // championship and the world cup in the two nibbles of honours 7, the
@@ -232,25 +226,11 @@ void CCup::CreditTitle(CTeam& winner) const {
 }
 
 void CCup::RateMatchDayPlayers() {
-    std::array<uint8_t, kPositions> best;
-    best.fill(kNoRating);
+    std::vector<CMatch*> played;
     for (const auto& match : matches)
-        for (const MatchSide* side : {&match->home, &match->away}) {
-            int participant;
-            if (!side->team || !FindParticipant(side->team, participant))
-                continue;
-            const size_t players = std::min(side->team->squad.size(), side->grades.size());
-            for (size_t i = 0; i < players; ++i) {
-                const int position = std::min(side->team->squad[i]->GetPosition(), kPositions - 1);
-                const uint8_t grade = side->grades[i];
-                if (grade != 0 && grade < best[position]) {
-                    best[position] = grade;
-                    teamOfDay[position] = static_cast<uint32_t>(participant) << kSquadIndexBits | i;
-                }
-            }
-        }
-    for (int p = 0; p < kPositions; ++p)
-        teamOfDayGrades[p] = static_cast<uint8_t>(std::clamp(kBestGrade - best[p] / kGradeSteps, 0, kBestGrade));
+        played.push_back(match.get());
+    RateTeamOfTheDay(played, [this](const CTeam* club, int& participant) { return FindParticipant(club, participant); })
+        .StoreInto(teamOfDay, teamOfDayGrades);
 }
 
 std::string CCup::GetTeamStatusText(const CTeam* team) const {

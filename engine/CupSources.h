@@ -30,8 +30,9 @@ public:
 
     // Clubs made for the competitions: a new club of the division is
     // appended to the nation's clubs outside the leagues; null when none
-    // could be made.
-    virtual CTeam* CreateExtraTeam(int division, int a, int b) = 0;
+    // could be made. Its squad's strength and talent are about levelPercent
+    // of the division's means, spread by spreadPercent.
+    virtual CTeam* CreateExtraTeam(int division, int levelPercent, int spreadPercent) = 0;
     virtual size_t ExtraTeamCount() const = 0;
     virtual void RemoveExtraTeamsFrom(size_t index) = 0;
 

@@ -1,6 +1,7 @@
 #include "engine/MatchContext.h"
 #include "engine/MatchTeam.h"
 #include "platform/Random.h"
+#include "squad/LineupSlots.h"
 #include "world/Match.h"
 #include "world/Player.h"
 
@@ -119,23 +120,23 @@ void CMatch::ShiftLineupAfterPenalty(int player, CTeam& team) {
     if (!at.onSheet || at.InBoth())
         return;
     if (at.inOffence) {
-        const int offenceSlot = FirstSlotOf(team, player, kFirstOffenceSlot, kLastOffenceSlot);
-        SetSlot(team, offenceSlot - kLastDefenceSlot, player);
+        const int offenceSlot = FirstSlotOf(team, player, kSlotFirstOffence, kSlotLastOffence);
+        SetSlot(team, offenceSlot - kOffenceSlotOffset, player);
         return;
     }
     if (!at.inDefence)
         return;
-    const int defenceSlot = FirstSlotOf(team, player, kFirstDefenceSlot, kLastDefenceSlot);
-    const int offenceSlot = defenceSlot + kLastDefenceSlot;
+    const int defenceSlot = FirstSlotOf(team, player, kSlotFirstDefence, kSlotLastDefence);
+    const int offenceSlot = defenceSlot + kOffenceSlotOffset;
     const int displaced = SlotPlayer(team, offenceSlot);
     SetSlot(team, offenceSlot, player);
     if (displaced < 0)
         return;
     // The displaced attacker takes the penalised player's place on the
     // bench, or the first free one; with none he leaves the offence.
-    int bench = FirstSlotOf(team, player, kFirstSubstituteSlot, LastSheetSlot());
+    int bench = FirstSlotOf(team, player, kSlotFirstBench, LastSheetSlot());
     if (bench < 0)
-        bench = FirstSlotOf(team, -1, kFirstSubstituteSlot + 1, LastSheetSlot());
+        bench = FirstSlotOf(team, -1, kSlotFirstSubstitute, LastSheetSlot());
     if (bench >= 0)
         SetSlot(team, bench, displaced);
 }
@@ -177,11 +178,11 @@ void CMatch::ReplaceLostPlayer(CTeam& team, int player) {
             noted[found++] = slot;
     int role = CPlayer::kNoSlot;
     if (noted[1] >= 0)
-        role = noted[1] <= kLastDefenceSlot ? noted[1] : noted[1] - kLastDefenceSlot;
+        role = noted[1] <= kSlotLastDefence ? noted[1] : noted[1] - kOffenceSlotOffset;
 
     int best = -1;
     float bestStrength = 0;
-    for (int slot = kFirstSubstituteSlot; slot <= last; ++slot) {
+    for (int slot = kSlotFirstBench; slot <= last; ++slot) {
         const int q = SlotPlayer(team, slot);
         if (q < 0 || slot == noted[1] || IsOutOfPlay(PlayerAt(team, q)))
             continue;
@@ -202,7 +203,7 @@ void CMatch::ReplaceLostPlayer(CTeam& team, int player) {
         if (slot >= 0)
             SetSlot(team, slot, best);
 
-    for (int slot = kGoalkeeperSlot; slot <= kLastDefenceSlot; ++slot) {
+    for (int slot = kSlotGoalkeeper; slot <= kSlotLastDefence; ++slot) {
         const int holder = SlotPlayer(team, slot);
         if (holder < 0)
             continue;
@@ -210,9 +211,9 @@ void CMatch::ReplaceLostPlayer(CTeam& team, int player) {
         if (!(p.matchMarks & (kRed | kExclusion)) && !(p.status & kStatusInjured))
             continue;
         SetSlot(team, slot, -1);
-        for (int o = kFirstOffenceSlot; o <= kLastOffenceSlot; ++o) {
+        for (int o = kSlotFirstOffence; o <= kSlotLastOffence; ++o) {
             const int candidate = SlotPlayer(team, o);
-            if (candidate >= 0 && !HasRole(team, candidate, kGoalkeeperSlot, kLastDefenceSlot)) {
+            if (candidate >= 0 && !HasRole(team, candidate, kSlotGoalkeeper, kSlotLastDefence)) {
                 SetSlot(team, slot, candidate);
                 break;
             }

@@ -2,6 +2,7 @@
 
 #include "engine/MatchTeam.h"
 #include "platform/Random.h"
+#include "squad/LineupSlots.h"
 #include "world/Match.h"
 #include "world/Player.h"
 
@@ -27,7 +28,7 @@ void ResizeSide(MatchSide& side) {
 
 int FormationCount(const CTeam& team) {
     int count = 0;
-    for (int slot = kGoalkeeperSlot; slot <= kLastDefenceSlot; ++slot)
+    for (int slot = kSlotGoalkeeper; slot <= kSlotLastDefence; ++slot)
         count += SlotPlayer(team, slot) >= 0;
     return count;
 }

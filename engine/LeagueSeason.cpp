@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "engine/TeamOfTheDay.h"
 #include "platform/Random.h"
 #include "platform/Text.h"
 #include "squad/LineupSlots.h"
@@ -20,10 +21,6 @@ constexpr int kPassiveDrawBand = 70;
 constexpr int kPassiveThresholdSpread = 600;
 constexpr int kPassiveMaxMargin = 10;
 
-constexpr int kPositions = 7;
-constexpr int kGradeSteps = 7;
-constexpr int kBestGrade = 15;
-constexpr uint8_t kNoRating = 255;
 // A play-off pays no cup money, so the price rise does not matter.
 constexpr int kNoCupMoney = 0;
 // A new game's contracts pay nine tenths of the players' demands.
@@ -247,26 +244,8 @@ void CLeague::UpdateTeamOfTheDay() {
         if (!playoffMatches.empty())
             rated = std::move(playoffMatches);
     }
-    std::array<uint8_t, kPositions> best;
-    best.fill(kNoRating);
-    for (const CMatch* match : rated) {
-        for (const MatchSide* side : {&match->home, &match->away}) {
-            int number;
-            if (!side->team || !FindTeam(side->team, number))
-                continue;
-            const size_t players = std::min(side->team->squad.size(), side->grades.size());
-            for (size_t i = 0; i < players; ++i) {
-                const int p = std::min(side->team->squad[i]->GetPosition(), kPositions - 1);
-                const uint8_t v = side->grades[i];
-                if (v != 0 && v < best[p]) {
-                    best[p] = v;
-                    teamOfDay[p] = static_cast<uint16_t>(number << 8 | i);
-                }
-            }
-        }
-    }
-    for (int p = 0; p < kPositions; ++p)
-        teamOfDayGrades[p] = static_cast<uint8_t>(std::clamp(kBestGrade - best[p] / kGradeSteps, 0, kBestGrade));
+    RateTeamOfTheDay(rated, [this](const CTeam* club, int& number) { return FindTeam(club, number); })
+        .StoreInto(teamOfDay, teamOfDayGrades);
 }
 
 void CLeague::BookMatchResults() {

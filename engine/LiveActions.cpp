@@ -1,6 +1,7 @@
 #include "engine/MatchContext.h"
 #include "engine/MatchTeam.h"
 #include "platform/Random.h"
+#include "squad/LineupSlots.h"
 #include "world/Match.h"
 #include "world/Player.h"
 
@@ -11,10 +12,10 @@ using namespace match_team;
 
 namespace {
 
-constexpr int kCentreBackSlot = 9;
-constexpr int kLineSlot = 12;
-constexpr int kDefenceLineSlot = 6;
-constexpr int kDefenceCentreSlot = 3;
+constexpr int kCentreBackSlot = OffenceSlotOf(kCentreBack);
+constexpr int kLineSlot = OffenceSlotOf(kLinePlayer);
+constexpr int kDefenceLineSlot = DefenceSlotOf(kLinePlayer);
+constexpr int kDefenceCentreSlot = DefenceSlotOf(kCentreBack);
 
 // The defender who meets an attacker of this offence slot.
 int FacingDefenceSlot(int offenceSlot) {
@@ -36,14 +37,14 @@ bool CMatch::PlayOneOnOne() {
     int slots[6];
     float weights[6];
     for (int j = 0; j < 6; ++j) {
-        slots[j] = kFirstOffenceSlot + j;
+        slots[j] = kSlotFirstOffence + j;
         weights[j] = GetActionRating(SlotPlayer(attackers, slots[j]), 1, kOneOnOne);
     }
     weights[5] /= 2;
     const int attackSlot = PickSlotByWeight(slots, weights, 6, kCentreBackSlot);
     const int attacker = SlotPlayer(attackers, attackSlot);
     const int defender = SlotPlayer(defenders, FacingDefenceSlot(attackSlot));
-    const int keeper = SlotPlayer(defenders, kGoalkeeperSlot);
+    const int keeper = SlotPlayer(defenders, kSlotGoalkeeper);
 
     const float a = GetActionRating(attacker, 1, kOneOnOne);
     const float d = GetActionRating(defender, 0, kOneOnOne);
@@ -90,7 +91,7 @@ bool CMatch::PlayCombination() {
     const CTeam& defenders = Team(0);
     float c[6];
     for (int j = 0; j < 6; ++j)
-        c[j] = GetActionRating(SlotPlayer(attackers, kFirstOffenceSlot + j), 1, kCombination);
+        c[j] = GetActionRating(SlotPlayer(attackers, kSlotFirstOffence + j), 1, kCombination);
     c[5] *= 2;
     const float right = c[0] + c[1] + c[2] + c[5];
     const float left = c[2] + c[3] + c[4] + c[5];
@@ -98,21 +99,21 @@ bool CMatch::PlayCombination() {
     const float attack = onRight ? right : left;
     auto defence = [&](int slot) { return GetActionRating(SlotPlayer(defenders, slot), 0, kCombination); };
     const float block = 2 * defence(6) + defence(3) + (onRight ? defence(5) + defence(4) : defence(2) + defence(1));
-    const int keeper = SlotPlayer(defenders, kGoalkeeperSlot);
+    const int keeper = SlotPlayer(defenders, kSlotGoalkeeper);
 
     bool change = false, passed = false, scored = false, reported = false;
     int attacker;
     if (RandomFloat(attack + block) >= attack) {
-        AdjustSlotGrades(1, kFirstOffenceSlot, kLastOffenceSlot, 3);
-        AdjustSlotGrades(0, kFirstDefenceSlot, kLastDefenceSlot, -3);
+        AdjustSlotGrades(1, kSlotFirstOffence, kSlotLastOffence, 3);
+        AdjustSlotGrades(0, kSlotFirstDefence, kSlotLastDefence, -3);
         change = RandomFloat(10) < block / attack;
         const int k = DrawFormationPosition();
         if (attack != 0) {
             reported |= CheckFoul(SlotPlayer(defenders, k), 0, kCombination, change);
-            CheckInjury(SlotPlayer(attackers, k + 6), 1, kCombination);
+            CheckInjury(SlotPlayer(attackers, k + kOffenceSlotOffset), 1, kCombination);
             CheckInjury(SlotPlayer(defenders, k), 0, kCombination);
         }
-        attacker = SlotPlayer(attackers, k + 6);
+        attacker = SlotPlayer(attackers, k + kOffenceSlotOffset);
     } else {
         passed = true;
         const int rightShooters[4] = {2, 5, 0, 1};
@@ -121,10 +122,10 @@ bool CMatch::PlayCombination() {
         int slots[4];
         float weights[4];
         for (int i = 0; i < 4; ++i) {
-            slots[i] = kFirstOffenceSlot + shooters[i];
+            slots[i] = kSlotFirstOffence + shooters[i];
             weights[i] = c[shooters[i]];
         }
-        const int shooterSlot = PickSlotByWeight(slots, weights, 4, kFirstOffenceSlot + 3);
+        const int shooterSlot = PickSlotByWeight(slots, weights, 4, kSlotFirstOffence + 3);
         attacker = SlotPlayer(attackers, shooterSlot);
         const float s = 4 * GetActionRating(attacker, 1, kFinishingShot);
         const float g = GetActionRating(keeper, 0, kFinishingShot);
@@ -139,13 +140,13 @@ bool CMatch::PlayCombination() {
             AdjustGrade(keeper, 0, -6);
             change = RandomFloat(20) > s / g / 4;
         }
-        AdjustSlotGrades(1, kFirstOffenceSlot, kLastOffenceSlot, -3);
-        AdjustSlotGrades(0, kFirstDefenceSlot, kLastDefenceSlot, 3);
+        AdjustSlotGrades(1, kSlotFirstOffence, kSlotLastOffence, -3);
+        AdjustSlotGrades(0, kSlotFirstDefence, kSlotLastDefence, 3);
         AdjustGoalkeeperEnergy();
     }
     const int named = DrawFormationPosition();
-    AdjustSlotEnergy(1, kFirstOffenceSlot, kLastOffenceSlot, -2);
-    AdjustSlotEnergy(0, kFirstDefenceSlot, kLastDefenceSlot, -2);
+    AdjustSlotEnergy(1, kSlotFirstOffence, kSlotLastOffence, -2);
+    AdjustSlotEnergy(0, kSlotFirstDefence, kSlotLastDefence, -2);
     AddCommentary(attacker, SlotPlayer(defenders, named), passed, scored, kCombination, reported);
     if (change)
         reported |= ChangePossession();
@@ -159,7 +160,7 @@ bool CMatch::PlayDistanceThrow() {
     int slots[5];
     float weights[5];
     for (int j = 0; j < 5; ++j) {
-        slots[j] = kFirstOffenceSlot + j;
+        slots[j] = kSlotFirstOffence + j;
         weights[j] = GetActionRating(SlotPlayer(attackers, slots[j]), 1, kDistanceThrow);
     }
     weights[0] /= 2;
@@ -167,7 +168,7 @@ bool CMatch::PlayDistanceThrow() {
     const int throwSlot = PickSlotByWeight(slots, weights, 5, kCentreBackSlot);
     const int thrower = SlotPlayer(attackers, throwSlot);
     const int blocker = SlotPlayer(defenders, FacingDefenceSlot(throwSlot));
-    const int keeper = SlotPlayer(defenders, kGoalkeeperSlot);
+    const int keeper = SlotPlayer(defenders, kSlotGoalkeeper);
 
     const float a = GetActionRating(thrower, 1, kDistanceThrow);
     const float b = GetActionRating(blocker, 0, kDistanceThrow);
@@ -214,7 +215,7 @@ bool CMatch::PlayFastBreak() {
     const CTeam& defenders = Team(0);
     float attack[7], defence[7];
     float sumAttack = 0, sumDefence = 0;
-    for (int j = 0; j <= kLastDefenceSlot; ++j) {
+    for (int j = 0; j <= kSlotLastDefence; ++j) {
         attack[j] = GetActionRating(SlotPlayer(attackers, j), 1, kFastBreak);
         defence[j] = GetActionRating(SlotPlayer(defenders, j), 0, kFastBreak);
         if (j == 0 || j == 1 || j == 5) {
@@ -229,14 +230,14 @@ bool CMatch::PlayFastBreak() {
         sumDefence += defence[j];
     }
     sumDefence /= 2;
-    const int keeper = SlotPlayer(defenders, kGoalkeeperSlot);
+    const int keeper = SlotPlayer(defenders, kSlotGoalkeeper);
 
     bool change = false, passed = false, scored = false, reported = false;
     int runner;
     if (RandomFloat(sumAttack + sumDefence) < sumAttack) {
         passed = true;
         const int slots[6] = {1, 2, 3, 4, 5, 6};
-        const int runnerSlot = PickSlotByWeight(slots, attack + 1, 6, kLastDefenceSlot);
+        const int runnerSlot = PickSlotByWeight(slots, attack + 1, 6, kSlotLastDefence);
         runner = SlotPlayer(attackers, runnerSlot);
         const float s = 5 * GetActionRating(runner, 1, kFinishingShot);
         const float g = GetActionRating(keeper, 0, kFinishingShot);
@@ -251,24 +252,24 @@ bool CMatch::PlayFastBreak() {
             AdjustGrade(keeper, 0, -7);
             change = RandomFloat(20) > s / g / 5;
         }
-        AdjustSlotGrades(1, kGoalkeeperSlot, kLastDefenceSlot, -3);
-        AdjustSlotGrades(0, kGoalkeeperSlot, kLastDefenceSlot, 3);
+        AdjustSlotGrades(1, kSlotGoalkeeper, kSlotLastDefence, -3);
+        AdjustSlotGrades(0, kSlotGoalkeeper, kSlotLastDefence, 3);
         AdjustGoalkeeperEnergy();
     } else {
-        AdjustSlotGrades(1, kGoalkeeperSlot, kLastDefenceSlot, 3);
-        AdjustSlotGrades(0, kGoalkeeperSlot, kLastDefenceSlot, -3);
+        AdjustSlotGrades(1, kSlotGoalkeeper, kSlotLastDefence, 3);
+        AdjustSlotGrades(0, kSlotGoalkeeper, kSlotLastDefence, -3);
         change = RandomFloat(10) < sumDefence / sumAttack;
         const int k = RandBelow(7);
         if (sumAttack != 0) {
             reported |= CheckFoul(SlotPlayer(defenders, k), 0, kFastBreak, change);
-            CheckInjury(SlotPlayer(attackers, k + 6), 1, kFastBreak);
+            CheckInjury(SlotPlayer(attackers, k + kOffenceSlotOffset), 1, kFastBreak);
             CheckInjury(SlotPlayer(defenders, k), 0, kFastBreak);
         }
-        runner = SlotPlayer(attackers, k + 6);
+        runner = SlotPlayer(attackers, k + kOffenceSlotOffset);
     }
     const int named = RandBelow(7);
-    AdjustSlotEnergy(1, kFirstDefenceSlot, kLastDefenceSlot, -5);
-    AdjustSlotEnergy(0, kFirstDefenceSlot, kLastDefenceSlot, -3);
+    AdjustSlotEnergy(1, kSlotFirstDefence, kSlotLastDefence, -5);
+    AdjustSlotEnergy(0, kSlotFirstDefence, kSlotLastDefence, -3);
     AddCommentary(runner, SlotPlayer(defenders, named), passed, scored, kFastBreak, reported);
     if (change)
         reported |= ChangePossession();

@@ -4,6 +4,7 @@
 #include "engine/MatchReport.h"
 #include "engine/MatchTeam.h"
 #include "platform/Random.h"
+#include "squad/LineupSlots.h"
 #include "world/Match.h"
 #include "world/Player.h"
 
@@ -68,7 +69,7 @@ bool CMatch::PlayPossessionStep() {
     const CTeam& attackers = *g_matchContext.AttackTeam();
     const CTeam& defenders = *g_matchContext.DefenceTeam();
     int strength = 0;
-    for (int slot = kFirstDefenceSlot; slot <= kLastOffenceSlot; ++slot) {
+    for (int slot = kSlotFirstDefence; slot <= kSlotLastOffence; ++slot) {
         const int player = SlotPlayer(attackers, slot);
         if (player >= 0)
             strength += PlayerAt(attackers, player).GetStrengthClass();
@@ -83,12 +84,12 @@ bool CMatch::PlayPossessionStep() {
     AddPlayTime(std::max(t, 0));
 
     float defence = 0, attack = 0;
-    for (int slot = kFirstDefenceSlot; slot <= kLastDefenceSlot; ++slot)
+    for (int slot = kSlotFirstDefence; slot <= kSlotLastDefence; ++slot)
         defence += GetActionRating(SlotPlayer(defenders, slot), 0, kBaseRating);
-    for (int slot = kFirstOffenceSlot; slot <= kLastOffenceSlot; ++slot)
+    for (int slot = kSlotFirstOffence; slot <= kSlotLastOffence; ++slot)
         attack += GetActionRating(SlotPlayer(attackers, slot), 1, kBaseRating);
     if (RandomFloat(20) < attack / defence) {
-        AdjustSlotGrades(1, kFirstOffenceSlot, kLastOffenceSlot, 3);
+        AdjustSlotGrades(1, kSlotFirstOffence, kSlotLastOffence, 3);
         return ChangePossession();
     }
     return false;
@@ -106,7 +107,7 @@ bool CMatch::ChangePossession() {
             AdjustEnergy(i, 1, -2);
     }
     const CTeam& defenders = *g_matchContext.DefenceTeam();
-    for (int slot = kFirstDefenceSlot; slot <= kLastDefenceSlot; ++slot)
+    for (int slot = kSlotFirstDefence; slot <= kSlotLastDefence; ++slot)
         if (IsAdvancedDefenceSlot(DefenceSystem(defenders), slot))
             AdjustEnergy(SlotPlayer(defenders, slot), 0, -2);
 
@@ -142,7 +143,7 @@ void CMatch::AdjustSlotEnergy(int side, int firstSlot, int lastSlot, int steps) 
 }
 
 void CMatch::AdjustGoalkeeperEnergy() {
-    AdjustEnergy(SlotPlayer(Team(0), kGoalkeeperSlot), 0, -2);
+    AdjustEnergy(SlotPlayer(Team(0), kSlotGoalkeeper), 0, -2);
 }
 
 int CMatch::PickSlotByWeight(const int* slots, const float* weights, int count, int fallback) {

@@ -14,7 +14,6 @@ using namespace match_player;
 
 namespace {
 
-constexpr int kFitnessSkill = 1;
 constexpr int kMaxEnergy = 100;
 constexpr uint16_t kStatusInjured = 0x80;
 constexpr int kInjuryChance[4] = {200, 100, 120, 150};  // per 40000, by action kind
@@ -54,7 +53,7 @@ void CMatch::AdjustEnergy(int player, int side, int steps) {
     CPlayer& p = PlayerAt(team, player);
     if (steps < 0 && IsOutOfPlay(p))
         return;
-    if (RandBelow(100) < (p.GetSkillLevel(kFitnessSkill) - 1) * 15)
+    if (RandBelow(100) < (p.GetSkillLevel(kSkillFitness) - 1) * 15)
         return;
     int energy = Energy(p);
     if (steps >= 0) {

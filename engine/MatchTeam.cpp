@@ -1,5 +1,6 @@
 #include "engine/MatchTeam.h"
 
+#include "squad/LineupSlots.h"
 #include "world/Player.h"
 #include "world/Team.h"
 
@@ -77,6 +78,8 @@ int CardCount(const CPlayer& p) {
 }  // namespace match_player
 
 // Slot queries of the match that read the lineup directly.
+int CMatch::LastSheetSlot() const { return sheetSize + kFormationOnlySlots - 1; }
+
 int CMatch::SlotPlayer(const CTeam& team, int slot) const { return match_team::SlotPlayer(team, slot); }
 
 bool CMatch::HasRole(const CTeam& team, int player, int firstSlot, int lastSlot) const {

@@ -156,7 +156,7 @@ const CCup* CNation::NationalCup() const {
     return cups.empty() ? nullptr : cups[kNationalCup].get();
 }
 
-CTeam* CNation::CreateExtraTeam(int division, int a, int b) {
+CTeam* CNation::CreateExtraTeam(int division, int levelPercent, int spreadPercent) {
     auto club = std::make_unique<CTeam>();
     for (auto name = dissolvedTeamNames.begin(); name != dissolvedTeamNames.end() && club->name.empty(); ++name)
         for (const char* suffix : kSecondNameSuffixes) {
@@ -183,14 +183,14 @@ CTeam* CNation::CreateExtraTeam(int division, int a, int b) {
         }
     PlayerRecipe recipe;
     if (count > 0) {
-        recipe.strengthCentre = static_cast<float>(a) * (strengthSum / static_cast<float>(count)) / kPercent;
-        recipe.talentCentre = static_cast<float>(a) * (talentSum / static_cast<float>(count)) / kPercent;
+        recipe.strengthCentre = static_cast<float>(levelPercent) * (strengthSum / static_cast<float>(count)) / kPercent;
+        recipe.talentCentre = static_cast<float>(levelPercent) * (talentSum / static_cast<float>(count)) / kPercent;
     } else {
-        recipe.strengthCentre = static_cast<float>(a) * kStrengthPerPercentWithoutLeague;
+        recipe.strengthCentre = static_cast<float>(levelPercent) * kStrengthPerPercentWithoutLeague;
         recipe.talentCentre = recipe.strengthCentre * kTalentPerStrengthWithoutLeague;
     }
-    recipe.talentSpread = static_cast<float>(b) / kPercent;
-    recipe.strengthSpread = kStrengthSpreadPerSpread * b / 100;
+    recipe.talentSpread = static_cast<float>(spreadPercent) / kPercent;
+    recipe.strengthSpread = kStrengthSpreadPerSpread * spreadPercent / 100;
     recipe.ageCentre = kSquadAgeCentre;
     recipe.ageSpread = kSquadAgeSpread;
     recipe.talentLimit = kSquadTalentLimit;

@@ -3,6 +3,7 @@
 
 #include "engine/MatchTeam.h"
 #include "platform/Random.h"
+#include "squad/LineupSlots.h"
 #include "world/Match.h"
 #include "world/Player.h"
 
@@ -203,7 +204,7 @@ void CMatch::GradeSide(MatchSide& side, const std::vector<int>& values, int tota
     int64_t m = static_cast<int64_t>(sheet) * (draw ? 40 : 50);
     m = m * otherTotal / total;
     m = std::clamp<int64_t>(m, (base / 4) * sheet, (3 * base / 4) * sheet);
-    const int keeper = SlotPlayer(team, kGoalkeeperSlot);
+    const int keeper = SlotPlayer(team, kSlotGoalkeeper);
 
     for (size_t i = 0; i < values.size(); ++i) {
         const int index = static_cast<int>(i);

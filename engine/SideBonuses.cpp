@@ -32,12 +32,12 @@ void CMatch::ComputeSideBonuses() {
     SideMood moods[2];
     for (int s = 0; s < 2; ++s) {
         CTeam& team = *sides[s]->team;
-        for (int slot = kGoalkeeperSlot; slot <= kLastOffenceSlot; ++slot) {
+        for (int slot = kSlotGoalkeeper; slot <= kSlotLastOffence; ++slot) {
             const int player = SlotPlayer(team, slot);
             if (player < 0)
                 continue;
             CPlayer& p = PlayerAt(team, player);
-            p.UpdatePlayingStrength(slot >= kFirstOffenceSlot);
+            p.UpdatePlayingStrength(slot >= kSlotFirstOffence);
             strength[s] += p.playingStrength;
         }
         if (strength[s] == 0)

@@ -1,5 +1,6 @@
 #include "engine/MatchOptions.h"
 #include "engine/MatchTeam.h"
+#include "squad/LineupSlots.h"
 #include "world/Match.h"
 #include "world/Player.h"
 
@@ -26,13 +27,13 @@ void CMatch::MakeSubstitutions() {
         CTeam& team = *side->team;
         if (!g_assistantSubstitutes && match_team::IsUsersTeam(team))
             continue;
-        for (int bench = kFirstSubstituteSlot; bench <= LastSheetSlot(); ++bench) {
+        for (int bench = kSlotFirstBench; bench <= LastSheetSlot(); ++bench) {
             const int q = SlotPlayer(team, bench);
             if (q < 0)
                 continue;
             CPlayer& sub = PlayerAt(team, q);
             int subValue = Freshness(sub, side->grades[q]);
-            for (int slot = kFirstOffenceSlot; slot <= kLastOffenceSlot && subValue > 0; ++slot) {
+            for (int slot = kSlotFirstOffence; slot <= kSlotLastOffence && subValue > 0; ++slot) {
                 const int p = SlotPlayer(team, slot);
                 if (p < 0)
                     continue;
@@ -41,7 +42,7 @@ void CMatch::MakeSubstitutions() {
                 if (subValue <= starterValue)
                     continue;
                 const uint8_t subSlot = sub.handAndSlot;
-                SetRole(sub, slot - kLastDefenceSlot);
+                SetRole(sub, slot - kOffenceSlotOffset);
                 sub.UpdatePlayingStrength(true);
                 starter.UpdatePlayingStrength(true);
                 sub.handAndSlot = subSlot;

@@ -16,7 +16,6 @@ constexpr const char* kDefaultShorthand = "HFW";
 constexpr const char* kDefaultPresident = "Henrik Valstad";
 constexpr float kPresidentRatingBase = 5.0f;
 // A new game starts on the first Monday of July, found back from this day.
-constexpr int kSeasonStartMonth = 7;
 constexpr int kSeasonStartSearchDay = 15;
 
 int CountActiveNations(const CContinent& continent) {

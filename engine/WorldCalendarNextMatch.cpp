@@ -32,7 +32,8 @@ struct NextMatch {
 // day 0, so that its first match days are found at once.
 int CalendarToday() {
     const int index = GetSeasonDayIndex(g_gameDate);
-    const bool seasonTurn = g_gameDate.Month() == 7 || (g_gameDate.Month() == 6 && g_gameDate.Day() == 30);
+    const bool seasonTurn = g_gameDate.Month() == kSeasonStartMonth ||
+                            (g_gameDate.Month() == kSeasonEndMonth && g_gameDate.Day() == kSeasonEndDay);
     if (!seasonTurn)
         return index;
     for (int ahead = 1; ahead <= kDaysPerWeek; ++ahead)

@@ -13,10 +13,8 @@
 
 namespace {
 
-constexpr int kPositions = 7;
-constexpr int kGoalkeeper = 0;
 constexpr int kPlacesPerPosition = 3;
-constexpr int kPlacesPerNation = kPositions * kPlacesPerPosition;
+constexpr int kPlacesPerNation = kPositionCount * kPlacesPerPosition;
 constexpr int kFieldPlacesLeftOut = 5;
 
 // Player score: strength, form and motivation, with a bonus of a tenth for
@@ -133,7 +131,7 @@ void Nomination::CollectCandidates() {
 // He takes the first of the three places of his position that he beats,
 // and the places below move down.
 void Nomination::Offer(const CPlayer& player, WorldRef club, size_t squadIndex) {
-    if (player.nationality >= kNationCount || player.GetPosition() >= kPositions || !MayBeNominated(player))
+    if (player.nationality >= kNationCount || player.GetPosition() >= kPositionCount || !MayBeNominated(player))
         return;
     const int nation = runningIndex_[player.nationality];
     if (nation < 0)

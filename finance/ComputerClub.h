@@ -20,9 +20,6 @@ struct ComputerClub {
     CTeam& team;
 };
 
-// From July on a short squad counts against the club.
-constexpr int kSeasonSecondHalfMonth = 7;
-
 // The player's regular position, 0-6.
 int SquadPosition(const CPlayer& player);
 

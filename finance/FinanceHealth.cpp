@@ -31,7 +31,7 @@ uint32_t CFinance::CalcHealthForecast(uint32_t seasonIncome, uint32_t outsideCos
     if (professional_) {
         for (uint32_t record : {kContractCoach, kContractManager}) {
             const ContractRecord c = GetContract(record);
-            costs += uint64_t{c.amount} + c.second;
+            costs += uint64_t{c.amount} + c.targetBonus;
         }
         costs += GetContract(kContractKeeperCoach).amount;
     }

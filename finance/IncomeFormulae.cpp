@@ -179,7 +179,7 @@ uint32_t CalcLeagueTvShare(int leagueLevel) { return Inflated(leagueLevel < 2 ? 
 
 void RoundContractAmounts(ContractRecord& contract) {
     contract.amount -= contract.amount % 100;
-    contract.second -= contract.second % 10;
-    contract.third -= contract.third % 100;
-    contract.fourth -= contract.fourth % 10;
+    contract.targetBonus -= contract.targetBonus % 10;
+    contract.continentalOrTitleBonus -= contract.continentalOrTitleBonus % 100;
+    contract.nationalCupOrPointBonus -= contract.nationalCupOrPointBonus % 10;
 }

@@ -23,7 +23,7 @@ uint32_t SumPlayerBonuses(CTeam& team, int sheetSize) {
 
 // The coach's bonus per point; only professional accounts pay one.
 uint32_t CoachBonus(const CFinance& account) {
-    return account.IsProfessional() ? account.GetContract(kContractCoach).fourth : 0;
+    return account.IsProfessional() ? account.GetContract(kContractCoach).nationalCupOrPointBonus : 0;
 }
 
 // Gate money of the home club in euros: paying spectators at the arena's

@@ -51,7 +51,7 @@ uint32_t CFinance::CalcSeasonIncome(const CLeague& league, const CTeam& team, ui
     const int d = static_cast<int>(demand);
     if (IsProfessional()) {
         const ContractRecord mainSponsor = GetContract(kContractMainSponsor);
-        income += int64_t{mainSponsor.amount} + mainSponsor.second + GetContract(kContractArenaSponsor).amount;
+        income += int64_t{mainSponsor.amount} + mainSponsor.targetBonus + GetContract(kContractArenaSponsor).amount;
     } else {
         income += AdjustAmountByLevel(CalcMainSponsorSum(d, environment, level, position, teamCount), level,
                                       professionalLeague);

@@ -159,7 +159,8 @@ bool IsSquadPlanningDue(const ComputerClub& club) {
     const CTeam& team = club.team;
     if (team.flags & kTeamLeagueChanged)
         return true;
-    if (team.squad.size() < club.league.playersPerMatch && g_gameDate.Month() >= kSeasonSecondHalfMonth)
+    // From the season's start to the turn of the year a short squad is urgent.
+    if (team.squad.size() < club.league.playersPerMatch && g_gameDate.Month() >= kSeasonStartMonth)
         return true;
     return RandBelow(team.account.IsProfessional() ? kProfessionalChance : kOtherChance) == 0;
 }
@@ -167,7 +168,7 @@ bool IsSquadPlanningDue(const ComputerClub& club) {
 void PlanSquad(const ComputerClub& club) {
     CTeam& team = club.team;
     team.flags &= static_cast<uint8_t>(~kTeamLeagueChanged);
-    if (team.squad.size() > kFullSquad || g_gameDate.Month() < kSeasonSecondHalfMonth)
+    if (team.squad.size() > kFullSquad || g_gameDate.Month() < kSeasonStartMonth)
         team.flags &= static_cast<uint8_t>(~kTeamJobSafetyCounter);
 
     SquadPlan plan = MakePlan(club);

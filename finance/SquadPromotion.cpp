@@ -153,6 +153,8 @@ void FillShortSquad(const ComputerClub& club) {
         }
         team.flags &= static_cast<uint8_t>(~kTeamJobSafetyCounter);
     }
-    if (team.squad.size() < minimum && g_gameDate.Month() >= kSeasonSecondHalfMonth)
+    // From the season's start to the turn of the year a short squad counts
+    // against the club.
+    if (team.squad.size() < minimum && g_gameDate.Month() >= kSeasonStartMonth)
         team.flags = static_cast<uint8_t>(team.flags + kShortSquadWeek);
 }

@@ -7,14 +7,6 @@
 
 namespace {
 
-// Special skills by index.
-constexpr int kAcceleration = 0;
-constexpr int kCreativity = 2;
-constexpr int kDuelling = 3;
-constexpr int kBlocking = 6;
-constexpr int kJumping = 7;
-constexpr int kTechnique = 9;
-
 // Defence systems the lineup may choose: quick players favour the offensive
 // ones, tall blockers the flat ones.
 constexpr uint8_t kSystem60 = 1;
@@ -39,10 +31,10 @@ void ChooseDefenceSystem(CTeam& team) {
         if (IsNeverNominated(p))
             continue;
         const int s = p.GetStrengthClass();
-        quick += s * (p.GetSkillLevel(kAcceleration) + p.GetSkillLevel(kDuelling) + p.GetSkillLevel(kTechnique) +
-                      (h - p.height) / 5 + p.fitness / 20);
-        block += s * (p.GetSkillLevel(kCreativity) + p.GetSkillLevel(kBlocking) + p.GetSkillLevel(kJumping) +
-                      (p.height - h) / 5 + 5 - p.fitness / 20);
+        quick += s * (p.GetSkillLevel(kSkillAcceleration) + p.GetSkillLevel(kSkillDuelling) +
+                      p.GetSkillLevel(kSkillTechnique) + (h - p.height) / 5 + p.fitness / 20);
+        block += s * (p.GetSkillLevel(kSkillCreativity) + p.GetSkillLevel(kSkillBlocking) +
+                      p.GetSkillLevel(kSkillJumping) + (p.height - h) / 5 + 5 - p.fitness / 20);
     }
     if (quick / 2 > block)
         team.defenceSystem = kSystem321;
@@ -112,8 +104,8 @@ void BringInDefenceSpecialists(CTeam& team, int used) {
         CPlayer* sub = SlotPlayer(team, s);
         if (!sub || StandsInSlots(team, SlotSquadIndex(team, s), kSlotFirstDefence, kSlotLastDefence + 1))
             continue;
-        const float value =
-            OwnPositionStrength(*sub) + (sub->GetSkillLevel(kDuelling) + sub->GetSkillLevel(kBlocking) - 2) / 2.0f;
+        const float value = OwnPositionStrength(*sub) +
+                            (sub->GetSkillLevel(kSkillDuelling) + sub->GetSkillLevel(kSkillBlocking) - 2) / 2.0f;
         for (int d = kSlotFirstDefence; d <= kSlotLastDefence; ++d) {
             CPlayer* defender = SlotPlayer(team, d);
             if (!defender)

@@ -22,10 +22,6 @@ bool MayMarkManToMan(int defenceSystem, int defenceSlot) {
 
 namespace {
 
-constexpr int kAcceleration = 0;
-constexpr int kFitnessSkill = 1;
-constexpr int kCentreBack = 3;
-
 // What the defence formation has left in it, and how it measures up to
 // the opponent's offence.
 struct DefenceFigures {
@@ -45,10 +41,10 @@ DefenceFigures MeasureDefence(const CTeam& team) {
         if (!p)
             continue;
         ++players;
-        f.endurance += p->fitness + 10 * (p->GetSkillLevel(kFitnessSkill) - 1);
+        f.endurance += p->fitness + 10 * (p->GetSkillLevel(kSkillFitness) - 1);
         f.freshness += p->freshness;
         f.roughness += p->HasStyleTrait(kFighter) + p->HasStyleTrait(kBadBoy) - p->HasStyleTrait(kFairPlayer);
-        f.pace += p->GetSkillLevel(kAcceleration) + p->GetSkillLevel(kFitnessSkill) - 2;
+        f.pace += p->GetSkillLevel(kSkillAcceleration) + p->GetSkillLevel(kSkillFitness) - 2;
         f.own += p->playingStrength;
     }
     if (team.nextOpponent) {

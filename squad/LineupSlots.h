@@ -3,23 +3,29 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "world/Player.h"
 #include "world/Team.h"
 
-// Beside the slot numbers of world/Team.h: slot 0 is the goalkeeper (he
-// plays in both formations), 1-6 the defence and 7-12 the offence
-// formation, one slot per position in position order, 13 the substitute
-// goalkeeper, 14-19 the substitutes.
-constexpr int kSlotLastDefence = 6;
-constexpr int kSlotLastOffence = 12;
+// What the slot numbers of world/Team.h (LineupSlot) make of a lineup.
+
 // Offence slot of a position = its defence slot + this.
-constexpr int kOffenceSlotOffset = 6;
-constexpr int kStarterSlotCount = 7;
+constexpr int kOffenceSlotOffset = kSlotFirstOffence - kSlotFirstDefence;
+// The slots of the goalkeeper and the defence formation, from slot 0.
+constexpr int kStarterSlotCount = kSlotLastDefence - kSlotGoalkeeper + 1;
+// The defence formation's slots, which only repeat players of the match
+// sheet: the lineup uses that many slots more than the sheet has players.
+constexpr int kFormationOnlySlots = kSlotLastDefence - kSlotFirstDefence + 1;
+
+// The defence slot of a field position is its number.
+constexpr int DefenceSlotOf(int position) { return position; }
+constexpr int OffenceSlotOf(int position) { return position + kOffenceSlotOffset; }
 
 // Lineup position of a player who plays no offence position (defence only,
 // substitute, not fielded); also "any position" for a substitute slot.
-constexpr int kNoLineupPosition = 7;
+constexpr int kNoLineupPosition = CPlayer::kNoSlot;
 
-// Players on a match sheet, 12 to 14; the lineup uses that many + 6 slots.
+// Players on a match sheet, 12 to 14; the lineup uses that many +
+// kFormationOnlySlots slots.
 // Leagues and cups set it while they line teams up.
 extern int g_matchSheetSize;
 // The competitions of the user's next match: the user's teams are lined up
@@ -31,7 +37,7 @@ extern uint16_t g_dayMatchMask;
 // Back to the sheet size and masks the program starts with.
 void ResetMatchSheet();
 
-inline int SlotsInUse(int sheetSize) { return std::clamp(sheetSize + 6, 0, kLineupSlotCount); }
+inline int SlotsInUse(int sheetSize) { return std::clamp(sheetSize + kFormationOnlySlots, 0, kLineupSlotCount); }
 
 // The position a slot asks for: its own for 0-6, slot - 6 for 7-12, the
 // goalkeeper for 13 and any position for the substitutes.

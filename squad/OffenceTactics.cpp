@@ -9,12 +9,6 @@
 
 namespace {
 
-constexpr int kCreativity = 2;
-constexpr int kDuelling = 3;
-constexpr int kShotPower = 5;
-constexpr int kJumping = 7;
-constexpr int kTechnique = 9;
-
 constexpr int kTacticianAttitude = 1;
 
 // How much each way of attacking suits the offence formation: duels for
@@ -35,11 +29,13 @@ bool SumOffence(const CTeam& team, OffenceSuits& sums) {
             continue;
         ++players;
         const int s = p->GetStrengthClass();
-        sums.duels += ((h - p->height) / 10 + 2 * p->GetSkillLevel(kDuelling) + 1) * s + 2 * p->GetAttribute(kDuelling);
-        sums.combinations += (p->GetSkillLevel(kCreativity) + p->GetSkillLevel(kTechnique) + 1) * s +
-                             p->GetAttribute(kCreativity) + p->GetAttribute(kTechnique);
-        sums.distance += (p->GetSkillLevel(kJumping) + p->GetSkillLevel(kShotPower) + 1 + (p->height - h) / 10) * s +
-                         p->GetAttribute(kShotPower) + p->GetAttribute(kJumping);
+        sums.duels +=
+            ((h - p->height) / 10 + 2 * p->GetSkillLevel(kSkillDuelling) + 1) * s + 2 * p->GetAttribute(kSkillDuelling);
+        sums.combinations += (p->GetSkillLevel(kSkillCreativity) + p->GetSkillLevel(kSkillTechnique) + 1) * s +
+                             p->GetAttribute(kSkillCreativity) + p->GetAttribute(kSkillTechnique);
+        sums.distance +=
+            (p->GetSkillLevel(kSkillJumping) + p->GetSkillLevel(kSkillShotPower) + 1 + (p->height - h) / 10) * s +
+            p->GetAttribute(kSkillShotPower) + p->GetAttribute(kSkillJumping);
     }
     if (players == 0)
         return false;

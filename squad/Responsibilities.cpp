@@ -8,13 +8,6 @@
 
 namespace {
 
-// Skills by index, and a goalkeeper's "7m-killer", stored where a field
-// player's creativity is.
-constexpr int kTrickshots = 4;
-constexpr int kShotPower = 5;
-constexpr int kShotPrecision = 8;
-constexpr int kSevenMetreKiller = 2;
-
 // A player marked "never captain" is still listed, at the bottom.
 constexpr uint8_t kNeverCaptain = 0x20;
 constexpr int kNeverCaptainRating = 1;
@@ -37,15 +30,15 @@ int CaptainRating(const CPlayer& p) {
 }
 
 int PenaltyTakerRating(const CPlayer& p) {
-    int r = p.GetStrengthClass() + p.GetSkillLevel(kTrickshots) / 2 + p.GetSkillLevel(kShotPower) +
-            p.GetSkillLevel(kShotPrecision);
+    int r = p.GetStrengthClass() + p.GetSkillLevel(kSkillTrickshots) / 2 + p.GetSkillLevel(kSkillShotPower) +
+            p.GetSkillLevel(kSkillShotPrecision);
     if (p.HasCharacterTrait(kSteelNerves))
         r += 1;
     return p.IsGoalkeeper() ? r * 3 / 4 : r;
 }
 
 int PenaltyKeeperRating(const CPlayer& p) {
-    return p.IsGoalkeeper() ? p.GetStrengthClass() + p.GetSkillLevel(kSevenMetreKiller) : 0;
+    return p.IsGoalkeeper() ? p.GetStrengthClass() + p.GetSkillLevel(kKeeperSevenMetreKiller) : 0;
 }
 
 // Best first; equal ratings keep squad order; a rating of 0 or less is left out.

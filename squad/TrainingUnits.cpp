@@ -137,7 +137,7 @@ int SignedRootEffect(int sum) {
 }
 
 void ChangeFitness(CPlayer& p, int effect, int averageFitness, bool away, int units) {
-    int f = away ? -units : effect - p.GetAttribute(1) / ((100 - averageFitness) / 10 + 1);
+    int f = away ? -units : effect - p.GetAttribute(kSkillFitness) / ((100 - averageFitness) / 10 + 1);
     if (f <= 0) {
         f = (p.fitness / 2 + 50) * f / 100;
         if (p.IsProfessional())

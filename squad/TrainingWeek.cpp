@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int kSeasonStartMonth = 7;
 constexpr int kMonday = 2;
 constexpr int kDaysPerWeek = 7;
 constexpr int kLowFitness = 30;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "world/StoredTeamRefs.h"
+#include "world/Vocabulary.h"
 
 class BinaryFile;
 class CCup;
@@ -193,10 +194,10 @@ public:
     std::vector<CTeam*> ranking;
     uint16_t bestCrowd = 0;
     std::string bestCrowdHost;
-    // Per position 0-6: participant index * 256 + squad index of the best
-    // player of the last match day, and his grade 0-15.
-    std::array<uint32_t, 7> teamOfDay{};
-    std::array<uint8_t, 7> teamOfDayGrades{};
+    // The team of the last match day (engine/TeamOfTheDay.h) per position:
+    // participant index << 8 | squad index, and grade 0-15.
+    std::array<uint32_t, kPositionCount> teamOfDay{};
+    std::array<uint8_t, kPositionCount> teamOfDayGrades{};
     std::vector<std::unique_ptr<CMatch>> matches;  // of the current match day
     std::vector<uint8_t> participantNations;  // nation number (level for kinds 3, 4)
     // Per drawn round the goals of each entrant on each of its match days.

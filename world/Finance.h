@@ -62,15 +62,25 @@ constexpr size_t kMaxTransactions = 255;
 
 enum AdmissionHalf : int { kBenchAdmission = 0, kSeatAdmission = 1 };
 
-// One income or staff contract. Which fields a record uses is the caller's
-// business; the packing keeps only what its layout can hold.
+// One income or staff contract. The records share the fields, each in its
+// own sense; the packing keeps only what the record's layout can hold.
 struct ContractRecord {
-    uint32_t amount = 0;  // yearly, kept in hundreds
-    uint32_t second = 0;
-    uint32_t third = 0;
-    uint32_t fourth = 0;
+    // Yearly: the sponsor's basic sum, the staff member's salary.
+    uint32_t amount = 0;
+    // Paid when the target is reached: the main sponsor's bonus for the
+    // spectator average, the coach's success bonus, the manager's bonus
+    // for a balance profit.
+    uint32_t targetBonus = 0;
+    // The coach's and the manager's championship bonus; the main sponsor's
+    // bonus per continental-cup round reached.
+    uint32_t continentalOrTitleBonus = 0;
+    // The coach's bonus per league point; the main sponsor's bonus per
+    // national-cup round reached.
+    uint32_t nationalCupOrPointBonus = 0;
     uint32_t term = 0;  // years, 0 = ended
-    uint32_t byte = 0;
+    // The main sponsor's attendance target in hundreds; the table position
+    // the coach is to reach, 0 for none.
+    uint32_t target = 0;
     bool firstFlag = false;
     bool secondFlag = false;
     bool thirdFlag = false;

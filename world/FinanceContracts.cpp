@@ -20,32 +20,33 @@ uint32_t Kept(uint32_t value, uint32_t unit, int width) {
     return (value / unit) % (1u << width) * unit;
 }
 
-// Two words: W = amount/100 (18 bits), second/10 (14 bits);
-// V = term (4), byte (8), first flag, second flag, third/100 (8), fourth/10 (10).
+// Two words: W = amount/100 (18 bits), target bonus/10 (14 bits); V = term
+// (4), target (8), first flag, second flag, continental-or-title bonus/100
+// (8), national-cup-or-point bonus/10 (10).
 ContractRecord UnpackTwoWords(uint32_t w, uint32_t v) {
     ContractRecord c;
     c.amount = Bits(w, 0, 18) * 100;
-    c.second = Bits(w, 18, 14) * 10;
+    c.targetBonus = Bits(w, 18, 14) * 10;
     c.term = Bits(v, 0, 4);
-    c.byte = Bits(v, 4, 8);
+    c.target = Bits(v, 4, 8);
     c.firstFlag = Bits(v, 12, 1);
     c.secondFlag = Bits(v, 13, 1);
-    c.third = Bits(v, 14, 8) * 100;
-    c.fourth = Bits(v, 22, 10) * 10;
+    c.continentalOrTitleBonus = Bits(v, 14, 8) * 100;
+    c.nationalCupOrPointBonus = Bits(v, 22, 10) * 10;
     return c;
 }
 
 void RoundForTwoWords(ContractRecord& c) {
     c.amount = Kept(c.amount, 100, 18);
-    c.second = Kept(c.second, 10, 14);
-    c.third = Kept(c.third, 100, 8);
-    c.fourth = Kept(c.fourth, 10, 10);
+    c.targetBonus = Kept(c.targetBonus, 10, 14);
+    c.continentalOrTitleBonus = Kept(c.continentalOrTitleBonus, 100, 8);
+    c.nationalCupOrPointBonus = Kept(c.nationalCupOrPointBonus, 10, 10);
     c.term = std::min(c.term, kMaxTerm);
-    c.byte %= 256;
+    c.target %= 256;
     c.thirdFlag = false;
 }
 
-// One word: amount/100 (18 bits), term (4), three flags, second/1000 (7).
+// One word: amount/100 (18 bits), term (4), three flags, target bonus/1000 (7).
 ContractRecord UnpackOneWord(uint32_t w) {
     ContractRecord c;
     c.amount = Bits(w, 0, 18) * 100;
@@ -53,15 +54,15 @@ ContractRecord UnpackOneWord(uint32_t w) {
     c.firstFlag = Bits(w, 22, 1);
     c.secondFlag = Bits(w, 23, 1);
     c.thirdFlag = Bits(w, 24, 1);
-    c.second = Bits(w, 25, 7) * 1000;
+    c.targetBonus = Bits(w, 25, 7) * 1000;
     return c;
 }
 
 void RoundForOneWord(ContractRecord& c) {
     c.amount = Kept(c.amount, 100, 18);
-    c.second = Kept(c.second, 1000, 7);
+    c.targetBonus = Kept(c.targetBonus, 1000, 7);
     c.term = std::min(c.term, kMaxTerm);
-    c.third = c.fourth = c.byte = 0;
+    c.continentalOrTitleBonus = c.nationalCupOrPointBonus = c.target = 0;
 }
 
 }  // namespace
@@ -81,15 +82,15 @@ void CFinance::SetContract(uint32_t record, ContractRecord& c) {
         return;
     if (record < kFirstOneWordRecord) {
         RoundForTwoWords(c);
-        SetWord(record, c.amount / 100 | (c.second / 10) << 18);
-        SetWord(record + 1, c.term | c.byte << 4 | uint32_t{c.firstFlag} << 12 |
-                                uint32_t{c.secondFlag} << 13 | (c.third / 100) << 14 |
-                                (c.fourth / 10) << 22);
+        SetWord(record, c.amount / 100 | (c.targetBonus / 10) << 18);
+        SetWord(record + 1, c.term | c.target << 4 | uint32_t{c.firstFlag} << 12 |
+                                uint32_t{c.secondFlag} << 13 | (c.continentalOrTitleBonus / 100) << 14 |
+                                (c.nationalCupOrPointBonus / 10) << 22);
     } else {
         RoundForOneWord(c);
         SetWord(record, c.amount / 100 | c.term << 18 | uint32_t{c.firstFlag} << 22 |
                             uint32_t{c.secondFlag} << 23 | uint32_t{c.thirdFlag} << 24 |
-                            (c.second / 1000) << 25);
+                            (c.targetBonus / 1000) << 25);
     }
 }
 

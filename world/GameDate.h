@@ -6,3 +6,10 @@
 extern Date g_gameDate;
 // Back to the empty date the program starts with.
 void ResetGameDate();
+
+// A season runs from 1 July to 30 June; its match days begin on the first
+// Monday of July, and a date before July belongs to the season that began
+// the year before.
+constexpr int kSeasonStartMonth = 7;
+constexpr int kSeasonEndMonth = 6;
+constexpr int kSeasonEndDay = 30;

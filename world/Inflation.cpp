@@ -5,11 +5,11 @@
 #include <cstdlib>
 
 #include "platform/Date.h"
+#include "world/GameDate.h"
 #include "world/PriceRise.h"
 
 namespace {
 
-constexpr int kSeasonStartMonth = 7;
 constexpr int32_t kYearlyRiseNumerator = 1012;
 constexpr int32_t kYearlyRiseAdd = 12;
 // Far beyond any career, and low enough that the yearly step stays in 32 bits.

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "world/Vocabulary.h"
+
 class BinaryFile;
 class CCup;
 class CMatch;
@@ -118,9 +120,10 @@ public:
     uint8_t playersPerMatch = kDefaultPlayersPerMatch;
     uint16_t bestAttendance = 0;
     std::string bestAttendanceHost;
-    // Per position 0-6: club number << 8 | squad index, and grade 0-15.
-    std::array<uint16_t, 7> teamOfDay{};
-    std::array<uint8_t, 7> teamOfDayGrades{};
+    // The team of the match day per position: club number << 8 | squad
+    // index, and grade 0-15.
+    std::array<uint16_t, kPositionCount> teamOfDay{};
+    std::array<uint8_t, kPositionCount> teamOfDayGrades{};
     uint8_t rounds = kDefaultRounds;  // how often each pair meets
     uint8_t promotionSideCount = 0;
     uint8_t relegationPlayoffMatches = kDefaultPlayoffMatches;

@@ -11,7 +11,6 @@
 namespace {
 
 constexpr int kTrendScale = 1000;
-constexpr int kJune = 6;
 // Players short of matches lose this much of their trend at the season's end.
 constexpr int kBenchPenalty = 100;
 
@@ -35,7 +34,7 @@ void DevelopPlayer(CPlayer& p, int level, int regularCount) {
     int chance = p.GetDevelopmentTrend();
     if (s > level && chance >= 1)
         chance = chance * (kTrendScale >> std::min(s - level, 31)) / kTrendScale;
-    if (p.leagueMatches < regularCount * s / 30 && g_gameDate.Month() == kJune)
+    if (p.leagueMatches < regularCount * s / 30 && g_gameDate.Month() == kSeasonEndMonth)
         chance = std::max(chance - kBenchPenalty, -kTrendScale);
     if (chance > 0) {
         if (RandBelow(kTrendScale) <= chance)

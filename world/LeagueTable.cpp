@@ -101,7 +101,7 @@ void CLeague::FinishSeasonTable() {
     }
     for (const auto& club : clubs) {
         const ContractRecord coach = club->account.GetContract(kContractCoach);
-        if (GetTablePosition(club.get()) <= static_cast<int>(coach.byte))
-            club->account.Book(kCostEmployees, coach.second);
+        if (GetTablePosition(club.get()) <= static_cast<int>(coach.target))
+            club->account.Book(kCostEmployees, coach.targetBonus);
     }
 }

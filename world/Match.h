@@ -36,16 +36,6 @@ enum ActionKind : int {
     kBaseRating = 100,
 };
 
-// Lineup slots as the engine reads them.
-constexpr int kGoalkeeperSlot = 0;
-constexpr int kFirstDefenceSlot = 1;
-constexpr int kLastDefenceSlot = 6;
-constexpr int kFirstOffenceSlot = 7;
-constexpr int kLastOffenceSlot = 12;
-constexpr int kFirstSubstituteSlot = 13;
-// Slots beyond the match sheet that only a formation uses.
-constexpr int kFormationOnlySlots = 6;
-
 // One side of a match and what it scored this match. Per-player arrays are
 // indexed by squad index.
 struct MatchSide {
@@ -187,7 +177,7 @@ private:
     CTeam& Team(int side) { return *Side(side).team; }
     std::vector<uint16_t>& Penalties(int side);
     int SlotPlayer(const CTeam& team, int slot) const;
-    int LastSheetSlot() const { return sheetSize + kFormationOnlySlots - 1; }
+    int LastSheetSlot() const;
     bool HasRole(const CTeam& team, int player, int firstSlot, int lastSlot) const;
     int FirstSlotOf(const CTeam& team, int player, int firstSlot, int lastSlot) const;
 };

@@ -149,12 +149,12 @@ public:
     void EndCareer(PlayerPtr player);
 
     // Clubs for the cups. A new extra team is a generated club of about
-    // strengthPercent of the division's strength, spread by spreadPercent;
-    // removed extra teams leave their names for later clubs. The fills write
-    // count clubs into places from index on, from table place (or national
+    // levelPercent of the division's strength and talent, spread by
+    // spreadPercent; removed extra teams leave their names for later clubs.
+    // The fills write count clubs into places from index on, from table place (or national
     // cup rank) `first` on, made-up clubs where the list runs short.
     const CCup* NationalCup() const;
-    CTeam* CreateExtraTeam(int division, int strengthPercent, int spreadPercent);
+    CTeam* CreateExtraTeam(int division, int levelPercent, int spreadPercent);
     void RemoveExtraTeamsFrom(size_t index);
     bool FillCupPlacesByTable(int first, int count, std::vector<CTeam*>& places, int index);
     bool FillCupPlacesByNationalCup(int first, int count, std::vector<CTeam*>& places, int index);

@@ -91,8 +91,33 @@ constexpr uint16_t kInsult = 2;
 constexpr uint16_t kKickOff = 0xC880;
 }  // namespace MatchMarks
 
-constexpr int kSkillCount = 10;
-constexpr int kKeeperSkillCount = 5;
+// The special skills of a field player by index; the condition attributes
+// (GetAttribute) use the same indices.
+enum FieldSkill : int {
+    kSkillAcceleration,
+    kSkillFitness,
+    kSkillCreativity,
+    kSkillDuelling,
+    kSkillTrickshots,
+    kSkillShotPower,
+    kSkillBlocking,
+    kSkillJumping,
+    kSkillShotPrecision,
+    kSkillTechnique,
+};
+constexpr int kSkillCount = kSkillTechnique + 1;
+
+// A goalkeeper's special skills, held in the first indices of the field
+// skills.
+enum KeeperSkill : int {
+    kKeeperReflexes,
+    kKeeperPassing,
+    kKeeperSevenMetreKiller,
+    kKeeperRunForward,
+    kKeeperFieldOverview,
+};
+constexpr int kKeeperSkillCount = kKeeperFieldOverview + 1;
+
 constexpr int kAttributeCount = 10;
 constexpr int kHonoursCount = 7;
 

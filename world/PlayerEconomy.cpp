@@ -33,8 +33,11 @@ uint32_t AddPercent(uint32_t w, int p) {
 // Scales d by a per-mille factor: up when positive, down when not.
 int ScaleTrend(int d, int permille) { return d > 0 ? d * permille / 1000 : d * 1000 / permille; }
 
-// Months of the season passed: July 0 ... December 5, January 7 ... June 12.
-int SeasonMonth(int month) { return month >= 7 ? month - 7 : month + 6; }
+// Months of the season passed: July 0 ... December 5, January 7 ... June 12
+// (the turn of the year counts one month more).
+int SeasonMonth(int month) {
+    return month >= kSeasonStartMonth ? month - kSeasonStartMonth : month + kSeasonEndMonth;
+}
 
 }  // namespace
 

@@ -155,10 +155,11 @@ void CPlayer::GetAttackDefenceRatings(int& attack, int& defence) const {
     const int h = (height - 180) / 10;
     const int s = GetStrengthClass();
     int attackSkills = h;
-    for (int skill : {0, 2, 3, 4, 5, 7, 8, 9})
+    for (int skill : {kSkillAcceleration, kSkillCreativity, kSkillDuelling, kSkillTrickshots, kSkillShotPower,
+                      kSkillJumping, kSkillShotPrecision, kSkillTechnique})
         attackSkills += GetSkillLevel(skill);
     int defenceSkills = h;
-    for (int skill : {1, 3, 6, 7, 9})
+    for (int skill : {kSkillFitness, kSkillDuelling, kSkillBlocking, kSkillJumping, kSkillTechnique})
         defenceSkills += GetSkillLevel(skill);
     attack = std::clamp(s * attackSkills / 13, 0, 3);
     defence = std::clamp(s * defenceSkills / 8, 0, 3);

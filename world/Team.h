@@ -42,13 +42,19 @@ constexpr int kReservedPlanBytes = 2;
 // Every list of the team's record is stored behind a one-byte count.
 constexpr size_t kMaxTeamListSize = 255;
 
-// Lineup slots hold squad index + 1, 0 for an empty slot.
+// Lineup slots hold squad index + 1, 0 for an empty slot. The goalkeeper
+// plays in both formations; the defence and the offence formation have one
+// slot per field position, in position order; the bench holds the
+// substitute goalkeeper and the substitutes.
 enum LineupSlot : int {
     kSlotGoalkeeper = 0,
-    kSlotFirstDefence = 1,   // 1-6 defence formation
-    kSlotFirstOffence = 7,   // 7-12 offence formation
+    kSlotFirstDefence = 1,
+    kSlotLastDefence = 6,
+    kSlotFirstOffence = 7,
+    kSlotLastOffence = 12,
+    kSlotFirstBench = 13,
     kSlotSubstituteGoalkeeper = 13,
-    kSlotFirstSubstitute = 14,  // 14-19
+    kSlotFirstSubstitute = 14,  // to the last slot
 };
 
 enum TeamFlag : uint8_t {

@@ -3,12 +3,12 @@
 
 #include "platform/Date.h"
 #include "platform/Random.h"
+#include "world/GameDate.h"
 #include "world/Team.h"
 #include "world/Vocabulary.h"
 
 namespace {
 
-constexpr int kSeasonStartMonth = 7;
 // Day of July of the season's first Monday, by the weekday of 1 July
 // (1 = Sunday ... 7 = Saturday).
 constexpr std::array<int, 7> kFirstMondayOfJuly = {2, 1, 7, 6, 5, 4, 3};

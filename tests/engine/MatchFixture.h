@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "platform/Random.h"
+#include "squad/LineupSlots.h"
 #include "world/Match.h"
 #include "world/Player.h"
 #include "world/Team.h"
@@ -24,13 +25,13 @@ inline std::unique_ptr<CTeam> MakeClub(int strengthLow, int strengthHigh) {
         p->lastName = std::to_string(i);
         team->squad.push_back(std::move(p));
     }
-    team->lineup[kGoalkeeperSlot] = 1;
-    for (int j = 1; j <= 6; ++j) {
+    team->lineup[kSlotGoalkeeper] = 1;
+    for (int j = kSlotFirstDefence; j <= kSlotLastDefence; ++j) {
         team->lineup[j] = static_cast<uint8_t>(j + 1);
-        team->lineup[j + 6] = static_cast<uint8_t>(j + 1);
+        team->lineup[j + kOffenceSlotOffset] = static_cast<uint8_t>(j + 1);
     }
-    for (int s = kFirstSubstituteSlot; s <= 17; ++s)
-        team->lineup[s] = static_cast<uint8_t>(s - kFirstSubstituteSlot + 8);
+    for (int s = kSlotFirstBench; s <= 17; ++s)
+        team->lineup[s] = static_cast<uint8_t>(s - kSlotFirstBench + 8);
     team->captains = {3};
     team->penaltyTakers = {3, 2};
     team->penaltyKeepers = {0};

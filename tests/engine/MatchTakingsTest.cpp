@@ -26,7 +26,7 @@ struct Booked {
 
 void SetCoachBonus(CTeam& team, uint32_t bonus) {
     ContractRecord coach;
-    coach.fourth = bonus;
+    coach.nationalCupOrPointBonus = bonus;
     coach.term = 2;
     team.account.SetContract(kContractCoach, coach);
 }

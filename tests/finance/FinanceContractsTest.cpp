@@ -7,11 +7,11 @@ namespace {
 
 void ExpectSame(const ContractRecord& a, const ContractRecord& b) {
     EXPECT_EQ(a.amount, b.amount);
-    EXPECT_EQ(a.second, b.second);
-    EXPECT_EQ(a.third, b.third);
-    EXPECT_EQ(a.fourth, b.fourth);
+    EXPECT_EQ(a.targetBonus, b.targetBonus);
+    EXPECT_EQ(a.continentalOrTitleBonus, b.continentalOrTitleBonus);
+    EXPECT_EQ(a.nationalCupOrPointBonus, b.nationalCupOrPointBonus);
     EXPECT_EQ(a.term, b.term);
-    EXPECT_EQ(a.byte, b.byte);
+    EXPECT_EQ(a.target, b.target);
     EXPECT_EQ(a.firstFlag, b.firstFlag);
     EXPECT_EQ(a.secondFlag, b.secondFlag);
     EXPECT_EQ(a.thirdFlag, b.thirdFlag);
@@ -34,7 +34,7 @@ TEST(FinanceContracts, RecordsRoundToTheirLayoutAndReadBackAsRounded) {
         {kContractMainSponsor,
          {26214400 + 500, 163840 + 20, 25600 + 100, 10240 + 10, 20, 7, false, true, false},
          {500, 20, 100, 10, 15, 7, false, true, false}},
-        // One word: no third or fourth amount, no byte; second in thousands.
+        // One word: no cup, title or point bonus, no target; the target bonus in thousands.
         {kContractArenaSponsor,
          {99900, 12345, 500, 60, 20, 9, true, false, true},
          {99900, 12000, 0, 0, 15, 0, true, false, true}},
@@ -72,8 +72,8 @@ TEST(FinanceContracts, EndedContractReadsWithoutAmount) {
     account.SetContract(kContractCoach, ended);
     const ContractRecord read = account.GetContract(kContractCoach);
     EXPECT_EQ(read.amount, 0u);
-    EXPECT_EQ(read.second, 4000u);
-    EXPECT_EQ(read.byte, 3u);
+    EXPECT_EQ(read.targetBonus, 4000u);
+    EXPECT_EQ(read.target, 3u);
     EXPECT_TRUE(read.firstFlag);
 }
 

@@ -121,9 +121,9 @@ TEST(IncomeFormulae, SmallAmounts) {
     ContractRecord offer{12345, 12345, 12345, 12345};
     RoundContractAmounts(offer);
     EXPECT_EQ(offer.amount, 12300u);
-    EXPECT_EQ(offer.second, 12340u);
-    EXPECT_EQ(offer.third, 12300u);
-    EXPECT_EQ(offer.fourth, 12340u);
+    EXPECT_EQ(offer.targetBonus, 12340u);
+    EXPECT_EQ(offer.continentalOrTitleBonus, 12300u);
+    EXPECT_EQ(offer.nationalCupOrPointBonus, 12340u);
 }
 
 TEST_F(PriceRise, RaisesEveryAmount) {

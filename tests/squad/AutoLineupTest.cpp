@@ -12,9 +12,6 @@
 namespace {
 
 constexpr uint8_t kAlwaysNominate = 0x04;
-constexpr int kAcceleration = 0;
-constexpr int kDuelling = 3;
-constexpr int kBlocking = 6;
 
 // A squad drawn from the game's generator: per position a count of fit
 // players and a count of injured ones, with random class, condition and height.
@@ -205,8 +202,8 @@ TEST(AutoLineup, DefenceSpecialistReplacesAWeakDefender) {
         team.squad[kCentreBack]->strengthOffset = c.centreBackOffset;
         AddPlayer(team, kGoalkeeper, 5);  // 7: keeps slot 13 from the specialist
         CPlayer& specialist = AddPlayer(team, kCentreBack, 5);  // 8
-        specialist.SetSkillLevel(kDuelling, c.duelling);
-        specialist.SetSkillLevel(kBlocking, c.blocking);
+        specialist.SetSkillLevel(kSkillDuelling, c.duelling);
+        specialist.SetSkillLevel(kSkillBlocking, c.blocking);
         team.AutoLineup(false);
         for (int pos = 1; pos < kPositionCount; ++pos) {
             EXPECT_EQ(SlotIndex(team, pos), pos == c.replacedSlot ? 8 : pos);
@@ -236,7 +233,7 @@ TEST(AutoLineup, ChoosesTheDefenceSystemFromQuicknessAndBlocking) {
         CTeam team;
         CPlayer& p = AddPlayer(team, kCentreBack, 1);
         p.height = static_cast<uint8_t>(c.height);
-        p.SetSkillLevel(kAcceleration, c.acceleration);
+        p.SetSkillLevel(kSkillAcceleration, c.acceleration);
         team.defenceSystem = 6;
         team.markingAssignments = 0x11;
         team.AutoLineup(true);

@@ -9,9 +9,6 @@
 namespace {
 
 constexpr uint16_t kBarred = 0x100;
-constexpr int kShotPower = 5;
-constexpr int kShotPrecision = 8;
-constexpr int kKeeperSevenMetreKiller = 2;
 
 std::vector<uint8_t> List(std::initializer_list<int> v) { return {v.begin(), v.end()}; }
 
@@ -44,8 +41,8 @@ TEST(ResponsibilityLists, SevenMetreTakersAndGoalkeepers) {
     AddPlayer(team, kGoalkeeper, 8);  // 0: 8 + 2 = 10, a goalkeeper's three quarters: 7
     AddPlayer(team, kRightWing, 8);   // 1: 10
     CPlayer& shooter = AddPlayer(team, kLeftBack, 6);  // 2: 6 + 2 + 2 + 1 for steel nerves = 11
-    shooter.SetSkillLevel(kShotPower, 2);
-    shooter.SetSkillLevel(kShotPrecision, 2);
+    shooter.SetSkillLevel(kSkillShotPower, 2);
+    shooter.SetSkillLevel(kSkillShotPrecision, 2);
     shooter.characterTraits = CPlayer::TraitBit(kSteelNerves);
     CPlayer& killer = AddPlayer(team, kGoalkeeper, 6);  // 3: 8 * 3 / 4 = 6
     killer.SetSkillLevel(kKeeperSevenMetreKiller, 4);

@@ -5,13 +5,6 @@
 
 namespace {
 
-constexpr int kAcceleration = 0;
-constexpr int kCreativity = 2;
-constexpr int kDuelling = 3;
-constexpr int kShotPower = 5;
-constexpr int kJumping = 7;
-constexpr int kTechnique = 9;
-
 int Setting(uint16_t word, int group) { return (word >> 3 * group) & 7; }
 
 // Six defenders (squad 0-5) in slots 1-6 with the same condition and
@@ -62,7 +55,7 @@ TEST(DefenceTactics, EffortRoughnessAndFastbreakFollowTheFormation) {
         for (int i = 0; i < 6; ++i) {
             if (i < c.fighters)
                 m.team.squad[i]->styleTraits = CPlayer::TraitBit(kFighter);
-            m.team.squad[i]->SetSkillLevel(kAcceleration, c.acceleration);
+            m.team.squad[i]->SetSkillLevel(kSkillAcceleration, c.acceleration);
         }
         m.team.defenceTactics = 0xFE00;
         m.team.ChooseDefenceTactics();
@@ -147,11 +140,11 @@ TEST(OffenceTactics, SettingsFollowTheFormationAndTheCoach) {
 TEST(OffenceTactics, NothingLeftGivesAllZero) {
     CTeam team;
     CPlayer& p = AddPlayer(team, kCentreBack, 4);
-    p.SetAttribute(kDuelling, 9);
-    p.SetAttribute(kCreativity, 9);
-    p.SetAttribute(kTechnique, 9);
-    p.SetAttribute(kShotPower, 9);
-    p.SetAttribute(kJumping, 9);
+    p.SetAttribute(kSkillDuelling, 9);
+    p.SetAttribute(kSkillCreativity, 9);
+    p.SetAttribute(kSkillTechnique, 9);
+    p.SetAttribute(kSkillShotPower, 9);
+    p.SetAttribute(kSkillJumping, 9);
     PutInSlot(team, 7, 0);
     team.coachCode = 0x0F;
     team.ChooseOffenceTactics();

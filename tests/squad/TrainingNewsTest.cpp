@@ -33,7 +33,7 @@ TEST(TrainingNews, TheWordsOfEachEvent) {
          "Ole Dahl is informing you that he doesn't have time for the club the next 7 days.", 2},
         {DescribeAbsence(p, false, true, 21), "Ole Dahl busy with the job", "player busy with her job",
          "Ole Dahl is informing you that she doesn't have time for the club the next 21 days.", 2},
-        {DescribeSkillImproved(p, 8), "Ole Dahl : Skill sh. precision improved", "improved skill",
+        {DescribeSkillImproved(p, kSkillShotPrecision), "Ole Dahl : Skill sh. precision improved", "improved skill",
          "Ole Dahl has improved his skill sh. precision and is now able to concentrate on a new challenge.", 0},
         {DescribeReturn(p, true), "Ole Dahl is going back to the youth team.", "", "", 0},
         {DescribeReturn(p, false), "Ole Dahl is going back to the amateur team.", "", "", 0},
@@ -50,7 +50,7 @@ TEST(TrainingNews, TheWordsOfEachEvent) {
 
     CPlayer keeper = Named();
     keeper.positions = kGoalkeeper;
-    EXPECT_EQ(DescribeSkillImproved(keeper, 2).news, "Ole Dahl : Skill 7m-killer improved");
+    EXPECT_EQ(DescribeSkillImproved(keeper, kKeeperSevenMetreKiller).news, "Ole Dahl : Skill 7m-killer improved");
 }
 
 using TrainingAnnouncement = TrainingFixture;

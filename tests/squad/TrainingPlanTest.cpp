@@ -102,14 +102,14 @@ TEST_F(TrainingPlan, AToughCoachPlansMoreConditionWeeksThanATactician) {
 }
 
 TEST_F(TrainingPlan, TheSkillMostNeededGetsItsOwnWeeks) {
-    // Two players training technique at a higher level make skill 9 the
-    // most needed by far; a top coach then picks "technique" or
+    // Two players training technique at a higher level make it the most
+    // needed skill by far; a top coach then picks "technique" or
     // "Coordination" for most skill weeks.
     for (int i = 0; i < 2; ++i) {
         CPlayer& p = Add();
-        p.SetSkillLevel(9, 4);
-        p.SetSkillLevel(3, 4);
-        p.skillTraining = CPlayer::kSkillInTraining | 9;
+        p.SetSkillLevel(kSkillTechnique, 4);
+        p.SetSkillLevel(kSkillDuelling, 4);
+        p.skillTraining = CPlayer::kSkillInTraining | kSkillTechnique;
     }
     team.coachCode = 15;
     SeedRandom(4);

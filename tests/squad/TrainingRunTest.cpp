@@ -178,13 +178,13 @@ TEST_F(TrainingUnits, AFullSkillTrainingRaisesTheSkillAndTellsTheUser) {
     CPlayer& p = Add();
     p.contractFlags = CPlayer::kProfessional;
     p.strengthTalent = 0x64;  // talent 4
-    p.skillTraining = CPlayer::kSkillInTraining | 2 << 5 | 2;  // creativity, to level 2
+    p.skillTraining = CPlayer::kSkillInTraining | 2 << 5 | kSkillCreativity;  // to level 2
     p.skillProgress = 200;
     SeedForEventDraw(300, 12000);  // U / n is 15 / 14: still no event
     team.RunTrainingUnits(1, 15);
 
-    EXPECT_EQ(p.GetSkillLevel(2), 2);
-    EXPECT_EQ(p.skillTraining, CPlayer::kSkillInTraining | 3 << 5 | 2);
+    EXPECT_EQ(p.GetSkillLevel(kSkillCreativity), 2);
+    EXPECT_EQ(p.skillTraining, CPlayer::kSkillInTraining | 3 << 5 | kSkillCreativity);
     EXPECT_EQ(p.skillProgress, 0);
     ASSERT_EQ(runner.Records().size(), 1u);
     const ModalRecord& box = runner.Records()[0];
@@ -201,11 +201,11 @@ TEST_F(TrainingUnits, ASkillBeyondTheTalentEndsInGeneralTraining) {
     CPlayer& p = Add();
     p.contractFlags = CPlayer::kProfessional;
     p.strengthTalent = 0x62;  // talent 2: level 3 is out of reach
-    p.skillTraining = CPlayer::kSkillInTraining | 2 << 5 | 2;
+    p.skillTraining = CPlayer::kSkillInTraining | 2 << 5 | kSkillCreativity;
     p.skillProgress = 200;
     SeedForEventDraw(300, 12000);
     team.RunTrainingUnits(1, 15);
-    EXPECT_EQ(p.GetSkillLevel(2), 2);
+    EXPECT_EQ(p.GetSkillLevel(kSkillCreativity), 2);
     EXPECT_EQ(p.skillTraining, CPlayer::kGeneralTrainingStart);
     EXPECT_TRUE(runner.Records().empty());  // not the user's team
     EXPECT_TRUE(news.empty());

@@ -108,10 +108,10 @@ TEST(PlayerSkills, GeneralTrainingRaisesItsLevelWithinTheTalent) {
 TEST(PlayerSkills, SkillInTrainingName) {
     CPlayer p;
     EXPECT_EQ(p.GetSkillInTrainingName(), "");
-    p.SetSkillTraining(8);
+    p.SetSkillTraining(kSkillShotPrecision);
     EXPECT_EQ(p.GetSkillInTrainingName(), "shot precision");
     p.positions = 0;
-    p.skillTraining = 0x82;
+    p.skillTraining = CPlayer::kSkillInTraining | kKeeperSevenMetreKiller;
     EXPECT_EQ(p.GetSkillInTrainingName(), "7m-killer");
 }
 

@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr int kSeasonStartMonth = 7;
 constexpr float kPresidentCompetence = 5.0f;
 
 // The game date while the world is made: people are born counting back
