@@ -96,6 +96,12 @@ public:
     int TicksIntoDay() const { return dayTick_; }
     const ControlRects& Controls() const { return controlRects_; }
 
+    // The status panel shown while game time runs (GameViewStatusPanel.cpp);
+    // "full" draws the background first. The calendar's rectangle of the
+    // last panel is kept.
+    void DrawStatusPanel(const Rect& r, DeviceContext& dc, bool full);
+    const Rect& CalendarRect() const { return calendarRect_; }
+
 private:
     void StartUp();
     bool ReadWorldFile();
@@ -161,4 +167,6 @@ private:
     CMatch* shownMatch_ = nullptr;
     MatchDayClock matchClock_;
     bool userPlaysToday_ = false;
+
+    Rect calendarRect_;  // of the last status panel
 };

@@ -14,6 +14,8 @@ class BinaryFile;
 class CLeague;
 class CPlayer;
 class Date;
+class DeviceContext;
+struct Rect;
 
 // A player in one of a team's lists. Clubs own their players; a national
 // team's squad only lends them from their clubs, so its entries must never
@@ -261,6 +263,10 @@ public:
     // responsibilities, a computer club's training, numbers, squad order.
     void ProcessSeasonChange();
     void PrepareNewSeason();
+
+    // The team's card (ui/): caption, crest and seven rows of figures in the
+    // card colour. Form 0 is the user's own club, 1 the information on any club.
+    void DrawInfoPanel(const Rect& r, uint32_t colour, DeviceContext& dc, int infoFlag) const;
 
     CFinance account;
     uint8_t clubConfidence = kDefaultClubConfidence;  // 0-100
