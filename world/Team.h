@@ -256,6 +256,10 @@ public:
     void ProcessSeasonChange();
     void PrepareNewSeason();
 
+    // Screens (screens/). Keeps the selected and the first shown entry of
+    // the statistics screen's selection list 0-2 within its entries.
+    void ClampStatisticsSelection(int list);
+
     CFinance account;
     uint8_t clubConfidence = kDefaultClubConfidence;  // 0-100
     uint8_t fanReputation = kDefaultFanReputation;    // 0-100

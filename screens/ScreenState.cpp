@@ -1,0 +1,5 @@
+#include "screens/ScreenState.h"
+
+std::array<Rect, kLineupSlotCount> g_lineupCardRects;
+std::array<Rect, kScreenButtonSingles + kScreenButtonRowLength> g_screenButtonRects;
+std::vector<uint8_t> g_screenListA;
