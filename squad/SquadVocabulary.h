@@ -1,8 +1,9 @@
 #pragma once
 
 // The squad code's fixed English word tables, indexed from 0.
-// Skill, trait and health-type names live with the player record in
-// world/PlayerNames.h; the player card uses those same tables.
+// Skill and trait names live with the player record in world/PlayerNames.h,
+// health-type names with the screens' words in engine/ScreenWords.h; the
+// player card uses those same tables.
 
 constexpr int kResponsibilityCount = 4;
 constexpr int kInjuryKindCount = 27;

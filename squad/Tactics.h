@@ -7,6 +7,7 @@
 //   defence: effort, roughness, fastbreak;
 //   offence: duels, playing combinations, distance throws.
 constexpr int kTacticsSettingBits = 3;
+constexpr int kTacticsSettingCount = 3;
 constexpr uint16_t kTacticsSettingsMask = 0x01FF;
 constexpr int kTacticsLevelMax = 4;
 constexpr uint16_t kNormalTactics = 2 | 2 << 3 | 2 << 6;  // 146
@@ -14,6 +15,11 @@ constexpr uint16_t kNormalTactics = 2 | 2 << 3 | 2 << 6;  // 146
 inline uint16_t PackTactics(uint16_t oldWord, int first, int second, int third) {
     const int settings = first | second << kTacticsSettingBits | third << 2 * kTacticsSettingBits;
     return static_cast<uint16_t>((oldWord & ~kTacticsSettingsMask) | settings);
+}
+
+// Setting 0-2 of a tactics word, in the order above.
+constexpr int TacticsSetting(uint16_t word, int setting) {
+    return (word >> kTacticsSettingBits * setting) & ((1 << kTacticsSettingBits) - 1);
 }
 
 // Defence systems 1-6: "6 : 0", "5 : 1", "4 : 2", "3 : 2 : 1", "3 : 3", "1 : 5".

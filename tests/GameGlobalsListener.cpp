@@ -18,6 +18,8 @@
 #include "platform/Path.h"
 #include "platform/Random.h"
 #include "platform/WindowSystem.h"
+#include "screens/ScreenState.h"
+#include "screens/StatisticsSelection.h"
 #include "squad/LineupSlots.h"
 #include "squad/Training.h"
 #include "ui/PaintSettings.h"
@@ -60,6 +62,8 @@ private:
         ResetOptions();
         ResetMainWindowState();
         ResetDayCalendar();
+        ResetScreenState();
+        ResetStatisticsSelections();
         ResetMatchDayGlobals();
         ResetHighscores();
         ResetEffectSounds();

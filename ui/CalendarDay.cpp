@@ -1,13 +1,10 @@
 #include "ui/CalendarDay.h"
 
+#include "engine/ScreenWords.h"
 #include "platform/Text.h"
 #include "ui/KeepTools.h"
 #include "ui/PaintSettings.h"
 #include "ui/Shading.h"
-
-const char* const g_monthNames[12] = {"January", "February", "March",     "April",   "May",      "June",
-                                      "July",    "August",   "September", "October", "November", "December"};
-const char* const g_weekdayShortNames[8] = {"", "Su", "Mo", "Tu", "We", "Th", "Fr", "Sa"};
 
 namespace {
 
@@ -62,7 +59,7 @@ void DrawCalendarDay(DeviceContext& dc, const Rect& r, const Date& date, const C
     line = {line.left, line.bottom, line.right, line.bottom + 3 * unit};
     DrawLine(dc, Format("%d", date.Day()), line, 3 * unit * 6, kLine);
     line = {line.left, line.bottom, line.right, line.bottom + 2 * unit};
-    DrawLine(dc, g_weekdayShortNames[date.DayOfWeek()], line, 2 * unit * 6, kLine);
+    DrawLine(dc, g_weekdayShortNames[date.DayOfWeek() - 1], line, 2 * unit * 6, kLine);
     if (entry) {
         line = {line.left, line.bottom + unit, line.right, inside.bottom};
         DrawLine(dc, entry->label, line, unit * 5, TextCenter | TextWordBreak);

@@ -5,11 +5,6 @@
 #include "platform/Date.h"
 #include "platform/DeviceContext.h"
 
-// "January" to "December", and "Su" to "Sa" indexed by the day of the week
-// 1 (Sunday) to 7; entry 0 is empty.
-extern const char* const g_monthNames[12];
-extern const char* const g_weekdayShortNames[8];
-
 // What the calendar holds for a day: its label and colour.
 struct CalendarDayEntry {
     std::string label;

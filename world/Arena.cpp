@@ -4,11 +4,6 @@
 
 const uint32_t g_arenaCapacity[kArenaBlockKindCount] = {0, 200, 100, 50, 200, 100, 50, 0};
 
-const char* const g_scoreBoardNames[kScoreBoardLevelCount] = {
-    "no score board", "score board", "small LED score board", "big LED score board",
-    "video score board",
-};
-
 uint32_t PlacesOfBlockKind(uint8_t kind) {
     return kind < kArenaBlockKindCount ? g_arenaCapacity[kArenaBlockKindCount - 1 - kind] : 0;
 }

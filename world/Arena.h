@@ -29,8 +29,8 @@ constexpr int kArenaBlockKindCount = 8;
 extern const uint32_t g_arenaCapacity[kArenaBlockKindCount];
 uint32_t PlacesOfBlockKind(uint8_t kind);
 
+// Score-board levels 0-4, named by g_scoreBoardNames (engine/ScreenWords.h).
 constexpr int kScoreBoardLevelCount = 5;
-extern const char* const g_scoreBoardNames[kScoreBoardLevelCount];
 
 // Block state byte: the closed bit marks a block under construction, which
 // holds no places; the low bits count the weeks of work left.

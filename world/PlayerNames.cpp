@@ -22,7 +22,3 @@ const char* const g_skillNamesLong[kSkillNameCount] = {
     "shot power",   "blocking",      "jumping",    "shot precision",   "technique",
     "reflexes",     "passing",       "7m-killer",  "run forward def.", "field overview",
 };
-
-const char* const g_healthTypeNames[5] = {
-    "normal", "often injured", "strong", "weak health", "self-pitying",
-};

@@ -268,6 +268,10 @@ public:
     // card colour. Form 0 is the user's own club, 1 the information on any club.
     void DrawInfoPanel(const Rect& r, uint32_t colour, DeviceContext& dc, int infoFlag) const;
 
+    // Screens (screens/). Keeps the selected and the first shown entry of
+    // the statistics screen's selection list 0-2 within its entries.
+    void ClampStatisticsSelection(int list);
+
     CFinance account;
     uint8_t clubConfidence = kDefaultClubConfidence;  // 0-100
     uint8_t fanReputation = kDefaultFanReputation;    // 0-100

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "engine/ScreenWords.h"
 #include "tests/world/FileFormChecks.h"
 #include "world/Arena.h"
 

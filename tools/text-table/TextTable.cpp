@@ -12,6 +12,8 @@ namespace {
 
 // Strings are stored behind a one-byte length in the game's files.
 constexpr size_t kMaxEntryLength = 255;
+// Blank lines are skipped, so an entry that must be empty is written so.
+constexpr const char* kEmptyEntry = "\"\"";
 
 struct ListFile {
     std::string path;
@@ -64,6 +66,8 @@ bool ReadList(const ListFile& list, std::vector<std::string>& entries) {
             line.pop_back();
         if (line.empty() || line.front() == '#')
             continue;
+        if (line == kEmptyEntry)
+            line.clear();
         if (!CheckEntry(line, list.path, number))
             return false;
         entries.push_back(line);
