@@ -26,7 +26,7 @@ struct ReadBackWave {
 inline ReadBackWave ReadWaveBytes(const std::vector<uint8_t>& bytes) {
     ReadBackWave wave;
     auto u16 = [&](size_t at) { return static_cast<uint16_t>(bytes[at] | bytes[at + 1] << 8); };
-    auto u32 = [&](size_t at) { return static_cast<uint32_t>(u16(at) | u16(at + 2) << 16); };
+    auto u32 = [&](size_t at) { return u16(at) | static_cast<uint32_t>(u16(at + 2)) << 16; };
     auto tag = [&](size_t at, const char* four) { return std::memcmp(bytes.data() + at, four, 4) == 0; };
     if (bytes.size() < 12 || !tag(0, "RIFF") || !tag(8, "WAVE")) {
         wave.fault = "no RIFF wave frame";

@@ -14,8 +14,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kEffectRate = 22050;
-constexpr int kTitleRate = 44100;
 constexpr double kLongestSound = 300;  // seconds; keeps a slip of the pen from slowing the build
 constexpr double kLongestStrike = 60;
 constexpr double kLongestEnvelopeStep = 10;
@@ -42,7 +40,7 @@ bool SameName(const std::string& a, const std::string& b) {
 
 std::string Seconds(double seconds) {
     char text[32];
-    std::snprintf(text, sizeof text, "%.2f seconds", seconds);
+    std::snprintf(text, sizeof text, "%g seconds", seconds);
     return text;
 }
 
@@ -114,11 +112,14 @@ private:
         return it->second(line);
     }
 
+    // A setting read as a float; the default keeps its double value.
     bool Real(DescriptionLine& line, const std::string& key, float lo, float hi, double& value) {
-        float v = static_cast<float>(value);
+        const float before = static_cast<float>(value);
+        float v = before;
         if (!line.TakeFloat(key, lo, hi, v, &message_))
             return false;
-        value = v;
+        if (v != before)
+            value = v;
         return true;
     }
 
@@ -142,7 +143,7 @@ private:
             !Real(line, "loop", 0, kLongestSound, sound.loop))
             return false;
         if (sound.rate != kEffectRate && sound.rate != kTitleRate)
-            return Say("rate must be 22050 or 44100");
+            return Say("rate must be " + std::to_string(kEffectRate) + " or " + std::to_string(kTitleRate));
         sounds_.push_back(sound);
         soundLine_ = file_.LineNumber();
         return true;
@@ -288,7 +289,7 @@ private:
         if (sound.layers.empty())
             return FailAt(line, "'" + sound.name + "' has no tone, noise or voice lines");
         if (length > kLongestSound)
-            return FailAt(line, "'" + sound.name + "' lasts longer than 300 seconds");
+            return FailAt(line, "'" + sound.name + "' lasts longer than " + Seconds(kLongestSound));
         if (sound.loop > 0 && (sound.loop >= length || sound.loop * 2 < length))
             return FailAt(line, "'" + sound.name + "': loop must lie between half its length and its length, " +
                                     Seconds(length));

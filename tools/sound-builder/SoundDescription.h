@@ -44,10 +44,15 @@ struct Layer {
 
 enum class SoundKind { kEffect, kTitle };
 
+// The sample rates a sound may have; effects have the first unless they say
+// otherwise, music titles the second.
+constexpr int kEffectRate = 22050;
+constexpr int kTitleRate = 44100;
+
 struct SoundSpec {
     SoundKind kind = SoundKind::kEffect;
     std::string name;  // the file name without its type
-    int rate = 22050;
+    int rate = kEffectRate;
     int channels = 1;
     double tempo = 120;   // beats a minute, for note lists
     double peak = 0.8;    // the loudest sample, as a share of full scale

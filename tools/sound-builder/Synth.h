@@ -8,7 +8,7 @@
 
 // 16-bit samples, the channels of a frame next to each other.
 struct PcmSound {
-    int rate = 22050;
+    int rate = kEffectRate;
     int channels = 1;
     std::vector<int16_t> samples;
 
