@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <set>
 
+#include "app/EffectSounds.h"
 #include "app/GameView.h"
 #include "app/StartScreen.h"
 #include "platform/DeviceContext.h"
@@ -74,6 +75,8 @@ void SelfTestRun::CheckStartScreen() {
         return Fail(kBlankScreen, "the screen shows no picture");
     if (view_.StartPicture().IsVisible() || !MenuStandsInPlace(screen))
         return Fail(kMenuMisplaced, "the start screen's menu is not where its layout puts it");
+    if (!SoundsPlay())
+        return Fail(kSilent, "an effect of \"Effekte\\\" did not load or the start title does not play");
     Click(CentreOf(LayOutStartScreen(view_.ClientRect()).controls[kQuitEntry]));
 }
 
@@ -97,6 +100,17 @@ bool SelfTestRun::MenuStandsInPlace(const Bitmap& screen) const {
                     return false;
     }
     return true;
+}
+
+// Without a sound device the game is silent, and that is no fault.
+bool SelfTestRun::SoundsPlay() {
+    SdlSound& sound = system_.Sound();
+    if (!sound.HasDevice())
+        return true;
+    for (int slot = 0; slot < kEffectFileCount; ++slot)
+        if (g_effectSounds[slot] == SoundPlayer::kNoWave)
+            return false;
+    return !view_.State().music.on || sound.MusicPlaying();
 }
 
 void SelfTestRun::Click(Point screenPoint) {

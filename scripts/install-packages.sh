@@ -8,6 +8,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-liberation zlib1g-dev
   libsdl2-dev libsdl2-mixer-dev
+  # The MP3 encoder of the music the build synthesizes.
+  lame
   xvfb xauth
   # The fuzz check: libFuzzer and the sanitizer runtimes are in libclang-rt-dev,
   # which clang only recommends; llvm brings the symbolizer for crash reports.

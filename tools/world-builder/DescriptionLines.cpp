@@ -1,6 +1,7 @@
 #include "tools/world-builder/DescriptionLines.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 
@@ -8,7 +9,8 @@ namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
-// Splits at blanks outside quotes; the quotes themselves are dropped.
+// Splits at blanks outside quotes; the quotes themselves are dropped. A '#'
+// where a word would start begins the comment; inside a word it is a letter.
 bool SplitTokens(const std::string& text, std::vector<std::string>& tokens, std::string* message) {
     std::string token;
     bool inQuotes = false, started = false;
@@ -16,7 +18,7 @@ bool SplitTokens(const std::string& text, std::vector<std::string>& tokens, std:
         if (c == '"') {
             inQuotes = !inQuotes;
             started = true;
-        } else if (!inQuotes && c == '#') {
+        } else if (!inQuotes && !started && c == '#') {
             break;
         } else if (!inQuotes && IsBlank(c)) {
             if (started)
@@ -47,6 +49,13 @@ bool ParseInt(const std::string& text, int lo, int hi, int& value) {
         return false;
     value = static_cast<int>(v);
     return true;
+}
+
+// "0.5", not "0.500000".
+std::string ShortNumber(float v) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", static_cast<double>(v));
+    return text;
 }
 
 }  // namespace
@@ -110,7 +119,7 @@ bool DescriptionLine::TakeFloat(const std::string& key, float lo, float hi, floa
     if (good)
         value = v;
     else
-        *message = key + " must be a number from " + std::to_string(lo) + " to " + std::to_string(hi);
+        *message = key + " must be a number from " + ShortNumber(lo) + " to " + ShortNumber(hi);
     settings_.erase(it);
     return good;
 }

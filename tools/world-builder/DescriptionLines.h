@@ -5,10 +5,11 @@
 #include <string>
 #include <vector>
 
-// The line form of the world description files: a keyword, then words and
-// settings (key=value) separated by blanks; a word or value with blanks is
-// put in double quotes; '#' outside quotes starts a comment. A handler takes
-// what it knows out of the line; whatever is left is an error.
+// The line form of the world and sound description files: a keyword, then
+// words and settings (key=value) separated by blanks; a word or value with
+// blanks is put in double quotes; '#' at the start of a word starts a
+// comment (inside a word it is a letter, as in the note F#3). A handler
+// takes what it knows out of the line; whatever is left is an error.
 class DescriptionLine {
 public:
     // False with a message when a quote is not closed.
