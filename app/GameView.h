@@ -5,11 +5,13 @@
 #include <vector>
 
 #include "app/GameMusic.h"
+#include "app/GameSurfaceLayout.h"
 #include "app/MatchDayClock.h"
 #include "app/PaintedMessages.h"
 #include "app/StartPictureDlg.h"
 #include "app/StartScreen.h"
 #include "app/StateBlock.h"
+#include "app/ToolTips.h"
 #include "platform/Window.h"
 #include "ui/SkinBitmaps.h"
 #include "world/CompetitionMask.h"
@@ -34,11 +36,13 @@ public:
     static constexpr int kMatchFiguresScreen = 6;
     static constexpr int kNoClubScreen = 17;
     static constexpr int kStatusScreen = 19;
+    static constexpr int kWeekPlanningScreen = 5;
 
     // Timer 101 moves the game on one day every 2 x kRevealTicks ticks;
     // timer 102 plays the day's matches.
     static constexpr unsigned kDayTimer = 101;
     static constexpr unsigned kMatchTimer = 102;
+    static constexpr unsigned kToolTipTimer = 103;
     static constexpr unsigned kDayTickMs = 30;
     static constexpr unsigned kMatchTickMs = 100;
     static constexpr int kRevealTicks = 16;
@@ -52,6 +56,9 @@ public:
     void OnShowWindow(bool show) override;
     void OnPaint(DeviceContext& dc) override;
     void OnLButtonDown(unsigned flags, Point p) override;
+    void OnLButtonUp(unsigned flags, Point p) override;
+    void OnMouseMove(unsigned flags, Point p) override;
+    void OnMouseWheel(unsigned flags, int delta, Point screenPoint) override;
     void OnKeyDown(unsigned key, unsigned repeat, unsigned flags) override;
     void OnMusicNotify(MusicNotify how) override;
     void OnTimer(unsigned id) override;
@@ -60,6 +67,11 @@ public:
     // invalid club places him without a club, an invalid national team
     // leaves him none. True when the club was valid.
     bool AssignManagerTeams(WorldRef club, WorldRef nationalTeam);
+    // The manager starts his career at the club of that name, or without a
+    // club when the name is empty, and with no national team; false when no
+    // club of the world has the name. The simulation, the screen tour and
+    // the program's --club option start their games this way.
+    bool PlaceManagerAtClub(const std::string& clubName);
     // What a new game runs once the manager has his place, a club or none:
     // the world is prepared, its first season starts, and the window shows
     // his team, or the game menu while he has no club.
@@ -96,6 +108,21 @@ public:
     int TicksIntoDay() const { return dayTick_; }
     const ControlRects& Controls() const { return controlRects_; }
 
+    // The game surface of the manager screens (GameViewSurface.cpp): laid
+    // out and painted whole when the client rectangle changed or the layout
+    // was forgotten, else only the current screen is painted again. The
+    // start screen paints itself.
+    void DrawGameScreen(DeviceContext& dc, bool full);
+    // While a match day is shown: the four mode buttons, the team panel and
+    // the current team screen.
+    void DrawScreenArea(DeviceContext& dc, bool full);
+    // Forgets the layout and paints the whole surface.
+    void Relayout();
+    const GameSurfaceLayout& SurfaceLayout() const { return surface_; }
+    const NavAvailability& ScreenAvailable() const { return screenAvailable_; }
+    const ToolTips& Tips() const { return toolTips_; }
+    CTeam* UserTeam() const { return userTeam_; }
+
     // The status panel shown while game time runs (GameViewStatusPanel.cpp);
     // "full" draws the background first. The calendar's rectangle of the
     // last panel is kept.
@@ -107,6 +134,19 @@ private:
     bool ReadWorldFile();
     void PublishMembers();
     void OnStartScreenClick(Point p);
+    // The clicks on the manager screens (GameViewClicks.cpp).
+    void OnManagerScreenClick(Point p);
+    bool OnNavigationClick(Point p);
+    bool OnSubButtonClick(Point p);
+    void PressScreenButton(int screen, int button);
+    void EnterScreen(int screenId);
+    bool AskToPlanTraining();
+    void StartTrainingWeek();
+    void OnMatchDayClick(Point p);
+    void GoOnAfterMatchDay();
+    void LayOutSurface(DeviceContext& dc);
+    void PlaceToolTips();
+    void ShowToolTip();
     void ExitProgram();
 
     // The day cycle (GameViewDayStep.cpp).
@@ -155,6 +195,9 @@ private:
     bool running_ = false;
     CTeam* userTeam_;
     ControlRects controlRects_{};
+    GameSurfaceLayout surface_;
+    NavAvailability screenAvailable_{};
+    ToolTips toolTips_;
     Rect layoutRect_;
     std::vector<std::string> statusLines_;
     int dayTick_ = 0;  // ticks since the current day began, 0 .. 2 x kRevealTicks - 1

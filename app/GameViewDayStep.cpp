@@ -22,6 +22,7 @@ bool HasClub(const CTeam* team) { return team && team != &g_noClubTeam; }
 
 void CGameView::LetTimeRun() {
     running_ = true;
+    screenId_ = kStatusScreen;
     SetTimer(kDayTimer, kDayTickMs);
 }
 
@@ -30,6 +31,8 @@ void CGameView::OnTimer(unsigned id) {
         DayTick();
     else if (id == kMatchTimer)
         MatchTick();
+    else if (id == kToolTipTimer)
+        ShowToolTip();
 }
 
 // A day takes 2 x kRevealTicks ticks: its steps run in the first, the new

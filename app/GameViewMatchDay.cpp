@@ -164,7 +164,7 @@ void CGameView::ChangeMatchPhase() {
 }
 
 bool CGameView::WaitsForUserMatch() const {
-    return userPlaysToday_ && shownMatch_ && screenId_ == kTeamScreen;
+    return userPlaysToday_ && shownMatch_ && screenId_ >= kTeamScreen && screenId_ < kMatchScreen;
 }
 
 void CGameView::StartUserMatch() {

@@ -6,51 +6,14 @@
 
 namespace {
 
-constexpr int kMenuQuit = 5;
 constexpr int kQuestionIcon = 4;
 constexpr int kNoticeIcon = 0;
-
-// The new-game wizard, save and load, the editor and the two option
-// dialogs are not part of this version of the program.
-void TellNotAvailable(const std::string& item) {
-    CMessageDlg box;
-    box.title = item;
-    box.text = "This part of the game is not available in this version.";
-    box.Open(MSG_BLUE | MSG_OK | MSG_MESSAGE, kNoticeIcon);
-}
 
 }  // namespace
 
 void CGameView::OnShowWindow(bool show) {
     if (show)
         music_.Play(GameMusic::kFolderList, true, false);
-}
-
-// Every paint lays the surface out anew.
-void CGameView::OnPaint(DeviceContext& dc) {
-    layoutRect_ = Rect{};
-    if (!running_ && screenId_ == kStartScreen)
-        DrawStartScreen(dc, ClientRect(), IsWomensGame(), controlRects_);
-}
-
-void CGameView::OnLButtonDown(unsigned, Point p) {
-    if (!running_ && screenId_ == kStartScreen)
-        OnStartScreenClick(p);
-}
-
-void CGameView::OnStartScreenClick(Point p) {
-    const int control = HitTestStartScreen(controlRects_, p);
-    if (control == kMenuQuit) {
-        ExitProgram();
-    } else if (control == kWorldSwitchControl) {
-        if (variantWorldExists_) {
-            ToggleWorldFile();
-            SaveConfig();
-            Invalidate();
-        }
-    } else if (control >= 0) {
-        TellNotAvailable(g_gameMenuItems[control]);
-    }
 }
 
 void CGameView::OnKeyDown(unsigned key, unsigned, unsigned) {

@@ -6,6 +6,7 @@
 #include "world/Nation.h"
 #include "world/NoClubTeam.h"
 #include "world/Team.h"
+#include "world/WorldWalk.h"
 
 // A reference is resolved level by level against the world's own lists, so
 // that a stale or made-up reference can never name an object by accident.
@@ -34,6 +35,21 @@ bool CGameView::AssignManagerTeams(WorldRef club, WorldRef nationalTeam) {
             g_manager.nationalTeam = &nations[RefNation(nationalTeam)]->nationalTeam;
     }
     return valid;
+}
+
+bool CGameView::PlaceManagerAtClub(const std::string& clubName) {
+    WorldRef club = kRefNotFound;
+    if (!clubName.empty()) {
+        VisitClubs(world_, [&](CNation&, CLeague&, CTeam& team) {
+            if (team.name == clubName && club == kRefNotFound)
+                club = world_.GetTeamRef(&team);
+        });
+        if (club == kRefNotFound)
+            return false;
+    }
+    g_manager.ResetCareerState();
+    AssignManagerTeams(club, 0);
+    return true;
 }
 
 void CGameView::BeginNewGame() {

@@ -49,6 +49,29 @@ const std::array<std::array<uint32_t, kSubButtonCount>, kNavGroupCount> g_subBut
     {},
 }};
 
+const std::array<std::string, kNavTargetCount + 1> g_navTooltips = {
+    "nominate your team",
+    "Please select defence tactics and system",
+    "Please select offence system.",
+    "Please plan training individually for the players, the next training week or training for the entire season",
+    "week planning training",
+    "Individual abilities - see and determine in which direction the players should improve",
+    "Overview the finances of the club and invest in new players",
+    "Finances - administer the fortune of the club",
+    "Pool of players",
+    "arena - Extend your arena and change the admission fees",
+    "Commitment - Use your commitment to improve your team",
+    "Overview all information about your club",
+    "Personal - View your contract, your progress and your fortune",
+    "Overview your dates and skills",
+    "week overview - watch your dates and games for next week",
+    "Have a look on all important information",
+    "Change the game skin, save and load games",
+    "Nominate your national team",
+    "start training week",
+    "match start",
+};
+
 const std::array<std::string, kNavLabelCount> g_navLabels = {
     "lineup",           "defence tactics",  "offence tactics",  "year planning",
     "week planning",    "individual",       "year overview",    "situation",

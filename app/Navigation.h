@@ -22,6 +22,8 @@ constexpr int kNavGroupScreenCount = 21;
 extern const std::array<int32_t, kNavGroupScreenCount> g_navGroupOfScreen;
 extern const std::array<std::array<uint32_t, kSubButtonCount>, kNavGroupCount> g_subButtonTable;
 extern const std::array<std::string, kNavLabelCount> g_navLabels;
+// What each navigation target leads to, and last the match start.
+extern const std::array<std::string, kNavTargetCount + 1> g_navTooltips;
 // The button shown in the bar for each group.
 extern const std::array<int, kNavGroupCount> g_navGroupButton;
 

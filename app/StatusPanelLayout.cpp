@@ -65,6 +65,10 @@ Colour StatusLineColour(const std::string& line) {
     return Rgb(byte(3), byte(2), byte(1));
 }
 
+std::string ColouredStatusLine(const std::string& text, Colour c) {
+    return text + static_cast<char>(RedOf(c)) + static_cast<char>(GreenOf(c)) + static_cast<char>(BlueOf(c));
+}
+
 std::string StatusLineText(const std::string& line) {
     return line.size() < kColourChars ? std::string() : line.substr(0, line.size() - kColourChars);
 }

@@ -36,6 +36,7 @@ Rect TrainingAttributeBall(const Rect& cell, int average);
 // A status line ends in three characters that give its colour: red, green,
 // blue. The text is what comes before them.
 Colour StatusLineColour(const std::string& line);
+std::string ColouredStatusLine(const std::string& text, Colour c);
 std::string StatusLineText(const std::string& line);
 
 // The advance sales of the next match as marks: one per unit of its

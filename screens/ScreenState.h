@@ -31,5 +31,11 @@ constexpr int TacticsOptionButton(int setting, int value) {
 // lists).
 extern std::vector<uint8_t> g_screenListA;
 
+// The pages shown on the player pool (screen 9), the statistics (16) and
+// the game menu (17); the sub-buttons that select them read them.
+extern int g_squadPoolPage;
+extern int g_statPage;
+extern int g_gameMenuPage;
+
 // Back to the empty rectangles and list the program starts with.
 void ResetScreenState();

@@ -15,6 +15,7 @@ class CLeague;
 class CPlayer;
 class Date;
 class DeviceContext;
+struct Point;
 struct Rect;
 
 // A player in one of a team's lists. Clubs own their players; a national
@@ -267,6 +268,18 @@ public:
     // The team's card (ui/): caption, crest and seven rows of figures in the
     // card colour. Form 0 is the user's own club, 1 the information on any club.
     void DrawInfoPanel(const Rect& r, uint32_t colour, DeviceContext& dc, int infoFlag) const;
+
+    // The manager screens 1-18 of the user's club (screens/): the painter
+    // and the mouse handlers the main window calls with its current screen.
+    // A number outside 1-18 paints nothing and changes nothing. "full" paints
+    // the background and the fixed parts too; the handlers answer true when
+    // the screen must be repainted, and the click's redraw flag says whether
+    // that repaint must be full.
+    void DrawScreen(const Rect& rect, int screenId, DeviceContext& dc, bool full);
+    bool OnScreenLButtonDown(Point p, int screenId, bool* redrawBackground);
+    bool OnScreenMouseWheel(Point p, int rows, int screenId);
+    void OnScreenMouseMove(Point p, DeviceContext& dc, int screenId);
+    bool OnScreenLButtonUp(Point p, DeviceContext& dc, int screenId, bool* redrawBackground);
 
     // Screens (screens/). Keeps the selected and the first shown entry of
     // the statistics screen's selection list 0-2 within its entries.

@@ -143,7 +143,7 @@ TEST_F(DayCycle, AMatchDayWithoutMatchesDoesNotStopTheGame) {
     Ticks(2 * 2 * CGameView::kRevealTicks);
     EXPECT_EQ(g_gameDate, Date(2012, 1, 12));
     EXPECT_TRUE(view.Running());
-    EXPECT_EQ(view.ScreenId(), CGameView::kStartScreen);
+    EXPECT_EQ(view.ScreenId(), CGameView::kStatusScreen);
     g_dayCodes = savedCodes;
 }
 

@@ -66,19 +66,10 @@ SeasonSimulation::~SeasonSimulation() {
 
 // The manager has his club, or none, and no national team.
 void SeasonSimulation::StartGame(const Settings& settings) {
-    WorldRef club = kRefNotFound;
-    if (!settings.club.empty()) {
-        VisitClubs(view_->World(), [&](CNation&, CLeague&, CTeam& team) {
-            if (team.name == settings.club && club == kRefNotFound)
-                club = view_->World().GetTeamRef(&team);
-        });
-        if (club == kRefNotFound) {
-            error_ = "no club of the world is called '" + settings.club + "'";
-            return;
-        }
+    if (!view_->PlaceManagerAtClub(settings.club)) {
+        error_ = "no club of the world is called '" + settings.club + "'";
+        return;
     }
-    g_manager.ResetCareerState();
-    view_->AssignManagerTeams(club, 0);
     uint32_t& options = view_->State().options;
     options &= ~(3u << kOtherDaysShift);
     options |= (settings.liveMatches ? kOtherDaysLive : kOtherDaysAtOnce) << kOtherDaysShift;

@@ -1,0 +1,107 @@
+#include "app/GameSurfacePaint.h"
+#include "app/GameView.h"
+#include "platform/GameOptions.h"
+#include "world/Manager.h"
+#include "world/Team.h"
+
+namespace {
+
+constexpr int kNavToolsShown = kNavTargetCount;  // tools 1-19 lie on the navigation buttons
+constexpr int kToolTipWidthFactor = 4;
+
+}  // namespace
+
+// Every paint lays the surface out anew. Outside the running mode the game
+// surface shows; while time runs, the status panel. The match day's own
+// screens paint over the status panel as they come.
+void CGameView::OnPaint(DeviceContext& dc) {
+    layoutRect_ = Rect{};
+    toolTips_.Forget();
+    if (!running_)
+        DrawGameScreen(dc, true);
+    else
+        DrawStatusPanel(ClientRect(), dc, true);
+}
+
+void CGameView::DrawGameScreen(DeviceContext& dc, bool full) {
+    const Rect client = ClientRect();
+    if (screenId_ == kStartScreen) {
+        DrawStartScreen(dc, client, IsWomensGame(), controlRects_);
+        return;
+    }
+    const int saved = dc.Save();
+    dc.SetStretchMode(StretchMode::Nearest);
+    if (layoutRect_ != client) {
+        LayOutSurface(dc);
+        layoutRect_ = client;
+    }
+    userTeam_->DrawScreen(surface_.screenArea, screenId_, dc, full);
+    dc.Restore(saved);
+}
+
+void CGameView::Relayout() {
+    layoutRect_ = Rect{};
+    DeviceContext dc(&Surface());
+    toolTips_.Forget();
+    DrawGameScreen(dc, true);
+}
+
+void CGameView::LayOutSurface(DeviceContext& dc) {
+    screenAvailable_ = NavigationAvailability(userTeam_, g_manager.nationalTeam);
+    surface_ = LayOutGameSurface(ClientRect(), g_layoutPoints[kLayoutMainMenu], g_layoutPoints[kLayoutLayer],
+                                 g_layoutPoints[kLayoutEdge]);
+    PaintNavigationBar(dc, surface_, skin_.mainMenu, g_layoutPoints[kLayoutMainMenu], screenId_, screenAvailable_);
+    PaintInfoPanel(dc, surface_, skin_, *userTeam_);
+    PaintSubButtonColumn(dc, surface_, skin_, screenId_, screenAvailable_);
+    if (state_.options & kOptToolTips)
+        PlaceToolTips();
+}
+
+// The tips of the navigation buttons; the match start has none here.
+void CGameView::PlaceToolTips() {
+    toolTips_.ClearToolRects();
+    for (int id = 1; id <= kNavToolsShown; ++id)
+        toolTips_.SetToolRect(id, surface_.navRects[static_cast<size_t>(id - 1)]);
+    toolTips_.Activate(true);
+    toolTips_.SetMaxWidth(kToolTipWidthFactor * g_layoutPoints[kLayoutClubLogo].width);
+}
+
+void CGameView::ShowToolTip() {
+    KillTimer(kToolTipTimer);
+    toolTips_.Show(Surface());
+}
+
+void CGameView::OnMouseMove(unsigned, Point p) {
+    if (toolTips_.OnMouseMove(p, Surface()))
+        SetTimer(kToolTipTimer, ToolTips::kDelayMs);
+    if (!running_ || screenId_ < kMatchScreen) {
+        DeviceContext dc(&Surface());
+        userTeam_->OnScreenMouseMove(p, dc, screenId_);
+    }
+}
+
+// One notch of the wheel (120) moves a list by a row; turning it toward the
+// user moves the list down.
+void CGameView::OnMouseWheel(unsigned, int delta, Point screenPoint) {
+    constexpr int kNotch = 120;
+    const int rows = -(delta / kNotch);
+    if (running_ && screenId_ >= kMatchScreen)
+        return;
+    if (!userTeam_->OnScreenMouseWheel(ScreenToClient(screenPoint), rows, screenId_))
+        return;
+    DeviceContext dc(&Surface());
+    DrawGameScreen(dc, screenId_ == kMatchFiguresScreen);
+}
+
+void CGameView::OnLButtonUp(unsigned, Point p) {
+    if (running_ && screenId_ >= kMatchScreen)
+        return;
+    DeviceContext dc(&Surface());
+    bool redraw = false;
+    if (userTeam_->OnScreenLButtonUp(p, dc, screenId_, &redraw))
+        DrawGameScreen(dc, redraw);
+}
+
+void CGameView::DrawScreenArea(DeviceContext& dc, bool full) {
+    userTeam_->DrawScreen(ClientRect(), screenId_, dc, full);
+}
