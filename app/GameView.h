@@ -11,6 +11,7 @@
 #include "app/StartPictureDlg.h"
 #include "app/StartScreen.h"
 #include "app/StateBlock.h"
+#include "app/SurfaceTrace.h"
 #include "app/ToolTips.h"
 #include "platform/Window.h"
 #include "ui/SkinBitmaps.h"
@@ -147,6 +148,7 @@ private:
     void LayOutSurface(DeviceContext& dc);
     void PlaceToolTips();
     void ShowToolTip();
+    void Trace() const;
     void ExitProgram();
 
     // The day cycle (GameViewDayStep.cpp).
@@ -198,6 +200,7 @@ private:
     GameSurfaceLayout surface_;
     NavAvailability screenAvailable_{};
     ToolTips toolTips_;
+    std::unique_ptr<SurfaceTrace> trace_ = SurfaceTrace::FromEnvironment();
     Rect layoutRect_;
     std::vector<std::string> statusLines_;
     int dayTick_ = 0;  // ticks since the current day began, 0 .. 2 x kRevealTicks - 1

@@ -55,6 +55,7 @@ void CGameView::OnLButtonDown(unsigned, Point p) {
     } else if (screenId_ < kMatchScreen) {
         OnMatchDayClick(p);
     }
+    Trace();
 }
 
 void CGameView::OnStartScreenClick(Point p) {

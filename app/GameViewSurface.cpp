@@ -21,6 +21,12 @@ void CGameView::OnPaint(DeviceContext& dc) {
         DrawGameScreen(dc, true);
     else
         DrawStatusPanel(ClientRect(), dc, true);
+    Trace();
+}
+
+void CGameView::Trace() const {
+    if (trace_)
+        trace_->Write(screenId_, running_, surface_);
 }
 
 void CGameView::DrawGameScreen(DeviceContext& dc, bool full) {

@@ -1,5 +1,7 @@
 // The game program: starts the window backend, builds the main window
 // (which runs the start-up) and runs the main loop until the user quits.
+// "--club NAME" starts a new game at once with the manager at that club,
+// past the start screen; the tests on a virtual display start it so.
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -9,7 +11,17 @@
 #include "app/SelfTestRun.h"
 #include "platform/sdl/SdlBackend.h"
 
-int main() {
+int main(int argc, char** argv) {
+    std::string club;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--club" && i + 1 < argc) {
+            club = argv[++i];
+        } else {
+            std::fprintf(stderr, "usage: corvanta [--club NAME]\n");
+            return EXIT_FAILURE;
+        }
+    }
     std::string error;
     std::unique_ptr<SdlBackend> backend = SdlBackend::Start({}, &error);
     if (!backend) {
@@ -18,6 +30,14 @@ int main() {
     }
     CGameApp app;
     app.InitInstance();
-    std::unique_ptr<SelfTestRun> selfTest = SelfTestRun::FromEnvironment(backend->System(), app.Frame().View());
+    CGameView& view = app.Frame().View();
+    if (!club.empty()) {
+        if (!view.PlaceManagerAtClub(club)) {
+            std::fprintf(stderr, "corvanta: no club of the world is called '%s'\n", club.c_str());
+            return EXIT_FAILURE;
+        }
+        view.BeginNewGame();
+    }
+    std::unique_ptr<SelfTestRun> selfTest = SelfTestRun::FromEnvironment(backend->System(), view);
     return app.Run();
 }

@@ -10,7 +10,8 @@ packages=(
   libsdl2-dev libsdl2-mixer-dev
   # The MP3 encoder of the music the build synthesizes.
   lame
-  xvfb xauth
+  # The program on a virtual display, clicked with a real pointer.
+  xvfb xauth xdotool
   # The fuzz check: libFuzzer and the sanitizer runtimes are in libclang-rt-dev,
   # which clang only recommends; llvm brings the symbolizer for crash reports.
   clang libclang-rt-dev llvm
