@@ -2,8 +2,12 @@
 
 #include <array>
 
+#include "engine/ScreenWords.h"
+#include "platform/Text.h"
+#include "screens/ScreenState.h"
 #include "ui/PaintSettings.h"
 #include "ui/SkinBitmaps.h"
+#include "world/GameDate.h"
 
 namespace {
 
@@ -19,6 +23,9 @@ constexpr int kTitleUnits = 4;  // the title font, in tenths of a point per unit
 constexpr int kSecondLineUnits = 2;
 // The lineup and tactics screens show a court, which is stretched smoothly.
 constexpr int kLastCourtScreen = 3;
+constexpr int kCalendarScreen = 14;
+constexpr int kGameMenuScreen = 17;
+constexpr int kHighscorePage = 1;
 
 const std::array<ScreenFrame, kLastScreenId> kFrames = {{
     {&g_bmpBackTeam, kLayoutBackTeam, nullptr, nullptr},
@@ -41,15 +48,32 @@ const std::array<ScreenFrame, kLastScreenId> kFrames = {{
     {&g_bmpBackGame, kLayoutBackGame, "national team", nullptr},
 }};
 
-void DrawTitles(DeviceContext& dc, const Rect& rect, const ScreenFrame& frame) {
+struct Titles {
+    std::string title;
+    std::string secondLine;
+};
+
+// The calendar names the season and month of the game date; the game menu
+// its page.
+Titles TitlesOf(int screenId, const ScreenFrame& frame) {
+    if (screenId == kCalendarScreen) {
+        const int seasonYear = g_gameDate.Month() >= kSeasonStartMonth ? g_gameDate.Year() : g_gameDate.Year() - 1;
+        return {Format("calendar %d/%d", seasonYear, seasonYear + 1), g_monthNames[g_gameDate.Month() - 1]};
+    }
+    if (screenId == kGameMenuScreen)
+        return {g_gameMenuPage == kHighscorePage ? "highscore" : "options", {}};
+    return {frame.title ? frame.title : "", frame.secondLine ? frame.secondLine : ""};
+}
+
+void DrawTitles(DeviceContext& dc, const Rect& rect, const Titles& titles) {
     const int unit = rect.Height() / kScreenUnitsPerHeight;
     dc.SetBackMode(BackMode::Transparent);
     dc.SelectFont(Font::Point(g_fontFaceName, kTitleUnits * unit));
     dc.SetTextColour(g_skinColours[kTitleColour]);
-    dc.DrawText(frame.title, Rect{rect.left, rect.top, rect.right, rect.top + unit},
+    dc.DrawText(titles.title, Rect{rect.left, rect.top, rect.right, rect.top + unit},
                 TextLeft | TextVCenter | TextSingleLine);
-    if (frame.secondLine)
-        dc.DrawText(frame.secondLine,
+    if (!titles.secondLine.empty())
+        dc.DrawText(titles.secondLine,
                     Rect{rect.left, rect.top + kSecondLineUnits * unit, rect.right, rect.top + rect.Height() / 3},
                     TextLeft | TextTop | TextSingleLine);
 }
@@ -65,7 +89,8 @@ void DrawScreenFrame(DeviceContext& dc, const Rect& rect, int screenId) {
     dc.SetStretchMode(screenId <= kLastCourtScreen ? StretchMode::Filtered : StretchMode::Nearest);
     dc.StretchBlt(rect, *frame.background, Rect{0, 0, size.width, size.height}, RasterOp::Copy);
     dc.SetStretchMode(StretchMode::Nearest);
-    if (frame.title)
-        DrawTitles(dc, rect, frame);
+    const Titles titles = TitlesOf(screenId, frame);
+    if (!titles.title.empty())
+        DrawTitles(dc, rect, titles);
     dc.Restore(saved);
 }

@@ -12,6 +12,6 @@ constexpr int kLastScreenId = 18;
 constexpr int kScreenUnitsPerHeight = 12;
 
 // The background and the fixed title lines of the screen; nothing for a
-// number outside 1-18. The calendar and the game menu title themselves,
-// from what they show.
+// number outside 1-18. The calendar names the season and month of the game
+// date, the game menu its page.
 void DrawScreenFrame(DeviceContext& dc, const Rect& rect, int screenId);

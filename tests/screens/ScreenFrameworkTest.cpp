@@ -4,6 +4,7 @@
 #include "screens/ScreenFramework.h"
 #include "ui/PaintSettings.h"
 #include "ui/SkinBitmaps.h"
+#include "world/GameDate.h"
 
 namespace {
 
@@ -41,10 +42,13 @@ TEST(ScreenFramework, EachScreenStandsOnItsBackgroundWithItsTitle) {
         {5, Rgb(20, 0, 0), {"training plan weekly", "training unit"}},
         {9, Rgb(30, 0, 0), {"pool of players / planning"}},
         {10, Rgb(40, 0, 0), {"stadium / spactators"}},
+        {14, Rgb(50, 0, 0), {"calendar 2011/2012", "Septembre"}},
         {15, Rgb(50, 0, 0), {"weekly overview"}},
         {16, Rgb(50, 0, 0), {}},
+        {17, Rgb(50, 0, 0), {"options"}},
         {18, Rgb(20, 0, 0), {"national team"}},
     };
+    g_gameDate = Date(2011, 9, 30);
     for (const Case& c : cases) {
         Bitmap picture(400, 240, kBlack);
         RecordingDeviceContext dc(&picture);
