@@ -149,6 +149,7 @@ private:
     void PlaceToolTips();
     void ShowToolTip();
     void Trace() const;
+    void RepaintScreen(DeviceContext& dc, bool full);
     void ExitProgram();
 
     // The day cycle (GameViewDayStep.cpp).

@@ -12,16 +12,27 @@ constexpr int kToolTipWidthFactor = 4;
 }  // namespace
 
 // Every paint lays the surface out anew. Outside the running mode the game
-// surface shows; while time runs, the status panel. The match day's own
-// screens paint over the status panel as they come.
+// surface shows; on a match day the team screens with the mode buttons;
+// while time runs, and until the live match and the day's results have
+// screens of their own, the status panel.
 void CGameView::OnPaint(DeviceContext& dc) {
     layoutRect_ = Rect{};
     toolTips_.Forget();
     if (!running_)
         DrawGameScreen(dc, true);
+    else if (screenId_ < kMatchScreen)
+        DrawScreenArea(dc, true);
     else
         DrawStatusPanel(ClientRect(), dc, true);
     Trace();
+}
+
+// A team screen repainted after a mouse action, on the surface it stands on.
+void CGameView::RepaintScreen(DeviceContext& dc, bool full) {
+    if (running_)
+        DrawScreenArea(dc, full);
+    else
+        DrawGameScreen(dc, full);
 }
 
 void CGameView::Trace() const {
@@ -95,8 +106,10 @@ void CGameView::OnMouseWheel(unsigned, int delta, Point screenPoint) {
         return;
     if (!userTeam_->OnScreenMouseWheel(ScreenToClient(screenPoint), rows, screenId_))
         return;
+    // The individual skills screen draws its list over a fresh background.
+    constexpr int kIndividualScreen = 6;
     DeviceContext dc(&Surface());
-    DrawGameScreen(dc, screenId_ == kMatchFiguresScreen);
+    RepaintScreen(dc, !running_ && screenId_ == kIndividualScreen);
 }
 
 void CGameView::OnLButtonUp(unsigned, Point p) {
@@ -105,7 +118,7 @@ void CGameView::OnLButtonUp(unsigned, Point p) {
     DeviceContext dc(&Surface());
     bool redraw = false;
     if (userTeam_->OnScreenLButtonUp(p, dc, screenId_, &redraw))
-        DrawGameScreen(dc, redraw);
+        RepaintScreen(dc, redraw);
 }
 
 void CGameView::DrawScreenArea(DeviceContext& dc, bool full) {
