@@ -73,20 +73,12 @@ public:
     bool Read(const fs::path& file) {
         if (!file_.Open(file, error_))
             return false;
-        DescriptionLine line;
-        while (file_.Next(line, error_)) {
-            if (!Handle(line) || !line.CheckAllTaken(&message_))
-                return Fail();
-        }
-        return error_->empty() && FinishSound();
+        if (!file_.ReadAll([this](DescriptionLine& line) { return Handle(line); }, message_, error_))
+            return false;
+        return FinishSound();
     }
 
 private:
-    bool Fail() {
-        if (!message_.empty())
-            *error_ = file_.Where(message_);
-        return false;
-    }
     bool Say(const std::string& message) {
         message_ = message;
         return false;

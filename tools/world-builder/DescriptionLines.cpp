@@ -195,6 +195,19 @@ bool DescriptionFile::Next(DescriptionLine& line, std::string* error) {
     return false;
 }
 
+bool DescriptionFile::ReadAll(const std::function<bool(DescriptionLine&)>& handle, std::string& message,
+                              std::string* error) {
+    DescriptionLine line;
+    while (Next(line, error)) {
+        if (!handle(line) || !line.CheckAllTaken(&message)) {
+            if (!message.empty() || error->empty())
+                *error = Where(message);
+            return false;
+        }
+    }
+    return error->empty();
+}
+
 std::string DescriptionFile::Where(const std::string& message) const { return WhereAt(lineNumber_, message); }
 
 std::string DescriptionFile::WhereAt(int line, const std::string& message) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -43,6 +44,10 @@ public:
     bool Open(const std::filesystem::path& file, std::string* error);
     // False at the end or on a malformed line (then error is set).
     bool Next(DescriptionLine& line, std::string* error);
+    // Hands every line to handle, which must take all of it. False at the
+    // first line it refuses, with error set: handle leaves its complaint in
+    // message, or sets error itself and leaves message empty.
+    bool ReadAll(const std::function<bool(DescriptionLine&)>& handle, std::string& message, std::string* error);
     int LineNumber() const { return lineNumber_; }
     // "file:line: message".
     std::string Where(const std::string& message) const;

@@ -31,19 +31,12 @@ public:
         world_.file = file;
         if (!file_.Open(file, error_))
             return false;
-        DescriptionLine line;
-        while (file_.Next(line, error_)) {
-            if (!Handle(line) || !line.CheckAllTaken(&message_))
-                return Fail();
-        }
-        return error_->empty() && CheckComplete();
+        if (!file_.ReadAll([this](DescriptionLine& line) { return Handle(line); }, message_, error_))
+            return false;
+        return CheckComplete();
     }
 
 private:
-    bool Fail() {
-        *error_ = file_.Where(message_);
-        return false;
-    }
     bool Say(const std::string& message) {
         message_ = message;
         return false;
