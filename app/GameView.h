@@ -38,6 +38,8 @@ public:
     static constexpr int kNoClubScreen = 17;
     static constexpr int kStatusScreen = 19;
     static constexpr int kWeekPlanningScreen = 5;
+    // On a match day the fourth mode button starts the user's match.
+    static constexpr int kMatchStartControl = 3;
 
     // Timer 101 moves the game on one day every 2 x kRevealTicks ticks;
     // timer 102 plays the day's matches.
@@ -147,6 +149,7 @@ private:
     void GoOnAfterMatchDay();
     void LayOutSurface(DeviceContext& dc);
     void PlaceToolTips();
+    void PlaceMatchDayToolTips();
     void ShowToolTip();
     void Trace() const;
     void RepaintScreen(DeviceContext& dc, bool full);

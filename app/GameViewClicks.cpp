@@ -22,7 +22,6 @@ constexpr int kSquadPoolScreen = 9;
 constexpr int kFirstSquadPoolPageButton = 9;
 constexpr int kStatisticsScreen = 16;
 constexpr int kGameMenuScreen = 17;
-constexpr int kMatchStartControl = 3;
 constexpr int kTrainingLineColour = 8;
 constexpr uint8_t kNoUnitPlanned = 18;
 // Week plans the status line names; other numbers in a plan name nothing.

@@ -1,5 +1,7 @@
 #include "app/GameSurfacePaint.h"
 #include "app/GameView.h"
+#include "app/ScreenArea.h"
+#include "app/MatchDayClock.h"
 #include "platform/GameOptions.h"
 #include "world/Manager.h"
 #include "world/Team.h"
@@ -122,5 +124,27 @@ void CGameView::OnLButtonUp(unsigned, Point p) {
 }
 
 void CGameView::DrawScreenArea(DeviceContext& dc, bool full) {
-    userTeam_->DrawScreen(ClientRect(), screenId_, dc, full);
+    const int saved = dc.Save();
+    dc.SetStretchMode(StretchMode::Nearest);
+    const ScreenAreaLayout layout =
+        LayOutScreenArea(ClientRect(), g_layoutPoints[kLayoutModeButtons], g_layoutPoints[kLayoutLayer],
+                         g_layoutPoints[kLayoutEdge], userPlaysToday_ && g_matchDayStarted);
+    controlRects_ = layout.controlRects;
+    PaintModeButtons(dc, layout, skin_.modeButtons, screenId_);
+    if (full && (state_.options & kOptToolTips))
+        PlaceMatchDayToolTips();
+    PaintRunningTeamPanel(dc, layout, *userTeam_);
+    userTeam_->DrawScreen(layout.screenArea, screenId_, dc, full);
+    dc.Restore(saved);
+}
+
+// The three team screens' buttons and the match start.
+void CGameView::PlaceMatchDayToolTips() {
+    constexpr int kMatchStartTool = 39;
+    toolTips_.ClearToolRects();
+    for (int i = 0; i < kMatchStartControl; ++i)
+        toolTips_.SetToolRect(i + 1, controlRects_[static_cast<size_t>(i)]);
+    toolTips_.SetToolRect(kMatchStartTool, controlRects_[kMatchStartControl]);
+    toolTips_.Activate(true);
+    toolTips_.SetMaxWidth(kToolTipWidthFactor * g_layoutPoints[kLayoutModeButtons].width);
 }

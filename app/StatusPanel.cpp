@@ -1,6 +1,7 @@
 #include "app/StatusPanel.h"
 
 #include "platform/Text.h"
+#include "ui/AttributeColour.h"
 #include "ui/Buttons.h"
 #include "ui/CalendarDay.h"
 #include "ui/ConditionBars.h"
@@ -19,7 +20,6 @@ namespace {
 constexpr int kStatusBoxColour = 73;
 constexpr int kTextColour = 7;
 constexpr int kCardColour = 3;
-constexpr int kAttributeColours[] = {16, 15, 14};  // below 5, below 10, from 10
 constexpr Colour kTrainingBoxEdge = 0x00FFB8B8;
 constexpr int kAttributeCount = 10;
 constexpr int kJune = 6;
@@ -52,10 +52,6 @@ int AverageAttribute(const CTeam& team, int i) {
     for (const auto& player : team.squad)
         sum += player->GetAttribute(i);
     return sum / static_cast<int>(team.squad.size());
-}
-
-Colour AttributeColour(int average) {
-    return g_skinColours[kAttributeColours[average < 5 ? 0 : average < 10 ? 1 : 2]];
 }
 
 void PaintAttributes(DeviceContext& dc, const Rect& box, const CTeam& team) {

@@ -102,6 +102,14 @@ enum FanMood : int {
     kMoodSuccessAddicted = 7,
 };
 
+// The condition gauges of the match panels.
+enum ConditionGauge : int {
+    kGaugeFreshness = 0,
+    kGaugeFitness = 1,
+    kGaugeTeamSpirit = 2,
+    kGaugeFightingSpirit = 3,
+};
+
 // One club: the squad with its amateur and youth teams, the lineup and
 // tactics state, the training plan, the club's people, its climate, names,
 // colours, account and arena. A league owns its teams; a nation embeds its
@@ -280,6 +288,21 @@ public:
     bool OnScreenMouseWheel(Point p, int rows, int screenId);
     void OnScreenMouseMove(Point p, DeviceContext& dc, int screenId);
     bool OnScreenLButtonUp(Point p, DeviceContext& dc, int screenId, bool* redrawBackground);
+    // The match panels (ui/): the team, in its colour on the left, against
+    // its next opponent on the right, each panel a box of its own. Without an
+    // opponent (none or the no-club team) only the team's side is drawn.
+    // With wholeSquad the gauge and the comparison take every squad player;
+    // without it the gauge takes the team's defence formation against the
+    // opponent's offence, the comparison the team's offence against the
+    // opponent's defence. The spirit gauges show the clubs' own values.
+    // kind: a ConditionGauge; any other draws nothing.
+    void DrawConditionGauge(int kind, bool wholeSquad, DeviceContext& dc, const Rect& r) const;
+    // Two discs sized by the average of attribute 0-9.
+    void DrawAttributeComparison(int attribute, bool wholeSquad, DeviceContext& dc, const Rect& r) const;
+    // The summed playing strength of the team's offence (or defence) against
+    // the opponent's defence (or offence) as two bars. Recomputes the playing
+    // strength of every player it sums.
+    void DrawAttackDefenceBar(const Rect& r, DeviceContext& dc, bool offence);
 
     // Screens (screens/). Keeps the selected and the first shown entry of
     // the statistics screen's selection list 0-2 within its entries.
