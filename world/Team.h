@@ -267,6 +267,11 @@ public:
     // The team's card (ui/): caption, crest and seven rows of figures in the
     // card colour. Form 0 is the user's own club, 1 the information on any club.
     void DrawInfoPanel(const Rect& r, uint32_t colour, DeviceContext& dc, int infoFlag) const;
+    // The chart of one of the manager's weekly records of his club over the
+    // season so far (ui/): kind 0 club confidence, 1 fan reputation, 2 table
+    // position, 3 team strength, 4 team spirit, 5 fighting spirit, 6 fitness,
+    // 7 freshness; any other kind draws nothing.
+    void DrawWeeklyValueChart(int kind, const Rect& r, uint32_t colour, DeviceContext& dc) const;
 
     // Screens (screens/). Keeps the selected and the first shown entry of
     // the statistics screen's selection list 0-2 within its entries.
