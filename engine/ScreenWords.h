@@ -67,6 +67,10 @@ constexpr int kManagerLevelCount = 26;
 constexpr int kManagerActivityCount = 6;
 extern const char* const g_managerLevelNames[kManagerLevelCount];
 extern const char* const g_managerActivityNames[kManagerActivityCount];
+// The manager's commitments with his club: press conference, team trip,
+// training camp and the others, in the order of their diary kinds.
+constexpr int kCommitmentCount = 12;
+extern const char* const g_commitmentNames[kCommitmentCount];
 
 // By HealthType (world/Player.h).
 constexpr int kHealthTypeCount = 5;

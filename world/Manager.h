@@ -3,9 +3,11 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "platform/Colour.h"
 #include "world/FanArticles.h"
 #include "world/PlayerSearch.h"
 #include "world/WorldRef.h"
@@ -56,6 +58,13 @@ public:
     // switched off) at the purchase prices of the club finances, the cost
     // returned apart.
     void SellMerchandise(int32_t& buyers, uint32_t& reorderCost);
+
+    // The label of the diary's entry on a season day, for the calendar
+    // (career/): appended to label, with its colour from the skin's colour
+    // table passed in. False when the day has no entry or the entry no
+    // label, as a talk with a player who has gone.
+    bool GetDiaryEntryLabel(std::string& label, int dayIndex, Colour& colour,
+                            std::span<const Colour> skinColours) const;
 
     // The season forecast's sums of income, costs and their difference.
     int32_t SumRevenues() const;

@@ -276,6 +276,11 @@ public:
     // The team's card (ui/): caption, crest and seven rows of figures in the
     // card colour. Form 0 is the user's own club, 1 the information on any club.
     void DrawInfoPanel(const Rect& r, uint32_t colour, DeviceContext& dc, int infoFlag) const;
+    // The chart of one of the manager's weekly records of his club over the
+    // season so far (ui/): kind 0 club confidence, 1 fan reputation, 2 table
+    // position, 3 team strength, 4 team spirit, 5 fighting spirit, 6 fitness,
+    // 7 freshness; any other kind draws nothing.
+    void DrawWeeklyValueChart(int kind, const Rect& r, uint32_t colour, DeviceContext& dc) const;
 
     // The manager screens 1-18 of the user's club (screens/): the painter
     // and the mouse handlers the main window calls with its current screen.
