@@ -10,12 +10,14 @@
 #include "world/Finance.h"
 #include "world/NoClubTeam.h"
 
+class Bitmap;
 class BinaryFile;
 class CLeague;
 class CPlayer;
 class Date;
 class DeviceContext;
 struct Rect;
+struct Size;
 
 // A player in one of a team's lists. Clubs own their players; a national
 // team's squad only lends them from their clubs, so its entries must never
@@ -267,10 +269,21 @@ public:
     // The team's card (ui/): caption, crest and seven rows of figures in the
     // card colour. Form 0 is the user's own club, 1 the information on any club.
     void DrawInfoPanel(const Rect& r, uint32_t colour, DeviceContext& dc, int infoFlag) const;
+    // The club's crest "Wappen\<logoFile>" (ui/), else the common crest
+    // "Wappen\ohne.bmp", else a crest painted in the home colour; its size.
+    Size GetCrestBitmap(Bitmap& bitmap) const;
+    // The week planning's painters (ui/): the icon of a training unit kind
+    // 1-29 on its group's colour, and a band darkest at its top and bottom.
+    static void DrawTrainingUnitIcon(int kind, const Rect& r, DeviceContext& dc);
+    static void FillTubeBand(uint32_t colour, const Rect& r, DeviceContext& dc);
 
     // Screens (screens/). Keeps the selected and the first shown entry of
     // the statistics screen's selection list 0-2 within its entries.
     void ClampStatisticsSelection(int list);
+    // A right click on the user's screen screenId (screens/): renames a
+    // free week plan or adds or removes a statistics bookmark; true when
+    // the screen must be painted again.
+    bool OnScreenRButtonDown(int x, int y, int screenId);
 
     CFinance account;
     uint8_t clubConfidence = kDefaultClubConfidence;  // 0-100
