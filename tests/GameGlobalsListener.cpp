@@ -22,6 +22,7 @@
 #include "screens/StatisticsSelection.h"
 #include "squad/LineupSlots.h"
 #include "squad/Training.h"
+#include "squad/WeekPlanNames.h"
 #include "ui/PaintSettings.h"
 #include "ui/SkinBitmaps.h"
 #include "world/Continent.h"
@@ -57,6 +58,7 @@ private:
 
         ResetMatchSheet();
         ResetTrainingWeek();
+        ResetWeekPlanNames();
         ResetManager();
 
         ResetOptions();
