@@ -1,6 +1,7 @@
 #include "app/GameSurfacePaint.h"
 
 #include "platform/Text.h"
+#include "screens/ScreenIds.h"
 #include "screens/ScreenState.h"
 #include "ui/KeepTools.h"
 #include "ui/MaskedIcon.h"
@@ -22,9 +23,6 @@ constexpr int kInfoLines = 5;
 constexpr char kEuroSign = '\x80';
 constexpr int kMaskCellX = 3 * kIconCell;
 // The pages of screens 9, 16 and 17 that their action buttons select.
-constexpr int kSquadPoolScreen = 9;
-constexpr int kStatisticsScreen = 16;
-constexpr int kGameMenuScreen = 17;
 constexpr int kSquadPoolFirstPageButton = 9;
 constexpr int kStatisticsFirstPageButton = 3;
 constexpr int kGameMenuFirstPageButton = 9;
@@ -99,11 +97,11 @@ SubButtonState StateOfSubButton(const SubButton& button, int screenId, const Nav
     if (button.navigation)
         return SubButtonState::kCurrent;
     int page = -1;
-    if (screenId == kSquadPoolScreen)
+    if (screenId == kScreenContracts)
         page = g_squadPoolPage + kSquadPoolFirstPageButton;
-    else if (screenId == kStatisticsScreen)
+    else if (screenId == kScreenStatistics)
         page = g_statPage + kStatisticsFirstPageButton;
-    else if (screenId == kGameMenuScreen)
+    else if (screenId == kScreenGameMenu)
         page = g_gameMenuPage + kGameMenuFirstPageButton;
     return page == button.button ? SubButtonState::kCurrent : SubButtonState::kNormal;
 }

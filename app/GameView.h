@@ -14,6 +14,7 @@
 #include "app/SurfaceTrace.h"
 #include "app/ToolTips.h"
 #include "platform/Window.h"
+#include "screens/ScreenIds.h"
 #include "ui/SkinBitmaps.h"
 #include "world/CompetitionMask.h"
 #include "world/World.h"
@@ -30,14 +31,14 @@ class CTeam;
 class CGameView : public Window {
 public:
     static constexpr int kStartScreen = 0;
-    static constexpr int kTeamScreen = 1;
+    static constexpr int kTeamScreen = kScreenLineup;
     // While a match day is shown: the live match, its results, its figures.
     static constexpr int kMatchScreen = 4;
     static constexpr int kMatchReportScreen = 5;
     static constexpr int kMatchFiguresScreen = 6;
-    static constexpr int kNoClubScreen = 17;
+    static constexpr int kNoClubScreen = kScreenGameMenu;
     static constexpr int kStatusScreen = 19;
-    static constexpr int kWeekPlanningScreen = 5;
+    static constexpr int kWeekPlanningScreen = kScreenWeekPlanning;
     // On a match day the fourth mode button starts the user's match.
     static constexpr int kMatchStartControl = 3;
 
@@ -60,6 +61,7 @@ public:
     void OnPaint(DeviceContext& dc) override;
     void OnLButtonDown(unsigned flags, Point p) override;
     void OnLButtonUp(unsigned flags, Point p) override;
+    void OnRButtonDown(unsigned flags, Point p) override;
     void OnMouseMove(unsigned flags, Point p) override;
     void OnMouseWheel(unsigned flags, int delta, Point screenPoint) override;
     void OnKeyDown(unsigned key, unsigned repeat, unsigned flags) override;

@@ -5,6 +5,7 @@
 #include "app/MessageDlg.h"
 #include "app/StatusPanelLayout.h"
 #include "platform/GameOptions.h"
+#include "screens/ScreenIds.h"
 #include "screens/ScreenState.h"
 #include "squad/Training.h"
 #include "squad/WeekPlanNames.h"
@@ -18,10 +19,7 @@ namespace {
 constexpr int kMenuQuit = 5;
 constexpr int kNoticeIcon = 0;
 constexpr int kQuestionIcon = 4;
-constexpr int kSquadPoolScreen = 9;
 constexpr int kFirstSquadPoolPageButton = 9;
-constexpr int kStatisticsScreen = 16;
-constexpr int kGameMenuScreen = 17;
 constexpr int kTrainingLineColour = 8;
 constexpr uint8_t kNoUnitPlanned = 18;
 // Week plans the status line names; other numbers in a plan name nothing.
@@ -40,7 +38,7 @@ void TellNotAvailable(const std::string& item) {
 }
 
 bool RepaintsWholeSurface(int screenId) {
-    return screenId == kSquadPoolScreen || screenId == kStatisticsScreen || screenId == kGameMenuScreen;
+    return screenId == kScreenContracts || screenId == kScreenStatistics || screenId == kScreenGameMenu;
 }
 
 }  // namespace
@@ -105,7 +103,7 @@ bool CGameView::OnNavigationClick(Point p) {
 
 void CGameView::EnterScreen(int target) {
     screenId_ = target;
-    if (target == kGameMenuScreen)
+    if (target == kScreenGameMenu)
         g_gameMenuPage = 0;
     if (target == kStatusScreen) {
         running_ = true;
@@ -170,8 +168,8 @@ bool CGameView::OnSubButtonClick(Point p) {
         Relayout();
         return false;
     }
-    if (button.screen == kSquadPoolScreen && button.button >= kFirstSquadPoolPageButton)
-        screenId_ = kSquadPoolScreen;
+    if (button.screen == kScreenContracts && button.button >= kFirstSquadPoolPageButton)
+        screenId_ = kScreenContracts;
     PressScreenButton(button.screen, button.button);
     return true;
 }

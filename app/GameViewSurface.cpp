@@ -1,8 +1,9 @@
 #include "app/GameSurfacePaint.h"
 #include "app/GameView.h"
-#include "app/ScreenArea.h"
 #include "app/MatchDayClock.h"
+#include "app/ScreenArea.h"
 #include "platform/GameOptions.h"
+#include "screens/ScreenIds.h"
 #include "world/Manager.h"
 #include "world/Team.h"
 
@@ -109,9 +110,8 @@ void CGameView::OnMouseWheel(unsigned, int delta, Point screenPoint) {
     if (!userTeam_->OnScreenMouseWheel(ScreenToClient(screenPoint), rows, screenId_))
         return;
     // The individual skills screen draws its list over a fresh background.
-    constexpr int kIndividualScreen = 6;
     DeviceContext dc(&Surface());
-    RepaintScreen(dc, !running_ && screenId_ == kIndividualScreen);
+    RepaintScreen(dc, !running_ && screenId_ == kScreenIndividual);
 }
 
 void CGameView::OnLButtonUp(unsigned, Point p) {
@@ -147,4 +147,18 @@ void CGameView::PlaceMatchDayToolTips() {
     toolTips_.SetToolRect(kMatchStartTool, controlRects_[kMatchStartControl]);
     toolTips_.Activate(true);
     toolTips_.SetMaxWidth(kToolTipWidthFactor * g_layoutPoints[kLayoutModeButtons].width);
+}
+
+// A right click on a player shows him; renaming a week plan or changing a
+// bookmark repaints the screen. On a match day only the team screens take it.
+void CGameView::OnRButtonDown(unsigned, Point p) {
+    if (running_) {
+        if (screenId_ < kMatchScreen)
+            userTeam_->OnScreenRButtonDown(p.x, p.y, screenId_);
+        return;
+    }
+    if (userTeam_->OnScreenRButtonDown(p.x, p.y, screenId_)) {
+        DeviceContext dc(&Surface());
+        DrawGameScreen(dc, true);
+    }
 }

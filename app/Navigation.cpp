@@ -1,5 +1,6 @@
 #include "app/Navigation.h"
 
+#include "screens/ScreenIds.h"
 #include "world/NoClubTeam.h"
 
 namespace {
@@ -20,11 +21,10 @@ constexpr uint32_t Press(uint32_t screen, uint32_t button, uint32_t label, uint3
 }
 
 constexpr uint32_t kTwo = kTwoLinesBit;
-constexpr int kFirstClubTraining = 4;
-constexpr int kLastClubManager = 13;
-constexpr int kWeekPlanning = 5;
-constexpr int kLastClubScreen = 12;
-constexpr int kNationalTeamScreen = 18;
+constexpr int kFirstClubTraining = kScreenYearPlanning;
+constexpr int kLastClubManager = kScreenPersonal;
+constexpr int kWeekPlanning = kScreenWeekPlanning;
+constexpr int kLastClubScreen = kScreenClub;
 
 }  // namespace
 
@@ -108,7 +108,7 @@ NavAvailability NavigationAvailability(const CTeam* userTeam, const CTeam* natio
             available[target - 1] = false;
     };
     if (nationalTeam == &g_noClubTeam || nationalTeam == nullptr) {
-        clear(kNationalTeamScreen, kNationalTeamScreen);
+        clear(kScreenNationalTeam, kScreenNationalTeam);
     } else if (userTeam == nationalTeam) {
         clear(kFirstClubTraining, kLastClubManager);
         available[kWeekPlanning - 1] = true;

@@ -19,8 +19,8 @@ constexpr uint32_t MSG_EVENT = 0x200;      // header box "event" lit; skipped wh
 constexpr uint32_t MSG_INPUT = 0x800;      // one-line text entry
 constexpr uint32_t MSG_PROGRESS = 0x1000;  // progress bar below the text
 
-// What the game's rules tell the player: a caption and a text, shown with
-// a flag word and an icon number. The rules speak only through this; the
+// What the game's rules tell or ask the player: a caption and a text, shown
+// with a flag word and an icon number. The rules speak only through this; the
 // program installs its painted message box behind it. With none installed
 // the box goes to the dialog runner as a plain "message", which is how a
 // game without a window answers it.
@@ -36,11 +36,18 @@ public:
     virtual ~PlayerMessageService() = default;
     // Shows the message and waits for the player; true when it ended with OK.
     virtual bool Show(const PlayerMessage& message) = 0;
+    // The same with a one-line entry (MSG_INPUT) preset with entry; on OK
+    // entry holds what the player typed.
+    virtual bool Ask(const PlayerMessage& message, std::string& entry) = 0;
 };
 
 // Tells the player through the installed service; false when the box was
 // not shown or did not end with OK.
 bool TellPlayer(const PlayerMessage& message);
+// Asks the player for a line of text, preset with entry, in a box with an
+// entry line; true when it ended with OK, and entry then holds the text.
+// Otherwise entry keeps its value.
+bool AskPlayer(const PlayerMessage& message, std::string& entry);
 // Installs a service (null: none); returns the one installed before.
 PlayerMessageService* SetPlayerMessageService(PlayerMessageService* service);
 

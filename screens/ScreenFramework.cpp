@@ -4,6 +4,7 @@
 
 #include "engine/ScreenWords.h"
 #include "platform/Text.h"
+#include "screens/ScreenIds.h"
 #include "screens/ScreenState.h"
 #include "ui/PaintSettings.h"
 #include "ui/SkinBitmaps.h"
@@ -22,9 +23,7 @@ constexpr int kTitleColour = 7;
 constexpr int kTitleUnits = 4;  // the title font, in tenths of a point per unit
 constexpr int kSecondLineUnits = 2;
 // The lineup and tactics screens show a court, which is stretched smoothly.
-constexpr int kLastCourtScreen = 3;
-constexpr int kCalendarScreen = 14;
-constexpr int kGameMenuScreen = 17;
+constexpr int kLastCourtScreen = kScreenOffenceTactics;
 constexpr int kHighscorePage = 1;
 
 const std::array<ScreenFrame, kLastScreenId> kFrames = {{
@@ -56,11 +55,11 @@ struct Titles {
 // The calendar names the season and month of the game date; the game menu
 // its page.
 Titles TitlesOf(int screenId, const ScreenFrame& frame) {
-    if (screenId == kCalendarScreen) {
+    if (screenId == kScreenCalendar) {
         const int seasonYear = g_gameDate.Month() >= kSeasonStartMonth ? g_gameDate.Year() : g_gameDate.Year() - 1;
         return {Format("calendar %d/%d", seasonYear, seasonYear + 1), g_monthNames[g_gameDate.Month() - 1]};
     }
-    if (screenId == kGameMenuScreen)
+    if (screenId == kScreenGameMenu)
         return {g_gameMenuPage == kHighscorePage ? "highscore" : "options", {}};
     return {frame.title ? frame.title : "", frame.secondLine ? frame.secondLine : ""};
 }

@@ -3,7 +3,11 @@
 std::array<Rect, kLineupSlotCount> g_lineupCardRects;
 std::array<Rect, kScreenButtonSingles + kScreenButtonRowLength> g_screenButtonRects;
 std::vector<uint8_t> g_screenListA;
+Rect g_screenListRect;
+int g_screenListTop = 0;
+int g_individualPage = 0;
 int g_squadPoolPage = 0;
+std::array<int, kPositionCount> g_planningFirstRows{};
 int g_statPage = 0;
 int g_gameMenuPage = 0;
 
@@ -11,7 +15,11 @@ void ResetScreenState() {
     g_lineupCardRects = {};
     g_screenButtonRects = {};
     g_screenListA.clear();
+    g_screenListRect = {};
+    g_screenListTop = 0;
+    g_individualPage = 0;
     g_squadPoolPage = 0;
+    g_planningFirstRows = {};
     g_statPage = 0;
     g_gameMenuPage = 0;
 }

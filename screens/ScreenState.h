@@ -7,6 +7,7 @@
 #include "platform/Geometry.h"
 #include "squad/Tactics.h"
 #include "world/Team.h"
+#include "world/Vocabulary.h"
 
 // What the screen that painted last leaves for the click, move and
 // right-click handlers, which test it as it stands; each screen rewrites the
@@ -31,11 +32,25 @@ constexpr int TacticsOptionButton(int setting, int value) {
 // lists).
 extern std::vector<uint8_t> g_screenListA;
 
-// The pages shown on the player pool (screen 9), the statistics (16) and
-// the game menu (17); the sub-buttons that select them read them.
+// The screen's list or table area, and the first row it shows (on the
+// contracts screen's pool the squad index of its first player column).
+extern Rect g_screenListRect;
+extern int g_screenListTop;
+
+// The individual screen shows squad players from its page × 3 on.
+extern int g_individualPage;
+
+// The contracts screen shows the pool of players side by side (page 0) or
+// the planning table, a box of three lines for each position (page 1),
+// with the first line each box shows.
+enum SquadPoolPage : int { kPoolPage = 0, kPlanningPage = 1 };
 extern int g_squadPoolPage;
+extern std::array<int, kPositionCount> g_planningFirstRows;
+
+// The pages shown on the statistics (16) and the game menu (17); the
+// sub-buttons that select a page read them, as they read the pool's.
 extern int g_statPage;
 extern int g_gameMenuPage;
 
-// Back to the empty rectangles and list the program starts with.
+// Back to the empty rectangles, lists and first pages the program starts with.
 void ResetScreenState();

@@ -11,6 +11,8 @@
 constexpr int kMaxUnitsPerWeek = 15;
 constexpr int kTrainingUnitKinds = 29;
 constexpr int kWeekPlanCount = 18;
+// Plans from this one on are free weeks, which the user names himself.
+constexpr int kFirstFreeWeekPlan = 16;
 constexpr int kTrainedSkills = 10;
 constexpr uint8_t kFreeUnit = 18;
 

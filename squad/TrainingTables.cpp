@@ -64,8 +64,7 @@ const TrainingUnitEffect& GetUnitEffect(int kind) {
 }
 
 const std::array<uint8_t, kMaxUnitsPerWeek>& GetWeekPlanUnits(int plan) {
-    constexpr int kFreeWeek = 16;
     if (plan < 1 || plan > kWeekPlanCount)
-        plan = kFreeWeek;
+        plan = kFirstFreeWeekPlan;
     return g_weekPlanTable[plan - 1];
 }

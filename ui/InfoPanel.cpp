@@ -1,5 +1,4 @@
 #include "platform/DrawingTools.h"
-#include "ui/CrestBitmap.h"
 #include "ui/InfoPanelRows.h"
 #include "ui/KeepTools.h"
 #include "ui/MaskedIcon.h"
@@ -12,7 +11,6 @@ namespace {
 constexpr int kUnitsHigh = 9;
 constexpr int kPictureUnits = 5;
 constexpr int kRowGradientLimit = 16;
-constexpr const char* kCrestFolder = "Wappen\\";
 
 struct IconRowCells {
     Point mask;
@@ -51,9 +49,9 @@ void DrawRowText(DeviceContext& dc, const Rect& row, const std::string& text) {
     dc.DrawText(text.substr(slash + 1), row, TextRight | TextVCenter | TextSingleLine);
 }
 
-void DrawCrest(DeviceContext& dc, const Rect& square, const std::string& logoFile) {
+void DrawCrest(DeviceContext& dc, const Rect& square, const CTeam& team) {
     Bitmap crest;
-    const Size size = LoadCrestBitmap(kCrestFolder + logoFile, crest);
+    const Size size = team.GetCrestBitmap(crest);
     const StretchMode old = dc.SetStretchMode(StretchMode::Filtered);
     dc.StretchBlt(square, crest, {0, 0, size.width, size.height}, RasterOp::Copy);
     dc.SetStretchMode(old);
@@ -74,7 +72,7 @@ void CTeam::DrawInfoPanel(const Rect& r, uint32_t colour, DeviceContext& dc, int
                 {r.left, r.top, r.right, r.top + u}, TextCentred);
 
     const Rect picture{r.left + u, r.top + u, r.left + (1 + kPictureUnits) * u, r.top + (1 + kPictureUnits) * u};
-    DrawCrest(dc, picture, logoFile);
+    DrawCrest(dc, picture, *this);
 
     const InfoPanelRows rows = MakeInfoPanelRows(*this, form);
     for (int i = 0; i < kInfoPanelRows; ++i) {

@@ -66,6 +66,8 @@ void CManager::ResetCareerState() {
     for (auto& list : trainingWeekLists)
         list.clear();
     trainingWeekValues.clear();
+    statisticsBookmarks.clear();
+    statisticsBookmarkNames.clear();
     clubCareerRows.clear();
     nationalCareerRows.clear();
     clubCareerNames.clear();

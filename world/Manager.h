@@ -103,6 +103,9 @@ public:
     std::vector<std::string> trainingWeekNames;
     std::array<std::vector<std::string>, 3> trainingWeekLists;
     std::vector<uint32_t> trainingWeekValues;
+    // Views of the statistics screen he keeps, sorted by key, with their names.
+    std::vector<uint32_t> statisticsBookmarks;
+    std::vector<std::string> statisticsBookmarkNames;
     // Owned; null while his own player plays in his club's squad.
     std::unique_ptr<CPlayer> ownPlayer;
     int32_t nationalCoachSalary = 0;

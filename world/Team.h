@@ -10,6 +10,7 @@
 #include "world/Finance.h"
 #include "world/NoClubTeam.h"
 
+class Bitmap;
 class BinaryFile;
 class CLeague;
 class CPlayer;
@@ -17,6 +18,7 @@ class Date;
 class DeviceContext;
 struct Point;
 struct Rect;
+struct Size;
 
 // A player in one of a team's lists. Clubs own their players; a national
 // team's squad only lends them from their clubs, so its entries must never
@@ -308,10 +310,21 @@ public:
     // the opponent's defence (or offence) as two bars. Recomputes the playing
     // strength of every player it sums.
     void DrawAttackDefenceBar(const Rect& r, DeviceContext& dc, bool offence);
+    // The club's crest "Wappen\<logoFile>" (ui/), else the common crest
+    // "Wappen\ohne.bmp", else a crest painted in the home colour; its size.
+    Size GetCrestBitmap(Bitmap& bitmap) const;
+    // The week planning's painters (ui/): the icon of a training unit kind
+    // 1-29 on its group's colour, and a band darkest at its top and bottom.
+    static void DrawTrainingUnitIcon(int kind, const Rect& r, DeviceContext& dc);
+    static void FillTubeBand(uint32_t colour, const Rect& r, DeviceContext& dc);
 
     // Screens (screens/). Keeps the selected and the first shown entry of
     // the statistics screen's selection list 0-2 within its entries.
     void ClampStatisticsSelection(int list);
+    // A right click on the user's screen screenId (screens/): renames a
+    // free week plan or adds or removes a statistics bookmark; true when
+    // the screen must be painted again.
+    bool OnScreenRButtonDown(int x, int y, int screenId);
 
     CFinance account;
     uint8_t clubConfidence = kDefaultClubConfidence;  // 0-100

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/MessageDlg.h"
+#include "app/PaintedMessages.h"
 #include "tests/app/MessageBoxFixture.h"
 
 using MessageDlg = MessageBoxFixture;
@@ -82,6 +83,20 @@ TEST_F(MessageDlg, EntryTakesTheTypedTextOnlyOnOk) {
 
     EXPECT_FALSE(box.Open(0x964, 0));
     EXPECT_EQ(box.inputText, "Blue Sharks");
+}
+
+TEST_F(MessageDlg, PaintedMessagesAskInTheBoxWithItsEntryLine) {
+    const PaintedMessages painted;
+    runner.Script(ModalAnswer::Input("Blue week"));
+    runner.Script(ModalAnswer::Cancel());
+    std::string entry = "free 1";
+    EXPECT_TRUE(AskPlayer({"change name", "which name?", 0xE1, 4}, entry));
+    EXPECT_EQ(entry, "Blue week");
+    EXPECT_EQ(runner.Records()[0].inputText, "free 1");
+    EXPECT_EQ(runner.Records()[0].flags, 0xE1u | MSG_INPUT);
+
+    EXPECT_FALSE(AskPlayer({"change name", "which name?", 0xE1, 4}, entry));
+    EXPECT_EQ(entry, "Blue week");
 }
 
 TEST_F(MessageDlg, ProgressWindowIsRecordedOnceAndCapsPercent) {

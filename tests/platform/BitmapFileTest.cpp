@@ -84,6 +84,8 @@ TEST(BitmapFile, RefusesShortAndMalformedFiles) {
     rle[30] = 1;  // run-length compression
     EXPECT_FALSE(b.LoadBmp(rle));
     EXPECT_FALSE(b.LoadBmp(std::filesystem::path("/nonexistent/picture.bmp")));
+    const TempFolder folder;
+    EXPECT_FALSE(b.LoadBmp(folder.Path()));
 }
 
 TEST(BitmapFile, Writes24BitBmpThatReadsBack) {

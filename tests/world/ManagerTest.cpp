@@ -24,6 +24,8 @@ TEST(Manager, ResetCareerStateKeepsMoneyAndLevel) {
     manager.salary = 90000;
     manager.championships = 3;
     manager.merchandisePrice[0] = 1;
+    manager.statisticsBookmarks = {0x02000100};
+    manager.statisticsBookmarkNames = {"teams"};
     manager.ResetCareerState();
 
     for (int g = 0; g < CManager::kSkillGroups; ++g) {
@@ -36,6 +38,8 @@ TEST(Manager, ResetCareerStateKeepsMoneyAndLevel) {
         EXPECT_EQ(manager.merchandisePrice[k], prices[k]);
     EXPECT_EQ(manager.salary, 0);
     EXPECT_EQ(manager.championships, 0);
+    EXPECT_TRUE(manager.statisticsBookmarks.empty());
+    EXPECT_TRUE(manager.statisticsBookmarkNames.empty());
     EXPECT_EQ(manager.balance, 12345);
     EXPECT_EQ(manager.coachingLevel, 4);
 }
