@@ -168,8 +168,13 @@ bool CGameView::OnSubButtonClick(Point p) {
         Relayout();
         return false;
     }
-    if (button.screen == kScreenContracts && button.button >= kFirstSquadPoolPageButton)
+    // The pool's pages are shown on its own screen, which is painted even
+    // when the page's button changes nothing yet.
+    if (button.screen == kScreenContracts && button.button >= kFirstSquadPoolPageButton &&
+        screenId_ != kScreenContracts) {
         screenId_ = kScreenContracts;
+        Relayout();
+    }
     PressScreenButton(button.screen, button.button);
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 #include "app/GameView.h"
 #include "app/MainWindowState.h"
@@ -22,6 +23,8 @@ namespace {
 
 constexpr Rect kClient{0, 0, 1280, 800};
 constexpr uint8_t kNoUnit = 18;
+
+std::vector<uint32_t> PixelsOf(const Bitmap& b) { return {b.Pixels(), b.Pixels() + b.Width() * b.Height()}; }
 
 // A new game on the sample world with the shipped skin, its surface
 // painted once at 1280 x 800; clicks go to the window's own handlers at
@@ -108,8 +111,10 @@ TEST_F(GameSurfaceClicks, SubButtonsSelectScreensOrPressAScreensButtonOffTheScre
     EXPECT_EQ(g_screenButtonRects[8], laidOut) << "the button keeps its own rectangle";
 
     ClickNav(6);  // finances
+    const std::vector<uint32_t> yearOverview = PixelsOf(view->Surface());
     ClickSub(7);  // "pool of players" shows the pool first
     EXPECT_EQ(view->ScreenId(), 9);
+    EXPECT_NE(PixelsOf(view->Surface()), yearOverview) << "the pool was painted";
     ClickSub(0);  // no button there
     EXPECT_EQ(view->ScreenId(), 9);
 }
