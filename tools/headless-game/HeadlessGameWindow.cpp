@@ -13,6 +13,7 @@
 #include "world/Manager.h"
 #include "world/NoClubTeam.h"
 #include "world/Team.h"
+#include "world/WorldWalk.h"
 
 namespace fs = std::filesystem;
 
@@ -124,4 +125,13 @@ void HeadlessGameWindow::StartUserMatch() {
     }
     g_assistantSubstitutes = 1;
     view_->StartUserMatch();
+}
+
+std::string HeadlessGameWindow::ClubToManage(const CWorld& world, const std::string& wanted) {
+    std::string name;
+    VisitClubs(world, [&](CNation&, CLeague&, CTeam& club) {
+        if (name.empty() && (wanted.empty() || club.name == wanted))
+            name = club.name;
+    });
+    return name;
 }

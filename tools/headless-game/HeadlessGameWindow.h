@@ -9,6 +9,7 @@
 #include "platform/HeadlessWindowSystem.h"
 
 class CGameView;
+class CWorld;
 class ModalRunner;
 class WindowSystem;
 
@@ -41,6 +42,10 @@ public:
     // Empty while the window stands (and, after StartNewGame, the game
     // began); else why not.
     const std::string& Error() const { return error_; }
+
+    // The club of that name, or the first club of the first league when the
+    // name is empty; empty when the world has no such club.
+    static std::string ClubToManage(const CWorld& world, const std::string& wanted);
 
     // The manager starts at the club of that name (none when empty) with no
     // national team, the random generator is seeded and the new game begins.

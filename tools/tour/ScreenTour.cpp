@@ -8,7 +8,6 @@
 #include "tools/tour/ScreenContents.h"
 #include "world/GameDate.h"
 #include "world/Team.h"
-#include "world/WorldWalk.h"
 
 namespace {
 
@@ -17,17 +16,6 @@ constexpr int kStartTrainingWeekButton = kTourStatusPanel - 1;
 // The status panel is taken after this many ticks of the day timer, before
 // the day's weekly report can stop the game again.
 constexpr int kStatusPanelTicks = CGameView::kRevealTicks / 2;
-
-// The club of that name, or the first club of the first league when the
-// name is empty; empty when the world has no such club.
-std::string ClubToManage(const CWorld& world, const std::string& wanted) {
-    std::string name;
-    VisitClubs(world, [&](CNation&, CLeague&, CTeam& club) {
-        if (name.empty() && (wanted.empty() || club.name == wanted))
-            name = club.name;
-    });
-    return name;
-}
 
 std::string PictureFile(Size size, int screenId, int button) {
     std::string file = Format("%dx%d/screen%02d", size.width, size.height, screenId);
@@ -100,7 +88,7 @@ void Tour::TakePictures() {
         result_.error = game_.Error();
         return;
     }
-    result_.club = ClubToManage(View().World(), settings_.club);
+    result_.club = HeadlessGameWindow::ClubToManage(View().World(), settings_.club);
     if (result_.club.empty()) {
         result_.error = "no club of the world is called '" + settings_.club + "'";
         return;
