@@ -154,3 +154,28 @@ TEST_F(GameSurfaceClicks, StartingTheTrainingWeekAsksAboutAnEmptyWeekAndRunsTheD
         EXPECT_EQ(g_gameDate != before, c.running) << "the day timer runs only while time runs";
     }
 }
+
+// On a match day the mode buttons switch between the team screens and the
+// fourth starts the user's match.
+TEST_F(GameSurfaceClicks, TheMatchDaysModeButtonsSwitchTeamScreensAndStartTheMatch) {
+    constexpr int kTickLimit = 60 * 2 * CGameView::kRevealTicks;
+    Start(true);
+    for (int tick = 0; tick < kTickLimit && !view->WaitsForUserMatch(); ++tick) {
+        if (!view->Running())
+            view->LetTimeRun();
+        system.AdvanceTime(CGameView::kDayTickMs);
+    }
+    ASSERT_TRUE(view->WaitsForUserMatch());
+    Paint();
+    const auto clickControl = [&](int i) { view->OnLButtonDown(0, view->Controls()[i].Center()); };
+    for (int i : {1, 2, 0}) {
+        clickControl(i);
+        EXPECT_EQ(view->ScreenId(), i + 1);
+        EXPECT_TRUE(view->Running());
+    }
+    for (int i = 4; i < kControlRectCount; ++i)
+        EXPECT_TRUE(view->Controls()[i].IsEmpty()) << i;
+    g_manager.club->AutoLineup(true);
+    clickControl(3);
+    EXPECT_EQ(view->ScreenId(), CGameView::kMatchScreen);
+}
