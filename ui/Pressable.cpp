@@ -3,13 +3,13 @@
 #include "platform/Input.h"
 
 Reaction Pressable::OnLButtonDown(unsigned /*flags*/, Point /*p*/) {
-    pressed_ = true;
+    held_ = pressed_ = true;
     return Reaction::Taken;
 }
 
 // Dragged off, the press lets go; dragged back, it shows again.
 Reaction Pressable::OnMouseMove(unsigned /*flags*/, Point p) {
-    const bool over = GetRect().Contains(p);
+    const bool over = held_ && GetRect().Contains(p);
     if (over == pressed_)
         return Reaction::Ignored;
     pressed_ = over;
@@ -17,11 +17,11 @@ Reaction Pressable::OnMouseMove(unsigned /*flags*/, Point p) {
 }
 
 Reaction Pressable::OnLButtonUp(unsigned /*flags*/, Point p) {
-    const bool wasPressed = pressed_;
-    pressed_ = false;
-    if (wasPressed && GetRect().Contains(p))
+    const bool wasHeld = held_;
+    held_ = pressed_ = false;
+    if (wasHeld && GetRect().Contains(p))
         return Act();
-    return wasPressed ? Reaction::Taken : Reaction::Ignored;
+    return wasHeld ? Reaction::Taken : Reaction::Ignored;
 }
 
 Reaction Pressable::OnKeyDown(unsigned key, unsigned /*flags*/) {
@@ -30,5 +30,5 @@ Reaction Pressable::OnKeyDown(unsigned key, unsigned /*flags*/) {
 
 void Pressable::OnFocus(bool gained, bool /*byTab*/) {
     if (!gained)
-        pressed_ = false;
+        held_ = pressed_ = false;
 }

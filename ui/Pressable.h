@@ -19,5 +19,6 @@ protected:
     virtual Reaction Act() = 0;
 
 private:
-    bool pressed_ = false;
+    bool held_ = false;     // the mouse went down on it and is not up yet
+    bool pressed_ = false;  // held and over it
 };
