@@ -41,7 +41,8 @@ void CheckBox::Draw(DeviceContext& dc) {
     SelectControlText(dc, IsEnabled());
     const Rect label{box.right + kLabelGap, GetRect().top, GetRect().right, GetRect().bottom};
     dc.DrawText(text_, label, TextLeft | TextVCenter | TextSingleLine);
-    if (HasFocus())
-        PaintFocusFrame(dc, Rect{label.left - 1, label.top, std::min(label.right, label.left + ControlTextWidth(text_) + 2),
-                                 label.bottom});
+    if (HasFocus()) {
+        const int right = std::min(label.right, label.left + ControlTextWidth(text_) + 2);
+        PaintFocusFrame(dc, Rect{label.left - 1, label.top, right, label.bottom});
+    }
 }

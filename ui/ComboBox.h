@@ -38,7 +38,6 @@ public:
     bool HitTest(Point p) const override;
 
     Reaction OnLButtonDown(unsigned flags, Point p) override;
-    Reaction OnLButtonDblClk(unsigned flags, Point p) override { return OnLButtonDown(flags, p); }
     Reaction OnMouseWheel(unsigned flags, int delta, Point p) override;
     Reaction OnKeyDown(unsigned key, unsigned flags) override;
     Reaction OnChar(unsigned character, unsigned flags) override;

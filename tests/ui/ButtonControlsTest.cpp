@@ -64,8 +64,9 @@ TEST(ButtonControls, TextInTheGameFontWithoutABackgroundOnTheControlFill) {
     check.SetRect({10, 80, 210, 96});
     check.SetText("sound enabled");
     check.Enable(false);
-    for (Control* c : {static_cast<Control*>(&label), static_cast<Control*>(&search), static_cast<Control*>(&check)})
-        c->Paint(dc);
+    label.Paint(dc);
+    search.Paint(dc);
+    check.Paint(dc);
 
     ASSERT_EQ(dc.Texts().size(), 3u);
     for (const TextRecord& t : dc.Texts()) {

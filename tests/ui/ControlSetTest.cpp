@@ -7,6 +7,7 @@
 #include "tests/ui/ControlInput.h"
 #include "ui/CheckBox.h"
 #include "ui/ComboBox.h"
+#include "ui/DatePicker.h"
 #include "ui/EditLine.h"
 #include "ui/ListBox.h"
 #include "ui/ProgressBar.h"
@@ -178,4 +179,39 @@ TEST(ControlSet, ControlsAndTheirSetMayGoInEitherOrder) {
     EXPECT_TRUE(stays.HasFocus());  // alone it has its dialog's keys
     stays.Focus();
     EXPECT_TRUE(stays.OnChar('a'));
+}
+
+TEST_F(ControlTest, APageLaidOutInDialogUnitsTakesItsNamesAndDateByKeyboardAndMouse) {
+    // A new game's first page: first name, last name and birthday.
+    EditLine firstName, lastName;
+    DatePicker birthday;
+    ControlSet page;
+    page.Add({&firstName, &lastName, &birthday});
+    firstName.SetRectInDialogUnits({170, 70, 170 + 131, 70 + 14});
+    lastName.SetRectInDialogUnits({170, 100, 170 + 131, 100 + 14});
+    birthday.SetRectInDialogUnits({170, 130, 170 + 132, 130 + 15});
+    EXPECT_EQ(firstName.GetRect(), (Rect{255, 114, 452, 137}));
+    firstName.SetLimit(15);
+    lastName.SetLimit(25);
+    birthday.SetDate(1981, 1, 1);
+
+    auto type = [&](const std::string& text) {
+        for (char c : text)
+            page.OnChar(static_cast<unsigned char>(c), 0);
+    };
+    page.FocusFirst();
+    type("Konstantinopolitanus");
+    page.OnKeyDown(Key::kTab, 0);
+    type("Schmidt-Hohenzollern-Sigmaringen");
+    page.OnKeyDown(Key::kTab, 0);
+    type("24121979");
+    EXPECT_EQ(firstName.GetText(), "Konstantinopoli");
+    EXPECT_EQ(lastName.GetText(), "Schmidt-Hohenzollern-Sigm");
+    EXPECT_EQ(birthday.GetDate(), Date(1979, 12, 24));
+
+    page.OnKeyDown(Key::kTab, MK_SHIFT);
+    type("Meyer");  // Tab selected the whole name, so typing replaces it
+    EXPECT_EQ(lastName.GetText(), "Meyer");
+    Click(page, firstName.GetRect().Center());
+    EXPECT_EQ(page.Focused(), &firstName);
 }

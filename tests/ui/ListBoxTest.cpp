@@ -6,7 +6,6 @@
 #include "platform/Input.h"
 #include "platform/RecordingDeviceContext.h"
 #include "ui/ControlLook.h"
-#include "ui/DialogUnits.h"
 #include "ui/ListBox.h"
 
 namespace {
@@ -159,13 +158,12 @@ TEST_F(ListBoxTest, ATabMovesTheTextOnToTheNextStop) {
     list.Select(0);
     struct Case {
         std::vector<int> stops;
-        std::vector<int> lefts;  // of the four parts, from the row's text start
+        std::vector<int> lefts;  // of the four parts in pixels, from the row's text start
     };
-    const int step = DialogUnits::ToPixelsX(32);
     const Case cases[] = {
-        {{0, 135, 155, 175}, {0, DialogUnits::ToPixelsX(135), DialogUnits::ToPixelsX(155), DialogUnits::ToPixelsX(175)}},
-        {{30}, {0, DialogUnits::ToPixelsX(30), 2 * DialogUnits::ToPixelsX(30), 3 * DialogUnits::ToPixelsX(30)}},
-        {{}, {0, step, 2 * step, 3 * step}},
+        {{0, 135, 155, 175}, {0, 203, 233, 263}},  // a dialog unit is 1.5 pixels, rounded
+        {{30}, {0, 45, 90, 135}},                  // every 30 units
+        {{}, {0, 48, 96, 144}},                    // every 32 units
     };
     const int textStart = 10 + 1 + 2;
     for (const Case& c : cases) {
