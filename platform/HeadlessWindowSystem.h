@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <string>
 
 #include "platform/HeadlessSound.h"
 #include "platform/WindowSystem.h"
@@ -21,6 +22,8 @@ public:
     Rect ScreenRect() const override { return screen_; }
     uint64_t Now() const override { return now_; }
     HeadlessSound& Sound() override { return sound_; }
+    std::string ClipboardText() const override { return clipboard_; }
+    void SetClipboardText(const std::string& cp1252) override { clipboard_ = cp1252; }
     int PresentCount() const { return presents_; }
 
 protected:
@@ -33,5 +36,6 @@ private:
     uint64_t now_ = 0;
     std::deque<InputEvent> queued_;
     HeadlessSound sound_;
+    std::string clipboard_;  // kept in memory for this system alone
     int presents_ = 0;
 };

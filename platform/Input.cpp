@@ -35,19 +35,21 @@ InputEvent InputEvent::Wheel(Point p, int delta) {
     return e;
 }
 
-InputEvent InputEvent::KeyDown(unsigned key) {
+InputEvent InputEvent::KeyDown(unsigned key, unsigned keyFlags) {
     InputEvent e;
     e.kind = Kind::KeyDown;
     e.key = key;
     e.flags = 1;
+    e.keyFlags = keyFlags;
     return e;
 }
 
-InputEvent InputEvent::Char(unsigned character) {
+InputEvent InputEvent::Char(unsigned character, unsigned keyFlags) {
     InputEvent e;
     e.kind = Kind::Char;
     e.key = character;
     e.flags = 1;
+    e.keyFlags = keyFlags;
     return e;
 }
 

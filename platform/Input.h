@@ -53,13 +53,14 @@ struct InputEvent {
     int wheelDelta = 0;      // in 1/120 of a notch, positive away from the user
     unsigned key = 0;        // virtual key, or the code page 1252 character
     unsigned flags = 0;      // MK_ bits for the mouse, repeat count for keys
+    unsigned keyFlags = 0;   // MK_SHIFT and MK_CONTROL held with a key or character
 
     static InputEvent Down(Point p, MouseButton b = MouseButton::Left, int clicks = 1);
     static InputEvent Up(Point p, MouseButton b = MouseButton::Left);
     static InputEvent Move(Point p, unsigned flags = 0);
     static InputEvent Wheel(Point p, int delta);
-    static InputEvent KeyDown(unsigned key);
-    static InputEvent Char(unsigned character);
+    static InputEvent KeyDown(unsigned key, unsigned keyFlags = 0);
+    static InputEvent Char(unsigned character, unsigned keyFlags = 0);
 };
 
 // The wheel delta of a turn by `notches` (fractions from fine-grained

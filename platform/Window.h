@@ -18,6 +18,8 @@ enum class MusicNotify : uint8_t { Successful, Superseded, Aborted, Failure };
 // may draw into it too through a DeviceContext of its own. The handlers bear the class library's names
 // and are called by the one main loop (or a nested loop of a modal dialog);
 // mouse points are in client co-ordinates, except the wheel's (screen).
+// The flags of a key or character are the MK_SHIFT and MK_CONTROL bits of
+// the modifier keys held with it, so a handler needs no asking after them.
 class Window {
 public:
     Window() = default;

@@ -214,12 +214,12 @@ void WindowSystem::Dispatch(Window& w, const InputEvent& e, bool modal) {
         else if (modal && e.key == Key::kEscape)
             w.OnCancel();
         else
-            w.OnKeyDown(e.key, e.flags, 0);
+            w.OnKeyDown(e.key, e.flags, e.keyFlags);
         break;
     case Kind::Char:
         // Enter and Escape already ended the dialog as keys.
         if (!(modal && (e.key == Key::kReturn || e.key == Key::kEscape)))
-            w.OnChar(e.key, e.flags, 0);
+            w.OnChar(e.key, e.flags, e.keyFlags);
         break;
     }
 }

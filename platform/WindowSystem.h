@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/Geometry.h"
@@ -55,6 +56,9 @@ public:
     // Milliseconds on the clock the timers run by.
     virtual uint64_t Now() const = 0;
     virtual SoundPlayer& Sound() = 0;
+    // The clipboard's text in code page 1252; empty when it holds none.
+    virtual std::string ClipboardText() const = 0;
+    virtual void SetClipboardText(const std::string& cp1252) = 0;
 
 protected:
     // Waits for input until `timeoutMs` (none: no timer is set) and delivers

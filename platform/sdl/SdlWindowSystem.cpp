@@ -17,19 +17,23 @@ constexpr const char* kTitle = "Corvanta";
 // A bitmap's pixels as they lie in memory: R, G, B and an unused byte.
 constexpr uint32_t kPixelFormat = SDL_PIXELFORMAT_XBGR8888;
 
-unsigned MouseFlags(uint32_t buttons) {
+unsigned ModifierFlags(unsigned mods) {
     unsigned flags = 0;
+    if (mods & KMOD_SHIFT)
+        flags |= MK_SHIFT;
+    if (mods & KMOD_CTRL)
+        flags |= MK_CONTROL;
+    return flags;
+}
+
+unsigned MouseFlags(uint32_t buttons) {
+    unsigned flags = ModifierFlags(SDL_GetModState());
     if (buttons & SDL_BUTTON_LMASK)
         flags |= MK_LBUTTON;
     if (buttons & SDL_BUTTON_RMASK)
         flags |= MK_RBUTTON;
     if (buttons & SDL_BUTTON_MMASK)
         flags |= MK_MBUTTON;
-    SDL_Keymod mods = SDL_GetModState();
-    if (mods & KMOD_SHIFT)
-        flags |= MK_SHIFT;
-    if (mods & KMOD_CTRL)
-        flags |= MK_CONTROL;
     return flags;
 }
 
@@ -160,15 +164,30 @@ void SdlWindowSystem::HandleKey(const SDL_Event& event) {
     unsigned key = VirtualKeyOf(event.key.keysym.sym);
     if (key == 0)
         return;
-    Deliver(InputEvent::KeyDown(key));
+    const unsigned modifiers = ModifierFlags(event.key.keysym.mod);
+    Deliver(InputEvent::KeyDown(key, modifiers));
     // Text input leaves out the characters of these keys; the game wants them.
     if (unsigned character = ControlCharOfKey(key))
-        Deliver(InputEvent::Char(character));
+        Deliver(InputEvent::Char(character, modifiers));
 }
 
 void SdlWindowSystem::HandleText(const char* utf8) {
+    const unsigned modifiers = ModifierFlags(SDL_GetModState());
     for (char c : Utf8ToCp1252(utf8))
-        Deliver(InputEvent::Char(static_cast<unsigned char>(c)));
+        Deliver(InputEvent::Char(static_cast<unsigned char>(c), modifiers));
+}
+
+std::string SdlWindowSystem::ClipboardText() const {
+    char* utf8 = SDL_GetClipboardText();
+    if (!utf8)
+        return {};
+    std::string text = Utf8ToCp1252(utf8);
+    SDL_free(utf8);
+    return text;
+}
+
+void SdlWindowSystem::SetClipboardText(const std::string& cp1252) {
+    SDL_SetClipboardText(Cp1252ToUtf8(cp1252).c_str());
 }
 
 SDL_Texture* SdlWindowSystem::TextureOf(Window& window) {

@@ -35,6 +35,9 @@ public:
     Rect ScreenRect() const override { return picture_; }
     uint64_t Now() const override;
     SdlSound& Sound() override { return *sound_; }
+    // The system's clipboard, which speaks UTF-8.
+    std::string ClipboardText() const override;
+    void SetClipboardText(const std::string& cp1252) override;
     SDL_Window* NativeWindow() const { return window_; }
 
     // Shows the picture again and reads it back as the screen shows it;

@@ -138,6 +138,29 @@ TEST_F(WindowSystemTest, InputReachesTheWindowUnderTheMouseInItsOwnCoordinates) 
                                              "main@0 char 97"}));
 }
 
+TEST_F(WindowSystemTest, KeysAndCharactersBringTheModifiersHeldWithThem) {
+    struct FlagWindow : Window {
+        void OnKeyDown(unsigned key, unsigned, unsigned flags) override { seen.push_back({key, flags}); }
+        void OnChar(unsigned ch, unsigned, unsigned flags) override { seen.push_back({ch, flags}); }
+        std::vector<std::pair<unsigned, unsigned>> seen;
+    } window;
+    system.ShowMainWindow(window);
+    system.Deliver(InputEvent::KeyDown(Key::kTab, MK_SHIFT));
+    system.Deliver(InputEvent::KeyDown('C', MK_CONTROL));
+    system.Deliver(InputEvent::Char('a'));
+    EXPECT_EQ(window.seen, (std::vector<std::pair<unsigned, unsigned>>{
+                               {Key::kTab, MK_SHIFT}, {'C', MK_CONTROL}, {'a', 0u}}));
+}
+
+TEST(HeadlessWindowSystem, KeepsItsOwnClipboard) {
+    HeadlessWindowSystem first;
+    HeadlessWindowSystem second;
+    EXPECT_EQ(first.ClipboardText(), "");
+    first.SetClipboardText("Kiel \x80");
+    EXPECT_EQ(first.ClipboardText(), "Kiel \x80");
+    EXPECT_EQ(second.ClipboardText(), "");
+}
+
 TEST_F(WindowSystemTest, ModalDialogEndsWithOkOnEnterAndCancelOnEscape) {
     HeadlessModalRunner windowless;
     WindowModalRunner runner(system, windowless);

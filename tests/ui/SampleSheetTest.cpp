@@ -4,11 +4,21 @@
 
 #include "ui/Buttons.h"
 #include "ui/CalendarDay.h"
+#include "ui/CheckBox.h"
+#include "ui/ComboBox.h"
 #include "ui/ConditionBars.h"
+#include "ui/ControlSet.h"
+#include "ui/DatePicker.h"
+#include "ui/EditLine.h"
+#include "ui/ListBox.h"
 #include "ui/PicturedNumbers.h"
+#include "ui/ProgressBar.h"
+#include "ui/PushButton.h"
 #include "ui/Shading.h"
 #include "ui/Shirt.h"
 #include "ui/SkinBitmaps.h"
+#include "ui/Spin.h"
+#include "ui/StaticText.h"
 
 // Draws every primitive once onto one picture, for a person to look at:
 // build/canvas_sample.png.
@@ -71,6 +81,74 @@ TEST(SampleSheet, RendersEveryPrimitiveToAPng) {
     dc.DrawText("Times New Roman, right", Rect{610, 570, 950, 630}, TextRight | TextBottom | TextSingleLine);
 
     const auto file = std::filesystem::path(CORVANTA_BINARY_DIR) / "canvas_sample.png";
+    ASSERT_TRUE(sheet.SavePng(file));
+    EXPECT_GT(std::filesystem::file_size(file), 1000u);
+}
+
+// Every standard control once, focused and not, on a dialog's blue:
+// build/controls_sample.png.
+TEST(SampleSheet, RendersEveryControlToAPng) {
+    Bitmap sheet(640, 360, Rgb(75, 110, 170));
+    DeviceContext dc(&sheet);
+    StaticText label;
+    label.SetRect({20, 20, 110, 40});
+    label.SetText("first name");
+    EditLine name;
+    name.SetRect({120, 18, 320, 41});
+    name.SetText("Maximilian");
+    name.SetSelection(0, 4);
+    EditLine other;
+    other.SetRect({120, 50, 320, 73});
+    other.SetText("not focused");
+    DatePicker birthday;
+    birthday.SetRect({120, 82, 320, 107});
+    birthday.SetDate(1981, 7, 5);
+    ComboBox nation;
+    nation.SetRect({340, 18, 520, 160});
+    for (const char* n : {"Denmark", "France", "Germany", "Spain"})
+        nation.AddString(n);
+    nation.Select(2);
+    ListBox clubs;
+    clubs.SetRect({20, 120, 320, 220});
+    clubs.SetSelectionMode(ListBox::Selection::Multiple);
+    clubs.SetTabStops({0, 40});
+    for (int i = 0; i < 12; ++i)
+        clubs.AddString(std::to_string(i + 1) + ".\tclub " + std::to_string(i + 1));
+    clubs.SetSelected(1, true);
+    clubs.SetSelected(3, true);
+    CheckBox events;
+    events.SetRect({20, 235, 220, 251});
+    events.SetText("show events");
+    events.SetChecked(true);
+    PushButton search;
+    search.SetRect({240, 232, 320, 255});
+    search.SetText("search");
+    EditLine columns;
+    columns.SetRect({340, 232, 380, 255});
+    Spin spin;
+    spin.SetRect({380, 232, 396, 255});
+    spin.SetRange(0, 5);
+    spin.SetBuddy(&columns);
+    spin.SetPosition(3);
+    Spin sideways;
+    sideways.SetRect({410, 232, 450, 255});
+    sideways.SetOrientation(Spin::Orientation::Horizontal);
+    ProgressBar bar;
+    bar.SetRect({20, 270, 320, 290});
+    bar.SetPosition(40);
+    ControlSet set;
+    set.Add({&label, &name, &other, &birthday, &clubs, &events, &search, &columns, &spin, &sideways, &bar});
+    set.SetFocus(&name);
+    set.Paint(dc);
+    nation.Paint(dc);  // alone, so drawn with the focus
+    ComboBox dropped;
+    dropped.SetRect({540, 18, 630, 40});
+    for (const char* n : {"none", "small", "big"})
+        dropped.AddString(n);
+    dropped.Drop();
+    dropped.Paint(dc);
+
+    const auto file = std::filesystem::path(CORVANTA_BINARY_DIR) / "controls_sample.png";
     ASSERT_TRUE(sheet.SavePng(file));
     EXPECT_GT(std::filesystem::file_size(file), 1000u);
 }
