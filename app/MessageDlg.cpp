@@ -73,13 +73,15 @@ void CMessageDlg::OnLButtonDown(unsigned, Point p) {
     }
 }
 
-void CMessageDlg::OnKeyDown(unsigned key, unsigned, unsigned) {
-    if (input_.IsVisible() && input_.OnKeyDown(key))
+// The entry line takes the shift and control keys held with a key, for its
+// selection and the clipboard.
+void CMessageDlg::OnKeyDown(unsigned key, unsigned, unsigned keyFlags) {
+    if (input_.IsVisible() && input_.OnKeyDown(key, keyFlags))
         Invalidate();
 }
 
-void CMessageDlg::OnChar(unsigned character, unsigned, unsigned) {
-    if (input_.IsVisible() && input_.OnChar(character))
+void CMessageDlg::OnChar(unsigned character, unsigned, unsigned keyFlags) {
+    if (input_.IsVisible() && input_.OnChar(character, keyFlags))
         Invalidate();
 }
 

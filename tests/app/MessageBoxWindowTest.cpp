@@ -285,6 +285,15 @@ TEST_F(MessageBoxWindow, TheEntryLineTakesTypingAndGivesItsTextOnlyOnOk) {
     system.QueueInput(InputEvent::KeyDown(Key::kReturn));
     EXPECT_TRUE(box.Open(0x964, 0));
     EXPECT_EQ(box.inputText, "Blue Sharks! 2");
+
+    // Shift with the arrows selects, and typing replaces the selection.
+    system.QueueInput(InputEvent::KeyDown(Key::kHome));
+    for (int i = 0; i < 5; ++i)
+        system.QueueInput(InputEvent::KeyDown(Key::kRight, MK_SHIFT));
+    Type("Red ");
+    Click(TemplateLayout(0x964, 0).ok);
+    EXPECT_TRUE(box.Open(0x964, 0));
+    EXPECT_EQ(box.inputText, "Red Sharks! 2");
 }
 
 TEST_F(MessageBoxWindow, ProgressWindowStaysUpWhileTheCallerWorksAndGoesWithTheBox) {
