@@ -154,6 +154,10 @@ bool Bitmap::LoadBmp(std::span<const uint8_t> bytes) {
 
 bool Bitmap::LoadBmp(const std::filesystem::path& file) {
     Clear();
+    // A folder opens as a stream that fails only once it is read.
+    std::error_code failed;
+    if (!std::filesystem::is_regular_file(file, failed))
+        return false;
     std::ifstream in(file, std::ios::binary);
     if (!in)
         return false;

@@ -84,6 +84,8 @@ TEST(BitmapFile, RefusesShortAndMalformedFiles) {
     rle[30] = 1;  // run-length compression
     EXPECT_FALSE(b.LoadBmp(rle));
     EXPECT_FALSE(b.LoadBmp(std::filesystem::path("/nonexistent/picture.bmp")));
+    // A stored path without a file name names its folder.
+    EXPECT_FALSE(b.LoadBmp(std::filesystem::temp_directory_path()));
 }
 
 TEST(BitmapFile, Writes24BitBmpThatReadsBack) {
