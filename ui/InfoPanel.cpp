@@ -12,7 +12,6 @@ namespace {
 constexpr int kUnitsHigh = 9;
 constexpr int kPictureUnits = 5;
 constexpr int kRowGradientLimit = 16;
-constexpr const char* kCrestFolder = "Wappen\\";
 
 struct IconRowCells {
     Point mask;

@@ -72,6 +72,14 @@ void CManager::ResetCareerState() {
     nationalCareerNames.clear();
 }
 
+void CManager::DeleteOwnedItems() {
+    coachingSkills.clear();
+    usedProperty.clear();
+    furtherProperty.clear();
+}
+
+bool CManager::HasClub() const { return club && club != &g_noClubTeam; }
+
 void CManager::AddNews(const std::string& line, uint32_t colour) {
     if (newsList)
         newsList->push_back(NewsLine(line, colour));

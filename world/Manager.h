@@ -6,8 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/Bitmap.h"
+#include "world/CoachingSkill.h"
 #include "world/FanArticles.h"
 #include "world/PlayerSearch.h"
+#include "world/Property.h"
 #include "world/WorldRef.h"
 
 class CContinent;
@@ -32,6 +35,10 @@ public:
     static constexpr int kForecastIncomeItems = 6;
     static constexpr int kForecastCostItems = 8;
 
+    // His own player carries both of the style word's two lowest status
+    // bits: only for a while in a team, and without a transfer value.
+    static constexpr uint16_t kOwnPlayerMarks = 0x0011;
+
     // Colours of news lines (0x00BBGGRR).
     static constexpr uint32_t kNewsGreen = 0x006000;
     static constexpr uint32_t kNewsRed = 0x000060;
@@ -45,6 +52,24 @@ public:
     // skill groups and fan-article prices. Money, names, birthday and the
     // coaching level stay.
     void ResetCareerState();
+    // Empties his lists of coaching skills and property, deleting the items.
+    void DeleteOwnedItems();
+    // A club of the world, not g_noClubTeam.
+    bool HasClub() const;
+
+    // His career rows: opens a row for his club or national team, or
+    // closes the last one with what was won there.
+    void RecordCareerStation(bool open, bool national, bool dismissed);
+    // His own player in his club's squad, found by the marks he carries.
+    bool FindSelfInSquad(size_t& index) const;
+    // Takes his own player out of his club's squad (and its national
+    // squads) back into ownPlayer; unless removeOnly, puts him into the
+    // squad when he is not there.
+    void TogglePlayerManager(bool removeOnly);
+
+    // The crest of his club into clubLogo and its size into the layout
+    // point the game surface draws it by (ui/).
+    void LoadClubLogo();
 
     // Appends a line to the main window's news list, with the colour's
     // red, green and blue bytes behind the text for the news painter.
@@ -94,6 +119,9 @@ public:
     std::vector<std::string> trainingWeekNames;
     std::array<std::vector<std::string>, 3> trainingWeekLists;
     std::vector<uint32_t> trainingWeekValues;
+    Bitmap clubLogo;  // not saved
+    std::vector<std::unique_ptr<CProperty>> usedProperty;     // in his own use
+    std::vector<std::unique_ptr<CProperty>> furtherProperty;  // held or rented out
     // Owned; null while his own player plays in his club's squad.
     std::unique_ptr<CPlayer> ownPlayer;
     int32_t nationalCoachSalary = 0;
@@ -143,6 +171,7 @@ public:
     int32_t freeListingCount = 0;
     std::array<int8_t, kDiaryKinds> remainingCount{};
     int32_t skillScroll = 0;
+    std::vector<std::unique_ptr<CCoachingSkill>> coachingSkills;
     std::array<uint8_t, kSkillGroups> skillGroupLevel{};
     std::array<int32_t, kSkillGroups> skillGroupProgress{};
     std::array<uint8_t, kSkillGroups> skillGroupPoints{};
