@@ -20,6 +20,18 @@ class CPlayer;
 class CTeam;
 class CWorld;
 
+// The eight terms of a contract of the manager with a club.
+struct ManagerContract {
+    int32_t salary = 0;        // yearly
+    int32_t placingBonus = 0;  // for reaching the target place
+    int32_t titleBonus = 0;    // for a title or a promotion
+    int32_t pointBonus = 0;    // per point won
+    int32_t years = 0;
+    int32_t targetPlace = 0;
+    uint8_t clubOption = 0;     // the club may extend by a season
+    uint8_t managerOption = 0;  // he may extend by a season
+};
+
 // The user's manager: his names, place in the world, contracts, private
 // money, career counters, diary, coaching level and skill groups, his own
 // player record, the weekly records of his club and its season forecast.
@@ -54,8 +66,39 @@ public:
     void ResetCareerState();
     // Empties his lists of coaching skills and property, deleting the items.
     void DeleteOwnedItems();
-    // A club of the world, not g_noClubTeam.
+    // A club of the world, not g_noClubTeam; likewise a national team.
     bool HasClub() const;
+    bool HasNationalTeam() const;
+
+    // The terms of his current contract and of the one agreed for next
+    // season.
+    ManagerContract GetContract() const;
+    void SetContract(const ManagerContract& contract);
+    ManagerContract GetNextContract() const;
+
+    // The calendar's steps (career/). A new game, once its set-up has given
+    // him names, level, place, club and national team; the world's season
+    // start, after its calendar; the season start of his club's account
+    // (newClub: he has just taken the club over); Mondays, after the
+    // continents; the season end, after promotion and relegation.
+    void PrepareNewGame();
+    void StartNewSeason();
+    void StartClubSeason(bool newClub);
+    void DoWeeklyStep();
+    void EndSeason();
+    // The board sends him away with a compensation for the rest of his
+    // contract; he is left without a club.
+    void Dismiss();
+    void LeaveNationalTeam();
+    // A season end after which his contract has run out: he moves to the
+    // club whose contract he agreed for next season.
+    void StartNextContract();
+    // The terms a club offers him, drawn around the salary of his level in
+    // its league and its finances.
+    ManagerContract ProposeContractTerms(const CLeague& league, const CTeam& club) const;
+    // His club's values into the weekly records at index week (index 0
+    // holds the season start, week w of the season index w).
+    void RecordWeek(int week);
 
     // His career rows: opens a row for his club or national team, or
     // closes the last one with what was won there.
@@ -176,7 +219,8 @@ public:
     std::array<int32_t, kSkillGroups> skillGroupProgress{};
     std::array<uint8_t, kSkillGroups> skillGroupPoints{};
 
-    // Weekly records of his club.
+    // Weekly records of his club: index 0 the season start, index w the
+    // Monday of week w of the season.
     std::array<uint8_t, kSeasonWeeks> weeklyTablePosition{};
     std::array<uint8_t, kSeasonWeeks> weeklyTeamSpirit{};
     std::array<uint8_t, kSeasonWeeks> weeklyFightingSpirit{};
