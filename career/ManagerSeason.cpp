@@ -79,6 +79,8 @@ void CManager::StartNewSeason() {
     transferTalksLeft = kTransferTalksPerSeason;
     if (HasClub())
         RecordSeasonStart(*this);
+    if (world)
+        world->AppointMissingNationalCoaches();
     homeMatchCount = 0;
     if (HasClub() && league && IsOwnClub(*club))
         salary = static_cast<int32_t>(CalcStaffSalary(kOwnClubCompetence, league->division, league->IsProfessional()));

@@ -9,10 +9,10 @@
 
 namespace {
 
-// A new game: the career and the owned lists start again, his club gives
-// him his first contract and a free coach's post, his national team takes
-// him as its coach.
-TEST(ManagerNewGame, SetsUpHisClubAndNationalTeam) {
+// A new game: the career and the owned lists start again, he has his own
+// player, his club his first contract and a free coach's post, his national
+// team him as its coach.
+TEST(ManagerNewGame, SetsUpHisPlayerClubAndNationalTeam) {
     struct Case {
         const char* what;
         bool club;
@@ -49,6 +49,16 @@ TEST(ManagerNewGame, SetsUpHisClubAndNationalTeam) {
         EXPECT_TRUE(g_manager.coachingSkills.empty()) << c.what;
         EXPECT_TRUE(g_manager.usedProperty.empty()) << c.what;
         EXPECT_TRUE(g_manager.furtherProperty.empty()) << c.what;
+
+        ASSERT_NE(g_manager.ownPlayer, nullptr) << c.what;
+        const CPlayer& self = *g_manager.ownPlayer;
+        EXPECT_EQ(self.GetDisplayName(false), "Erik Lindqvist") << c.what;
+        EXPECT_EQ(self.birthday, g_manager.birthday) << c.what;
+        EXPECT_EQ(self.styleTraits & CManager::kOwnPlayerMarks, CManager::kOwnPlayerMarks) << c.what;
+        EXPECT_EQ(self.GetSlot(), CPlayer::kNoSlot) << c.what;
+        EXPECT_EQ(self.GetTalent(), 3) << c.what;
+        EXPECT_GE(self.GetStrengthClass(), 1) << c.what;
+        EXPECT_LE(self.GetStrengthClass(), 3) << c.what;
 
         if (c.club) {
             EXPECT_GE(g_manager.contractYears, 1) << c.what;

@@ -27,6 +27,8 @@ TEST(WorldManagerSteps, ANewGameMakesHimTheManagerOfHisClub) {
     SeedRandom(4);
 
     fixture.world.PrepareNewGame();
+    ASSERT_NE(g_manager.ownPlayer, nullptr);
+    EXPECT_EQ(g_manager.ownPlayer->lastName, "Lindqvist");
     EXPECT_EQ(club.managerSurname, club.name);
     fixture.world.StartNewSeason();
 
@@ -54,6 +56,26 @@ TEST(WorldManagerSteps, MondaysAndTheSeasonEnd) {
     fixture.world.EndSeason();
     EXPECT_EQ(g_manager.club, &g_noClubTeam);
     EXPECT_EQ(g_manager.clubCareerNames, std::vector<std::string>{"past clubs"});
+}
+
+// National teams whose coach has lost the board's backing get a new one at
+// the season start; the one the user coaches keeps him.
+TEST(WorldManagerSteps, TheSeasonStartAppointsMissingNationalCoaches) {
+    CalendarWorld fixture({.continents = 1, .nations = 2});
+    for (int n : {0, 1}) {
+        CTeam& team = fixture.Nation(0, n).nationalTeam;
+        team.coachSurname = "Unbacked";
+        team.clubConfidence = 10;
+        fixture.Nation(0, n).coachPool.push_back(
+            {"Lars", "Eklund", 0x07A80101, static_cast<uint8_t>(team.GetAverageStrength() + 1)});
+    }
+    g_manager.nationalTeam = &fixture.Nation(0, 1).nationalTeam;
+    g_gameDate = Date(2004, 6, 30);
+
+    fixture.world.StartNewSeason();
+
+    EXPECT_EQ(fixture.Nation(0, 0).nationalTeam.coachSurname, "Eklund");
+    EXPECT_EQ(fixture.Nation(0, 1).nationalTeam.coachSurname, "Unbacked");
 }
 
 }  // namespace
