@@ -157,3 +157,19 @@ void PaintSubButtonColumn(DeviceContext& dc, const GameSurfaceLayout& layout, co
     }
     PaintOverlay(dc, column, skin.layer, g_layoutPoints[kLayoutLayer]);
 }
+
+void PaintClubLogo(DeviceContext& dc, const GameSurfaceLayout& layout, const Bitmap& logo, Size logoSize) {
+    if (logo.IsEmpty() || logoSize.width <= 0 || logoSize.height <= 0)
+        return;
+    const Rect& first = layout.subButtonRects[0];
+    const int w = first.Width();
+    const int h = first.Height();
+    const int left = first.left + w / 2;
+    const Rect target = Rect{left, first.top + h / 4, left + w, layout.subButtonRects[2].bottom + h / 8}.Intersect(
+        layout.subButtonColumn);
+    if (target.IsEmpty())
+        return;
+    const StretchMode previous = dc.SetStretchMode(StretchMode::Filtered);
+    dc.StretchBlt(target, logo, Rect{0, 0, logoSize.width, logoSize.height}, RasterOp::Copy);
+    dc.SetStretchMode(previous);
+}

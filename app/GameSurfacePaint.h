@@ -25,6 +25,10 @@ void PaintInfoPanel(DeviceContext& dc, const GameSurfaceLayout& layout, const Wi
 void PaintSubButtonColumn(DeviceContext& dc, const GameSurfaceLayout& layout, const WindowSkinBitmaps& skin,
                           int screenId, const NavAvailability& available);
 
+// The manager's club logo over the column's first rows, which hold no
+// buttons; nothing without a logo. It keeps within the column.
+void PaintClubLogo(DeviceContext& dc, const GameSurfaceLayout& layout, const Bitmap& logo, Size logoSize);
+
 // A sub-button's state: unavailable, normal or current (its screen, or on
 // the pages of screens 9, 16 and 17 its page, is shown).
 enum class SubButtonState { kUnavailable = -1, kNormal = 0, kCurrent = 1 };

@@ -47,6 +47,8 @@ CGameView::~CGameView() {
     ResetMainWindowState();
     if (g_manager.world == &world_)
         g_manager.world = nullptr;
+    if (g_manager.shownTeam == &userTeam_)
+        g_manager.shownTeam = nullptr;
 }
 
 // A world file that cannot be read leaves an empty world, and the start
@@ -77,6 +79,7 @@ void CGameView::StartUp() {
 void CGameView::PublishMembers() {
     g_pOptions = &state_.options;
     g_manager.world = &world_;
+    g_manager.shownTeam = &userTeam_;
     g_pCompetitionMask = &competitionMask_;
     g_pUserTeamSlot = &userTeam_;
     g_pRunning = &running_;

@@ -161,7 +161,6 @@ private:
     void DayTick();
     void RunDatedSteps();
     void RunWeeklyReport();
-    void RecordWeek(int week);
     void WarnTransferListClosing();
     void WarnUnhappyPlayers();
     void ChangeSeason();

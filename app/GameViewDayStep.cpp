@@ -168,26 +168,10 @@ void CGameView::RunWeeklyReport() {
         userTeam_->LoadCurrentWeekTraining();
         userTeam_->ValidateLineup();
     }
-    RecordWeek(g_seasonWeek);
+    g_manager.RecordWeek(g_seasonWeek);
     world_.DoWeeklyClubStep();
+    g_manager.LoadClubLogo();
     screenId_ = HasClub(userTeam_) ? kTeamScreen : kNoClubScreen;
     running_ = false;
     Invalidate();
-}
-
-void CGameView::RecordWeek(int week) {
-    CTeam* club = g_manager.club;
-    if (!HasClub(club) || week < 1 || week > CManager::kSeasonWeeks)
-        return;
-    const size_t i = static_cast<size_t>(week - 1);
-    g_manager.weeklyFreshness[i] = static_cast<uint8_t>(club->GetAverageFreshness());
-    g_manager.weeklyFitness[i] = static_cast<uint8_t>(club->GetAverageFitness());
-    g_manager.weeklyBalance[i] = club->account.GetBalance();
-    g_manager.weeklyConfidence[i] = club->clubConfidence;
-    g_manager.weeklyFanReputation[i] = club->fanReputation;
-    g_manager.weeklyStrength[i] = static_cast<uint8_t>(club->GetStrength());
-    g_manager.weeklyFightingSpirit[i] = club->fightingSpirit;
-    g_manager.weeklyTeamSpirit[i] = club->teamSpirit;
-    if (g_manager.league)
-        g_manager.weeklyTablePosition[i] = static_cast<uint8_t>(g_manager.league->GetTablePositionAfterUpdate(club));
 }

@@ -55,6 +55,7 @@ bool CGameView::PlaceManagerAtClub(const std::string& clubName) {
 void CGameView::BeginNewGame() {
     userTeam_ = g_manager.club ? g_manager.club : &g_noClubTeam;
     world_.PrepareNewGame();
+    g_manager.LoadClubLogo();
     layoutRect_ = Rect{};
     screenId_ = userTeam_ == &g_noClubTeam ? kNoClubScreen : kTeamScreen;
     world_.StartNewSeason();

@@ -73,6 +73,7 @@ void CGameView::LayOutSurface(DeviceContext& dc) {
     PaintNavigationBar(dc, surface_, skin_.mainMenu, g_layoutPoints[kLayoutMainMenu], screenId_, screenAvailable_);
     PaintInfoPanel(dc, surface_, skin_, *userTeam_);
     PaintSubButtonColumn(dc, surface_, skin_, screenId_, screenAvailable_);
+    PaintClubLogo(dc, surface_, g_manager.clubLogo, g_layoutPoints[kLayoutClubLogo]);
     if (state_.options & kOptToolTips)
         PlaceToolTips();
 }

@@ -1,3 +1,4 @@
+#include "world/Manager.h"
 #include "world/WorldWalk.h"
 
 // The weekly and dated steps of the calendar that the world only hands
@@ -6,6 +7,7 @@
 void CWorld::DoWeeklyStep() {
     for (const auto& continent : continents)
         continent->DoWeeklyStep();
+    g_manager.DoWeeklyStep();
 }
 
 // The talks of the week are decided before the computer clubs check their

@@ -3,6 +3,7 @@
 #include "engine/CupOwnerSources.h"
 #include "platform/Random.h"
 #include "world/GameDate.h"
+#include "world/Manager.h"
 #include "world/WorldWalk.h"
 
 // A world freshly read from the world file made ready for a new game.
@@ -98,4 +99,5 @@ void CWorld::PrepareNewGame() {
     olympia.PrepareStructure(MakeCupOwnerView(*this));
     PickContinentHosts();
     PickBiennialHost();
+    g_manager.PrepareNewGame();
 }

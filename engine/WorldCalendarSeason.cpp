@@ -3,6 +3,7 @@
 #include "engine/CupOwnerSources.h"
 #include "platform/Random.h"
 #include "world/GameDate.h"
+#include "world/Manager.h"
 #include "world/Player.h"
 #include "world/WorldWalk.h"
 
@@ -78,6 +79,7 @@ void CWorld::EndSeason() {
         PickContinentHosts();
     else
         PickBiennialHost();
+    g_manager.EndSeason();
 }
 
 void CWorld::StartNewSeason() {
@@ -95,6 +97,7 @@ void CWorld::StartNewSeason() {
         for (int c = 0; c < source.ContinentCount(); ++c)
             continents[c]->championship.DetermineParticipants(source.Continent(c));
     BuildSeasonCalendar();
+    g_manager.StartNewSeason();
 }
 
 // Players who left the clubs of the world leave their national squad; the

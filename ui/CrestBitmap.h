@@ -5,6 +5,10 @@
 #include "platform/Bitmap.h"
 #include "platform/Geometry.h"
 
+// The clubs' crests, relative to the program folder; a club's logoFile
+// names its crest in there.
+constexpr const char* kCrestFolder = "Wappen\\";
+
 // Loads a BMP file given by its stored path (relative to the program folder)
 // into bitmap, which first loses its picture. False, with an empty bitmap,
 // when the file is missing or no readable BMP.

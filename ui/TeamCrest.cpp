@@ -7,8 +7,7 @@
 
 namespace {
 
-constexpr const char* kCrestFolder = "Wappen\\";
-constexpr const char* kCommonCrest = "Wappen\\ohne.bmp";
+constexpr const char* kCommonCrestFile = "ohne.bmp";
 
 constexpr int kPaintedSide = 100;
 // Each channel at least this light, so even a black club shows its shading.
@@ -43,7 +42,7 @@ Size PaintDiamondCrest(Colour clubColour, Bitmap& bitmap) {
 }  // namespace
 
 Size CTeam::GetCrestBitmap(Bitmap& bitmap) const {
-    if (LoadBitmapFromFile(kCrestFolder + logoFile, bitmap) || LoadBitmapFromFile(kCommonCrest, bitmap))
+    if (LoadBitmapFromFile(kCrestFolder + logoFile, bitmap) || LoadBitmapFromFile(std::string(kCrestFolder) + kCommonCrestFile, bitmap))
         return {bitmap.Width(), bitmap.Height()};
     return PaintDiamondCrest(homeColour, bitmap);
 }

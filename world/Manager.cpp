@@ -74,6 +74,37 @@ void CManager::ResetCareerState() {
     nationalCareerNames.clear();
 }
 
+void CManager::DeleteOwnedItems() {
+    coachingSkills.clear();
+    usedProperty.clear();
+    furtherProperty.clear();
+}
+
+bool CManager::HasClub() const { return club && club != &g_noClubTeam; }
+
+bool CManager::HasNationalTeam() const { return nationalTeam && nationalTeam != &g_noClubTeam; }
+
+ManagerContract CManager::GetContract() const {
+    return {salary, placingBonus, titleBonus, pointBonus, contractYears, targetPlace, clubExtensionOption,
+            managerExtensionOption};
+}
+
+void CManager::SetContract(const ManagerContract& contract) {
+    salary = contract.salary;
+    placingBonus = contract.placingBonus;
+    titleBonus = contract.titleBonus;
+    pointBonus = contract.pointBonus;
+    contractYears = contract.years;
+    targetPlace = contract.targetPlace;
+    clubExtensionOption = contract.clubOption;
+    managerExtensionOption = contract.managerOption;
+}
+
+ManagerContract CManager::GetNextContract() const {
+    return {nextSalary,        nextPlacingBonus, nextTitleBonus,          nextPointBonus,
+            nextContractYears, nextTargetPlace,  nextClubExtensionOption, nextManagerExtensionOption};
+}
+
 void CManager::AddNews(const std::string& line, uint32_t colour) {
     if (newsList)
         newsList->push_back(NewsLine(line, colour));

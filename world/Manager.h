@@ -8,8 +8,11 @@
 #include <vector>
 
 #include "platform/Colour.h"
+#include "platform/Bitmap.h"
+#include "world/CoachingSkill.h"
 #include "world/FanArticles.h"
 #include "world/PlayerSearch.h"
+#include "world/Property.h"
 #include "world/WorldRef.h"
 
 class CContinent;
@@ -18,6 +21,18 @@ class CNation;
 class CPlayer;
 class CTeam;
 class CWorld;
+
+// The eight terms of a contract of the manager with a club.
+struct ManagerContract {
+    int32_t salary = 0;        // yearly
+    int32_t placingBonus = 0;  // for reaching the target place
+    int32_t titleBonus = 0;    // for a title or a promotion
+    int32_t pointBonus = 0;    // per point won
+    int32_t years = 0;
+    int32_t targetPlace = 0;
+    uint8_t clubOption = 0;     // the club may extend by a season
+    uint8_t managerOption = 0;  // he may extend by a season
+};
 
 // The user's manager: his names, place in the world, contracts, private
 // money, career counters, diary, coaching level and skill groups, his own
@@ -34,6 +49,10 @@ public:
     static constexpr int kForecastIncomeItems = 6;
     static constexpr int kForecastCostItems = 8;
 
+    // His own player carries both of the style word's two lowest status
+    // bits: only for a while in a team, and without a transfer value.
+    static constexpr uint16_t kOwnPlayerMarks = 0x0011;
+
     // Colours of news lines (0x00BBGGRR).
     static constexpr uint32_t kNewsGreen = 0x006000;
     static constexpr uint32_t kNewsRed = 0x000060;
@@ -47,6 +66,55 @@ public:
     // skill groups and fan-article prices. Money, names, birthday and the
     // coaching level stay.
     void ResetCareerState();
+    // Empties his lists of coaching skills and property, deleting the items.
+    void DeleteOwnedItems();
+    // A club of the world, not g_noClubTeam; likewise a national team.
+    bool HasClub() const;
+    bool HasNationalTeam() const;
+
+    // The terms of his current contract and of the one agreed for next
+    // season.
+    ManagerContract GetContract() const;
+    void SetContract(const ManagerContract& contract);
+    ManagerContract GetNextContract() const;
+
+    // The calendar's steps (career/). A new game, once its set-up has given
+    // him names, level, place, club and national team; the world's season
+    // start, after its calendar; the season start of his club's account
+    // (newClub: he has just taken the club over); Mondays, after the
+    // continents; the season end, after promotion and relegation.
+    void PrepareNewGame();
+    void StartNewSeason();
+    void StartClubSeason(bool newClub);
+    void DoWeeklyStep();
+    void EndSeason();
+    // The board sends him away with a compensation for the rest of his
+    // contract; he is left without a club.
+    void Dismiss();
+    void LeaveNationalTeam();
+    // A season end after which his contract has run out: he moves to the
+    // club whose contract he agreed for next season.
+    void StartNextContract();
+    // The terms a club offers him, drawn around the salary of his level in
+    // its league and its finances.
+    ManagerContract ProposeContractTerms(const CLeague& league, const CTeam& club) const;
+    // His club's values into the weekly records at index week (index 0
+    // holds the season start, week w of the season index w).
+    void RecordWeek(int week);
+
+    // His career rows: opens a row for his club or national team, or
+    // closes the last one with what was won there.
+    void RecordCareerStation(bool open, bool national, bool dismissed);
+    // His own player in his club's squad, found by the marks he carries.
+    bool FindSelfInSquad(size_t& index) const;
+    // Takes his own player out of his club's squad (and its national
+    // squads) back into ownPlayer; unless removeOnly, puts him into the
+    // squad when he is not there.
+    void TogglePlayerManager(bool removeOnly);
+
+    // The crest of his club into clubLogo and its size into the layout
+    // point the game surface draws it by (ui/).
+    void LoadClubLogo();
 
     // Appends a line to the main window's news list, with the colour's
     // red, green and blue bytes behind the text for the news painter.
@@ -106,6 +174,9 @@ public:
     // Views of the statistics screen he keeps, sorted by key, with their names.
     std::vector<uint32_t> statisticsBookmarks;
     std::vector<std::string> statisticsBookmarkNames;
+    Bitmap clubLogo;  // not saved
+    std::vector<std::unique_ptr<CProperty>> usedProperty;     // in his own use
+    std::vector<std::unique_ptr<CProperty>> furtherProperty;  // held or rented out
     // Owned; null while his own player plays in his club's squad.
     std::unique_ptr<CPlayer> ownPlayer;
     int32_t nationalCoachSalary = 0;
@@ -155,11 +226,13 @@ public:
     int32_t freeListingCount = 0;
     std::array<int8_t, kDiaryKinds> remainingCount{};
     int32_t skillScroll = 0;
+    std::vector<std::unique_ptr<CCoachingSkill>> coachingSkills;
     std::array<uint8_t, kSkillGroups> skillGroupLevel{};
     std::array<int32_t, kSkillGroups> skillGroupProgress{};
     std::array<uint8_t, kSkillGroups> skillGroupPoints{};
 
-    // Weekly records of his club.
+    // Weekly records of his club: index 0 the season start, index w the
+    // Monday of week w of the season.
     std::array<uint8_t, kSeasonWeeks> weeklyTablePosition{};
     std::array<uint8_t, kSeasonWeeks> weeklyTeamSpirit{};
     std::array<uint8_t, kSeasonWeeks> weeklyFightingSpirit{};

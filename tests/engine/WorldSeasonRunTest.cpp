@@ -226,6 +226,8 @@ TEST(WorldSeasonRun, TwoSeasonsOnTheShippedWorld) {
     SeasonRun run(std::move(world));
     SeedRandom(23);
     run.StartNewGame();
+    // He keeps his club through both seasons.
+    g_manager.contractYears = 3;
 
     Membership before;
     std::map<const CLeague*, size_t> sizes;

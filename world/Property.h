@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+
+// One possession or investment of the manager (a camper, a house, bank
+// savings, ...), one of fifty kinds. The manager's two lists own them: the
+// items he uses himself and those he holds or rents out.
+class CProperty {
+public:
+    static constexpr uint16_t kNoPurchaseYear = 1900;
+
+    uint8_t used = 0;  // 1 while the manager uses it himself
+    uint16_t purchaseYear = kNoPurchaseYear;
+    uint32_t storedValue = 0;  // whole euros, the base of its current value
+    uint8_t kind = 0;          // 0-49
+};
