@@ -19,7 +19,6 @@ constexpr uint16_t kTwoMinutes = 120;
 constexpr uint16_t kFourMinutes = 240;
 constexpr int kYellowLimit = 3;
 constexpr uint16_t kStatusGone = 0xE0;  // suspended, absent or injured
-constexpr uint16_t kStatusInjured = 0x80;
 
 uint16_t PenaltyEntry(uint16_t seconds, int player) { return static_cast<uint16_t>(seconds << 8 | player); }
 
@@ -156,7 +155,7 @@ bool CMatch::UpdateTimePenalties(MatchSide& side, std::vector<uint16_t>& penalti
             continue;
         CPlayer& p = PlayerAt(team, player);
         const bool sentOff = p.matchMarks & (kExclusion | kRed);
-        if (!sentOff && !(p.status & kStatusInjured)) {
+        if (!sentOff && !(p.status & CPlayer::kInjured)) {
             p.matchMarks &= ~kOutOfPlay;
             continue;
         }
@@ -208,7 +207,7 @@ void CMatch::ReplaceLostPlayer(CTeam& team, int player) {
         if (holder < 0)
             continue;
         const CPlayer& p = PlayerAt(team, holder);
-        if (!(p.matchMarks & (kRed | kExclusion)) && !(p.status & kStatusInjured))
+        if (!(p.matchMarks & (kRed | kExclusion)) && !(p.status & CPlayer::kInjured))
             continue;
         SetSlot(team, slot, -1);
         for (int o = kSlotFirstOffence; o <= kSlotLastOffence; ++o) {

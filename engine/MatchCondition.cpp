@@ -15,7 +15,6 @@ using namespace match_player;
 namespace {
 
 constexpr int kMaxEnergy = 100;
-constexpr uint16_t kStatusInjured = 0x80;
 constexpr int kInjuryChance[4] = {200, 100, 120, 150};  // per 40000, by action kind
 
 int DrawSeverity() {
@@ -104,7 +103,7 @@ bool CMatch::CheckInjury(int player, int side, int kind) {
         return false;
 
     p.matchMarks |= MatchMarks::kOutOfPlay;
-    p.status |= kStatusInjured;
+    p.status |= CPlayer::kInjured;
     const int injury = DrawInjuryOfSeverity(DrawSeverity());
     Injuries(team).push_back(static_cast<uint16_t>(injury << 8 | player));
     p.UpdateHealthAfterInjury(injury);
