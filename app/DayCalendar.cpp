@@ -18,7 +18,6 @@ namespace {
 constexpr int kJanuary = 1;
 constexpr int kJune = 6;
 constexpr int kDecember = 12;
-constexpr int kFriday = 6;
 constexpr int kSquadDay = 16;
 
 constexpr int kSalesFactorBase = 5;
@@ -53,9 +52,9 @@ uint32_t DatedStepsOf(const Date& date) {
     if (Is(date, kJune, 14))
         steps |= DayStep::kSeasonHonours;
     const int weekday = date.DayOfWeek();
-    if (weekday == kWeekdayMonday)
+    if (weekday == Weekday::kMonday)
         steps |= DayStep::kWeekly;
-    if (weekday >= kWeekdayMonday && weekday <= kFriday)
+    if (weekday >= Weekday::kMonday && weekday <= Weekday::kFriday)
         steps |= DayStep::kTraining;
     return steps;
 }

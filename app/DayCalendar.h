@@ -7,7 +7,6 @@
 // Which of the game's dated steps fall on a date, and the two small sums
 // of the day cycle. The main window's day tick (GameViewDayStep.cpp) runs
 // the steps in the order of the bits.
-constexpr int kWeekdayMonday = 2;  // Date::DayOfWeek counts from Sunday = 1
 
 namespace DayStep {
 constexpr uint32_t kSeasonChange = 1u << 0;         // 30 June

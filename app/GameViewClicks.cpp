@@ -136,7 +136,7 @@ bool CGameView::AskToPlanTraining() {
 
 // A new week begins with an empty status panel that names its training plan.
 void CGameView::StartTrainingWeek() {
-    if (g_gameDate.DayOfWeek() == kWeekdayMonday) {
+    if (g_gameDate.DayOfWeek() == Weekday::kMonday) {
         statusLines_.clear();
         const int week = std::clamp(GetCurrentSeasonWeek(), 1, kTrainingWeeks);
         const int plan = userTeam_->trainingPlan[static_cast<size_t>(week - 1)];

@@ -43,7 +43,7 @@ void CGameView::DayTick() {
         RunDatedSteps();
     ++dayTick_;
     if (dayTick_ == kRevealTicks) {
-        if (g_gameDate.DayOfWeek() == kWeekdayMonday)
+        if (g_gameDate.DayOfWeek() == Weekday::kMonday)
             RunWeeklyReport();
         Invalidate();
     }

@@ -18,7 +18,6 @@ constexpr CompetitionMask kLastSkippedCode = 64;
 // National-team matches are looked for only this many days ahead.
 constexpr int kNationalTeamLookAhead = 10;
 constexpr uint32_t kNationalTeamTrainingUnits = 15;
-constexpr int kDaysPerWeek = 7;
 
 struct NextMatch {
     CTeam* team = nullptr;

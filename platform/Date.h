@@ -7,6 +7,15 @@ class BinaryFile;
 
 // A calendar date with a time of day. An invalid date (a day that does not
 // exist) is kept as invalid, as the game's age and calendar rules test it.
+// The numbers DayOfWeek gives.
+namespace Weekday {
+constexpr int kSunday = 1;
+constexpr int kMonday = 2;
+constexpr int kFriday = 6;
+constexpr int kSaturday = 7;
+}  // namespace Weekday
+constexpr int kDaysPerWeek = 7;
+
 class Date {
 public:
     Date() = default;
@@ -23,7 +32,7 @@ public:
     int Hour() const { return hour_; }
     int Minute() const { return minute_; }
     int Second() const { return second_; }
-    // 1 = Sunday ... 7 = Saturday.
+    // 1 = Sunday ... 7 = Saturday (the Weekday numbers below).
     int DayOfWeek() const;
     // 1 = 1 January.
     int DayOfYear() const;

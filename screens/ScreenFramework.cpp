@@ -56,7 +56,7 @@ struct Titles {
 // its page.
 Titles TitlesOf(int screenId, const ScreenFrame& frame) {
     if (screenId == kScreenCalendar) {
-        const int seasonYear = g_gameDate.Month() >= kSeasonStartMonth ? g_gameDate.Year() : g_gameDate.Year() - 1;
+        const int seasonYear = SeasonYearOf(g_gameDate);
         return {Format("calendar %d/%d", seasonYear, seasonYear + 1), g_monthNames[g_gameDate.Month() - 1]};
     }
     if (screenId == kScreenGameMenu)

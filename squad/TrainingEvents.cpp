@@ -105,7 +105,6 @@ void DropIllnessEntry(CTeam& team, size_t index) {
 }  // namespace
 
 int TrainingRun::Days() const {
-    constexpr int kDaysPerWeek = 7;
     return to * kDaysPerWeek / unitsPerWeek - from * kDaysPerWeek / unitsPerWeek;
 }
 

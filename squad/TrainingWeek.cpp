@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int kMonday = 2;
-constexpr int kDaysPerWeek = 7;
 constexpr int kLowFitness = 30;
 constexpr int kLiftedFitnessBase = 35;
 constexpr int kLiftedFitnessSpread = 10;
@@ -22,11 +20,6 @@ constexpr int kMaxTrainedLevel = 3;
 // One chance in n that a player under 32 takes up a skill of normal level.
 constexpr int kNormalSkillChanceField = 10;
 constexpr int kNormalSkillChanceKeeper = 5;
-
-Date FirstMondayOfSeason(int seasonYear) {
-    const Date first(seasonYear, kSeasonStartMonth, 1);
-    return first.AddDays((kMonday - first.DayOfWeek() + kDaysPerWeek) % kDaysPerWeek);
-}
 
 template <typename Value>
 int SquadMean(const PlayerList& squad, Value value) {
@@ -69,17 +62,15 @@ void ResetTrainingWeek() {
 int UnitsPerWeekInRow() { return static_cast<int>(std::min<uint32_t>(g_trainingUnitsPerWeek, kMaxUnitsPerWeek)); }
 
 TrainingUnitRange TrainingUnitsOfDay(int dayOfWeek) {
-    constexpr int kFriday = 6;
     constexpr int kTrainingDays = 5;
-    if (dayOfWeek < kMonday || dayOfWeek > kFriday)
+    if (dayOfWeek < Weekday::kMonday || dayOfWeek > Weekday::kFriday)
         return {};
     const int units = UnitsPerWeekInRow();
-    return {(dayOfWeek - kMonday) * units / kTrainingDays, (dayOfWeek - kMonday + 1) * units / kTrainingDays};
+    return {(dayOfWeek - Weekday::kMonday) * units / kTrainingDays, (dayOfWeek - Weekday::kMonday + 1) * units / kTrainingDays};
 }
 
 int GetCurrentSeasonWeek() {
-    const int seasonYear = g_gameDate.Month() >= kSeasonStartMonth ? g_gameDate.Year() : g_gameDate.Year() - 1;
-    const int days = g_gameDate.DaysSince(FirstMondayOfSeason(seasonYear));
+    const int days = g_gameDate.DaysSince(FirstMondayOfSeason(SeasonYearOf(g_gameDate)));
     return days / kDaysPerWeek + 1;
 }
 

@@ -12,7 +12,6 @@ constexpr int kHeaderGrey = 192;
 constexpr int kNoEntryColour = 73;
 constexpr int kTextColour = 8;
 constexpr int kSundayTextColour = 74;
-constexpr int kSunday = 1;
 
 void DrawHeaderBand(DeviceContext& dc, Rect band) {
     const int step = (1280 / band.Height()) * 2;
@@ -51,7 +50,7 @@ void DrawCalendarDay(DeviceContext& dc, const Rect& r, const Date& date, const C
     const Colour dayColour = entry ? entry->colour : g_skinColours[kNoEntryColour];
     const Rect inside = DrawBody(dc, body, dayColour);
 
-    dc.SetTextColour(g_skinColours[date.DayOfWeek() == kSunday ? kSundayTextColour : kTextColour]);
+    dc.SetTextColour(g_skinColours[date.DayOfWeek() == Weekday::kSunday ? kSundayTextColour : kTextColour]);
     const int unit = inside.Height() / 10;
     constexpr unsigned kLine = TextCentred | TextNoClip;
     Rect line{inside.left, inside.top, inside.right, inside.top + unit};

@@ -21,8 +21,6 @@ constexpr int kWorkdayColour = 46;
 constexpr int kWeekendColour = 47;
 constexpr int kTodayColour = 48;
 
-constexpr int kSunday = 1;
-constexpr int kSaturday = 7;
 constexpr int kTenthsPerPixel = 6;
 // The edge of the badge is darkened by about this much, its middle not at all.
 constexpr int kEdgeDarkeningTenths = 320;
@@ -39,7 +37,7 @@ bool IsSameDay(const Date& a, const Date& b) {
 RowColours ColoursWithoutEntry(const Date& date) {
     if (IsSameDay(date, g_gameDate))
         return {g_skinColours[kTodayColour], g_skinColours[kBlackText]};
-    const bool weekend = date.DayOfWeek() == kSunday || date.DayOfWeek() == kSaturday;
+    const bool weekend = date.DayOfWeek() == Weekday::kSunday || date.DayOfWeek() == Weekday::kSaturday;
     return {g_skinColours[weekend ? kWeekendColour : kWorkdayColour], g_skinColours[kWhiteText]};
 }
 

@@ -13,3 +13,8 @@ void ResetGameDate();
 constexpr int kSeasonStartMonth = 7;
 constexpr int kSeasonEndMonth = 6;
 constexpr int kSeasonEndDay = 30;
+
+// The year in which the season of a date began.
+int SeasonYearOf(const Date& date);
+// The first Monday of July of a season's first year.
+Date FirstMondayOfSeason(int seasonYear);

@@ -9,15 +9,6 @@
 
 namespace {
 
-// Day of July of the season's first Monday, by the weekday of 1 July
-// (1 = Sunday ... 7 = Saturday).
-constexpr std::array<int, 7> kFirstMondayOfJuly = {2, 1, 7, 6, 5, 4, 3};
-
-Date SeasonStart(int year) {
-    const int weekday = Date(year, kSeasonStartMonth, 1).DayOfWeek();
-    return Date(year, kSeasonStartMonth, kFirstMondayOfJuly[weekday - 1]);
-}
-
 // Cumulative shares in percent of the positions among generated players.
 constexpr std::array<int, kPositionCount> kPositionShares = {14, 7, 7, 18, 18, 18, 18};
 
@@ -27,13 +18,11 @@ constexpr size_t kShortWordLength = 2;
 }  // namespace
 
 int GetSeasonDayIndex(const Date& date) {
-    int year = date.Year();
-    if (date.Month() < kSeasonStartMonth)
-        --year;
-    int days = date.DaysSince(SeasonStart(year));
+    const int year = SeasonYearOf(date);
+    int days = date.DaysSince(FirstMondayOfSeason(year));
     // 1-6 July before the first Monday still belong to the old season.
     if (days < 0)
-        days = date.DaysSince(SeasonStart(year - 1));
+        days = date.DaysSince(FirstMondayOfSeason(year - 1));
     return days < 0 ? 0 : days;
 }
 

@@ -8,9 +8,7 @@
 
 namespace {
 
-constexpr int kMonday = 2;
 constexpr int kThursday = 5;
-constexpr int kFriday = 6;
 constexpr uint16_t kAway = CPlayer::kAbsent | CPlayer::kInjured;
 
 int DaysLeft(const CPlayer& p) { return p.status >> CPlayer::kDaysOutShift; }
@@ -53,7 +51,7 @@ TEST_F(TrainingUnits, AWeekCountsSevenDaysHoweverItIsSplit) {
     CPlayer& away = Add();
     away.status = CPlayer::kAbsent | 8 << CPlayer::kDaysOutShift;
 
-    for (int day = kMonday; day <= kThursday; ++day) {
+    for (int day = Weekday::kMonday; day <= kThursday; ++day) {
         const TrainingUnitRange r = TrainingUnitsOfDay(day);
         team.RunTrainingUnits(r.from, r.to);
     }
@@ -63,7 +61,7 @@ TEST_F(TrainingUnits, AWeekCountsSevenDaysHoweverItIsSplit) {
 
     // The sick player is back on the run whose days reach 0, and his
     // entry in the illness list goes with it.
-    const TrainingUnitRange friday = TrainingUnitsOfDay(kFriday);
+    const TrainingUnitRange friday = TrainingUnitsOfDay(Weekday::kFriday);
     team.RunTrainingUnits(friday.from, friday.to);
     EXPECT_EQ(sick.status & (kAway | 0xFF00), 0);
     EXPECT_TRUE(team.injuries.empty());

@@ -6,13 +6,11 @@
 
 namespace {
 
-constexpr int kMonday = 2;
-constexpr int kFriday = 6;
 
 std::vector<TrainingUnitRange> WeekdaysOf(uint32_t units) {
     TrainingWeekScope week(units);
     std::vector<TrainingUnitRange> days;
-    for (int d = kMonday; d <= kFriday; ++d)
+    for (int d = Weekday::kMonday; d <= Weekday::kFriday; ++d)
         days.push_back(TrainingUnitsOfDay(d));
     return days;
 }
