@@ -3,9 +3,11 @@
 #include <memory>
 
 #include "platform/Date.h"
+#include "world/GameDate.h"
 #include "world/NewsLine.h"
 #include "world/NoClubTeam.h"
 #include "world/Player.h"
+#include "world/Team.h"
 
 namespace {
 
@@ -72,6 +74,14 @@ void CManager::ResetCareerState() {
     nationalCareerRows.clear();
     clubCareerNames.clear();
     nationalCareerNames.clear();
+}
+
+void CManager::OpenCareerRow(bool national) {
+    const CTeam* team = national ? nationalTeam : club;
+    auto& rows = national ? nationalCareerRows : clubCareerRows;
+    auto& names = national ? nationalCareerNames : clubCareerNames;
+    rows.push_back(static_cast<uint32_t>(g_gameDate.Year()));
+    names.push_back(team ? team->name : std::string());
 }
 
 void CManager::AddNews(const std::string& line, uint32_t colour) {

@@ -96,6 +96,10 @@ public:
     uint32_t ApplyInflation(uint32_t& amount) const;
     uint32_t GetMonthlyLivingCosts() const;
 
+    // Opens a career row for his current club (or national team): the
+    // year it starts and the team's name. Rows are closed when he leaves.
+    void OpenCareerRow(bool national);
+
     std::vector<uint32_t> clubCareerRows;
     std::vector<uint32_t> nationalCareerRows;
     std::vector<std::string> clubCareerNames;
