@@ -1,5 +1,8 @@
 #include "app/GameView.h"
+#include "app/MessageDlg.h"
 #include "career/ManagerStart.h"
+#include "platform/BinaryFile.h"
+#include "screens/NewGameDlg.h"
 #include "world/League.h"
 #include "world/Manager.h"
 #include "world/Nation.h"
@@ -33,5 +36,21 @@ void CGameView::BeginNewGame() {
     world_.StartNewSeason();
     userTeam_ = world_.FindNextUserMatch();
     music_.Play(GameMusic::kFolderList, false, true);
+    Invalidate();
+}
+
+void CGameView::StartNewGame() {
+    world_.Clear();
+    if (std::unique_ptr<DiskFile> file = DiskFile::OpenRead(worldFileName_); file && !world_.Read(*file, 0)) {
+        CMessageDlg box;
+        box.title = "world could not be loaded";
+        box.text = "The file '" + worldFileName_ + "'cannot be loaded. It's not possible to play this game.";
+        box.Open(0x128, 1);
+        world_.Clear();
+        return;
+    }
+    CNewGameDlg wizard;
+    if (wizard.Open(world_))
+        BeginNewGame();
     Invalidate();
 }
