@@ -81,6 +81,10 @@ public:
     // the world is prepared, its first season starts, and the window shows
     // his team, or the game menu while he has no club.
     void BeginNewGame();
+    // The start screen's "start new game": the chosen world file is read
+    // afresh and the new-game wizard runs on it; finishing it begins the
+    // game, cancelling leaves the start screen.
+    void StartNewGame();
     // The user lets game time run: the day cycle starts.
     void LetTimeRun();
 

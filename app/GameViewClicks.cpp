@@ -16,6 +16,7 @@
 
 namespace {
 
+constexpr int kMenuNewGame = 0;
 constexpr int kMenuQuit = 5;
 constexpr int kNoticeIcon = 0;
 constexpr int kQuestionIcon = 4;
@@ -65,6 +66,8 @@ void CGameView::OnStartScreenClick(Point p) {
             SaveConfig();
             Invalidate();
         }
+    } else if (control == kMenuNewGame) {
+        StartNewGame();
     } else if (control >= 0) {
         TellNotAvailable(g_gameMenuItems[control]);
     }

@@ -1,6 +1,8 @@
 #include "app/GameView.h"
-#include "squad/Training.h"
-#include "world/Continent.h"
+#include "app/MessageDlg.h"
+#include "career/ManagerStart.h"
+#include "platform/BinaryFile.h"
+#include "screens/NewGameDlg.h"
 #include "world/League.h"
 #include "world/Manager.h"
 #include "world/Nation.h"
@@ -8,33 +10,8 @@
 #include "world/Team.h"
 #include "world/WorldWalk.h"
 
-// A reference is resolved level by level against the world's own lists, so
-// that a stale or made-up reference can never name an object by accident.
 bool CGameView::AssignManagerTeams(WorldRef club, WorldRef nationalTeam) {
-    const auto& continents = world_.continents;
-    CContinent* continent = RefContinent(club) < continents.size() ? continents[RefContinent(club)].get() : nullptr;
-    CNation* nation = continent && RefNation(club) < continent->nations.size()
-                          ? continent->nations[RefNation(club)].get()
-                          : nullptr;
-    CLeague* league = nation && RefLeague(club) < nation->leagues.size() ? nation->leagues[RefLeague(club)].get()
-                                                                          : nullptr;
-    const bool valid = league && RefTeam(club) < league->clubs.size();
-    if (valid) {
-        g_manager.continent = continent;
-        g_manager.nation = nation;
-        g_manager.league = league;
-        g_manager.club = league->clubs[RefTeam(club)].get();
-        g_trainingUnitsPerWeek = league->trainingUnits;
-    } else {
-        g_manager.PlaceWithoutClub();
-    }
-    g_manager.nationalTeam = &g_noClubTeam;
-    if (nationalTeam != 0 && RefContinent(nationalTeam) < continents.size()) {
-        const auto& nations = continents[RefContinent(nationalTeam)]->nations;
-        if (RefNation(nationalTeam) < nations.size())
-            g_manager.nationalTeam = &nations[RefNation(nationalTeam)]->nationalTeam;
-    }
-    return valid;
+    return ::AssignManagerTeams(world_, club, nationalTeam);
 }
 
 bool CGameView::PlaceManagerAtClub(const std::string& clubName) {
@@ -47,8 +24,7 @@ bool CGameView::PlaceManagerAtClub(const std::string& clubName) {
         if (club == kRefNotFound)
             return false;
     }
-    g_manager.ResetCareerState();
-    AssignManagerTeams(club, 0);
+    StartManagerCareer(world_, club, 0);
     return true;
 }
 
@@ -61,5 +37,21 @@ void CGameView::BeginNewGame() {
     world_.StartNewSeason();
     userTeam_ = world_.FindNextUserMatch();
     music_.Play(GameMusic::kFolderList, false, true);
+    Invalidate();
+}
+
+void CGameView::StartNewGame() {
+    world_.Clear();
+    if (std::unique_ptr<DiskFile> file = DiskFile::OpenRead(worldFileName_); file && !world_.Read(*file, 0)) {
+        CMessageDlg box;
+        box.title = "world could not be loaded";
+        box.text = "The file '" + worldFileName_ + "'cannot be loaded. It's not possible to play this game.";
+        box.Open(0x128, 1);
+        world_.Clear();
+        return;
+    }
+    CNewGameDlg wizard;
+    if (wizard.Open(world_))
+        BeginNewGame();
     Invalidate();
 }

@@ -3,9 +3,11 @@
 #include <memory>
 
 #include "platform/Date.h"
+#include "world/GameDate.h"
 #include "world/NewsLine.h"
 #include "world/NoClubTeam.h"
 #include "world/Player.h"
+#include "world/Team.h"
 
 namespace {
 

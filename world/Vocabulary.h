@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 // The world's word tables: nations by index and positions by number.
@@ -21,6 +22,8 @@ inline bool HasMirrorPosition(int p) { return p == 1 || p == 2 || p == 4 || p ==
 inline int MirrorPosition(int p) { return 6 - p; }
 
 extern const char* const g_nationNames[kNationCount];
+// The nation numbers in the order nation lists show them: alphabetical by name.
+extern const uint8_t g_nationDisplayOrder[kNationCount];
 extern const char g_nationCodes[];   // 591 characters, nation i at 3i
 extern const char g_positionCodes[];  // "GKRWRBCBLBLWLP ", position p at 2p
 

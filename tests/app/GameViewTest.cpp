@@ -27,6 +27,8 @@ namespace {
 
 constexpr const char* kMissingWorld = "could not find game world, please indicate the location.";
 constexpr const char* kUnreadableWorld = "The file 'Welt.kwl'cannot be loaded. It's not possible to play this game.";
+constexpr int kNewGame = 0;
+constexpr int kFirstUnavailable = 1;
 constexpr int kQuit = 5;
 
 // A program folder of the test's own, a headless screen and a scripted
@@ -203,22 +205,39 @@ TEST_F(GameView, AnOptionsFileThatCannotBeWrittenIsTold) {
     EXPECT_EQ(told, 2);
 }
 
-TEST_F(GameView, MenuEntriesOfLaterVersionsSayNotAvailableAndQuitEnds) {
+TEST_F(GameView, MenuEntriesAfterNewGameSayNotAvailableAndQuitEnds) {
     CMainFrame frame;
     frame.Show();
     CGameView& view = frame.View();
     WaitForTheStartScreen(view);
     runner.ClearRecords();
-    for (int k = 0; k < kQuit; ++k) {
+    for (int k = kFirstUnavailable; k < kQuit; ++k) {
         Click(view, k);
-        ASSERT_EQ(runner.Records().size(), static_cast<size_t>(k + 1));
-        EXPECT_EQ(runner.Records()[k].title, g_gameMenuItems[k]);
-        EXPECT_EQ(runner.Records()[k].flags, 0x121u);
+        ASSERT_EQ(runner.Records().size(), static_cast<size_t>(k));
+        EXPECT_EQ(runner.Records()[k - 1].title, g_gameMenuItems[k]);
+        EXPECT_EQ(runner.Records()[k - 1].flags, 0x121u);
         EXPECT_FALSE(system.QuitRequested());
     }
     Click(view, kQuit);
-    EXPECT_EQ(runner.Records().size(), static_cast<size_t>(kQuit));  // asks nothing
+    EXPECT_EQ(runner.Records().size(), static_cast<size_t>(kQuit - 1));  // asks nothing
     EXPECT_TRUE(system.QuitRequested());
+}
+
+TEST_F(GameView, StartNewGameRunsTheWizardAndOnlyItsEndBeginsTheGame) {
+    CMainFrame frame;
+    frame.Show();
+    CGameView& view = frame.View();
+    WaitForTheStartScreen(view);
+    runner.ClearRecords();
+    runner.Script(ModalAnswer::Cancel());
+    Click(view, kNewGame);
+    ASSERT_EQ(runner.Records().size(), 1u);
+    EXPECT_EQ(runner.Records()[0].kind, "new game");
+    EXPECT_EQ(view.ScreenId(), CGameView::kStartScreen);
+
+    Click(view, kNewGame);  // OK ends the wizard as it stands: a real career, no club
+    EXPECT_EQ(runner.Records().size(), 2u);
+    EXPECT_EQ(view.ScreenId(), CGameView::kNoClubScreen);
 }
 
 TEST_F(GameView, EscapeAsksAndQuitsOnlyOnOk) {

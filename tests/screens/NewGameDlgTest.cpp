@@ -1,0 +1,239 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/GameOptions.h"
+#include "platform/HeadlessModalRunner.h"
+#include "platform/HeadlessWindowSystem.h"
+#include "platform/WindowModalRunner.h"
+#include "screens/NewGameDlg.h"
+#include "tools/sample-world/SampleWorld.h"
+#include "world/Continent.h"
+#include "world/League.h"
+#include "world/Manager.h"
+#include "world/Nation.h"
+#include "world/NoClubTeam.h"
+#include "world/Player.h"
+#include "world/Team.h"
+#include "world/Vocabulary.h"
+#include "world/World.h"
+
+namespace {
+
+constexpr uint32_t kChooseNations = 0x200000;
+
+// A headless screen whose nested loop asks the test for its next input when
+// the queue runs dry, so each step clicks where the wizard's last paint put
+// its areas. The steps run out into an empty queue, which ends the loop.
+class ScriptedScreen : public HeadlessWindowSystem {
+public:
+    std::vector<std::function<void()>> steps;
+    std::deque<InputEvent> pending;
+
+protected:
+    bool PumpEvents(std::optional<uint64_t> timeoutMs) override {
+        while (pending.empty() && next_ < steps.size())
+            steps[next_++]();
+        if (!pending.empty()) {
+            QueueInput(pending.front());
+            pending.pop_front();
+        }
+        return HeadlessWindowSystem::PumpEvents(timeoutMs);
+    }
+
+private:
+    size_t next_ = 0;
+};
+
+class NewGameWizard : public ::testing::Test {
+protected:
+    void SetUp() override {
+        previousSystem_ = SetWindowSystem(&screen);
+        previousRunner_ = SetModalRunner(&runner);
+        world = MakeSampleWorld();
+        options = kChooseNations;
+        g_pOptions = &options;
+    }
+    void TearDown() override {
+        SetModalRunner(previousRunner_);
+        SetWindowSystem(previousSystem_);
+        ResetOptions();
+        ResetManager();
+    }
+
+    // Queues a click at the centre of what `where` names at the time the step runs.
+    void Click(std::function<Rect()> where) {
+        screen.steps.push_back([this, where] {
+            const Point c = where().Center();
+            const Rect w = dlg.WindowRect();
+            screen.pending.push_back(InputEvent::Down({w.left + c.x, w.top + c.y}));
+            screen.pending.push_back(InputEvent::Up({w.left + c.x, w.top + c.y}));
+        });
+    }
+    void Area(int area) { Click([this, area] { return dlg.HitArea(area); }); }
+    // The first row of a list of `rows` rows.
+    void FirstRow(int area, int rows) {
+        Click([this, area, rows] {
+            const Rect r = dlg.HitArea(area);
+            return Rect{r.left, r.top, r.right, r.top + r.Height() / rows};
+        });
+    }
+    void Next() { Click([this] { return dlg.NextRect(); }); }
+    void Back() { Click([this] { return dlg.BackRect(); }); }
+    void Check(std::function<void()> check) { screen.steps.push_back(std::move(check)); }
+    void Type(const std::string& text) {
+        screen.steps.push_back([this, text] {
+            for (char c : text)
+                screen.pending.push_back(InputEvent::Char(static_cast<unsigned char>(c)));
+        });
+    }
+
+    ScriptedScreen screen;
+    HeadlessModalRunner windowless;
+    WindowModalRunner runner{screen, windowless};
+    std::unique_ptr<CWorld> world;
+    uint32_t options = 0;
+    CNewGameDlg dlg;
+
+private:
+    WindowSystem* previousSystem_ = nullptr;
+    ModalRunner* previousRunner_ = nullptr;
+};
+
+void SetSquadStrengths(CTeam& team, const std::vector<int>& strengths) {
+    team.squad.resize(strengths.size());
+    for (size_t i = 0; i < strengths.size(); ++i)
+        team.squad[i]->strengthTalent = static_cast<uint8_t>(strengths[i] << 4);
+}
+
+}  // namespace
+
+TEST_F(NewGameWizard, BackOnTheFirstPageCancelsAndWritesNothing) {
+    g_manager.firstName = "Old";
+    Type("Anna");
+    Back();
+    EXPECT_FALSE(dlg.Open(*world));
+    EXPECT_LT(dlg.Page(), 0);
+    EXPECT_EQ(g_manager.firstName, "Old");
+    for (const auto& c : world->continents)
+        for (const auto& n : c->nations)
+            EXPECT_FALSE(n->IsInactive());
+}
+
+TEST_F(NewGameWizard, RealCareerWithTheOptionOffEndsOnTheFirstNext) {
+    options = 0;
+    Type("Konstantinopolitanus");
+    Next();
+    EXPECT_TRUE(dlg.Open(*world));
+    EXPECT_EQ(g_manager.firstName, "Konstantinopoli");  // the line takes 15 characters
+    EXPECT_EQ(g_manager.coachingLevel, 1);
+    EXPECT_EQ(g_manager.club, &g_noClubTeam);
+    EXPECT_EQ(g_manager.nationalTeam, &g_noClubTeam);
+    EXPECT_EQ(g_manager.birthday, static_cast<uint32_t>((world->startYear - 20) << 16 | 1 << 8 | 1));
+    EXPECT_EQ(g_manager.clubCareerNames.size(), 1u);
+}
+
+TEST_F(NewGameWizard, GoesThroughEveryPageAndBackRefusingWhatItMustNot) {
+    const size_t nations = 4;
+    Area(CNewGameDlg::kSelectClub);
+    Next();
+    Check([&] {
+        ASSERT_EQ(dlg.Page(), 1);
+        EXPECT_EQ(dlg.ActiveNations().size(), nations);
+    });
+    // The second continent's first active nation, deactivated while the
+    // first continent is selected: refused across continents.
+    Click([&] {
+        Rect r = dlg.HitArea(CNewGameDlg::kContinentList);
+        return Rect{r.left, r.top + r.Height() / 12, r.right, r.top + 2 * r.Height() / 12};
+    });
+    FirstRow(CNewGameDlg::kActiveList, 4);
+    Check([&] { EXPECT_EQ(dlg.Selection(0), 1); });
+    Click([&] {
+        Rect r = dlg.HitArea(CNewGameDlg::kContinentList);
+        return Rect{r.left, r.top, r.right, r.top + r.Height() / 12};
+    });
+    Area(CNewGameDlg::kDeactivate);
+    Check([&] { EXPECT_EQ(dlg.ActiveNations().size(), nations); });
+    // On its own continent the selected nation goes, then all others but one.
+    FirstRow(CNewGameDlg::kActiveList, 4);
+    Area(CNewGameDlg::kDeactivate);
+    Check([&] {
+        EXPECT_EQ(dlg.ActiveNations().size(), nations - 1);
+        EXPECT_EQ(dlg.PassiveCount(0), 1);
+    });
+    FirstRow(CNewGameDlg::kActiveList, 4);
+    Area(CNewGameDlg::kPassivateOthers);
+    Check([&] { EXPECT_EQ(dlg.ActiveNations().size(), 1u); });
+    Area(CNewGameDlg::kDeactivate);  // the last active nation stays
+    Area(CNewGameDlg::kPassivateOthers);
+    Check([&] { EXPECT_EQ(dlg.ActiveNations().size(), 1u); });
+    Next();
+    Back();
+    Check([&] { EXPECT_EQ(dlg.Page(), 1); });
+    Next();
+    Check([&] { ASSERT_EQ(dlg.Page(), 2); });
+    // The selections carry over from page 1, so nation and league are picked too.
+    FirstRow(CNewGameDlg::kNationColumn, 8);
+    FirstRow(CNewGameDlg::kLeagueColumn, 8);
+    FirstRow(CNewGameDlg::kTeamColumn, 8);
+    Next();
+    EXPECT_TRUE(dlg.Open(*world));
+    EXPECT_NE(g_manager.club, &g_noClubTeam);
+    int passive = 0;
+    for (const auto& c : world->continents)
+        for (const auto& n : c->nations)
+            passive += n->IsInactive();
+    EXPECT_EQ(passive, 3);
+}
+
+TEST_F(NewGameWizard, TheLevelComesFromTheChosenClubsAverageStrength) {
+    struct Case {
+        std::vector<int> strengths;
+        int level;
+    };
+    const Case cases[] = {{{13, 14}, 6}, {{6, 6, 6, 6, 6, 6, 6, 6, 6, 5}, 2}, {{}, 1}};
+    options = 0;
+    for (const Case& c : cases) {
+        world = MakeSampleWorld();
+        // The nation list is alphabetical: its first entry leads to the club taken.
+        CNation* firstNation = nullptr;
+        int best = kNationCount;
+        for (const auto& cont : world->continents)
+            for (const auto& n : cont->nations) {
+                const int at = static_cast<int>(std::find(g_nationDisplayOrder, g_nationDisplayOrder + kNationCount,
+                                                          n->nationNumber) - g_nationDisplayOrder);
+                if (at < best) {
+                    best = at;
+                    firstNation = n.get();
+                }
+            }
+        CTeam& first = *firstNation->leagues[0]->clubs[0];
+        SetSquadStrengths(first, c.strengths);
+        ScriptedScreen run;
+        WindowModalRunner runsOn{run, windowless};
+        SetWindowSystem(&run);
+        SetModalRunner(&runsOn);
+        CNewGameDlg wizard;
+        auto click = [&](std::function<Rect()> where) {
+            run.steps.push_back([&, where] {
+                const Point p = where().Center();
+                const Rect w = wizard.WindowRect();
+                run.pending.push_back(InputEvent::Down({w.left + p.x, w.top + p.y}));
+            });
+        };
+        click([&] { return wizard.HitArea(CNewGameDlg::kSelectClub); });
+        click([&] { return wizard.NextRect(); });
+        click([&] { return wizard.NextRect(); });
+        EXPECT_TRUE(wizard.Open(*world));
+        EXPECT_EQ(g_manager.club, &first);
+        EXPECT_EQ(g_manager.coachingLevel, c.level) << c.strengths.size();
+        SetWindowSystem(&screen);
+        SetModalRunner(&runner);
+    }
+}
