@@ -40,7 +40,7 @@ void CGameView::RepaintScreen(DeviceContext& dc, bool full) {
 
 void CGameView::Trace() const {
     if (trace_)
-        trace_->Write(screenId_, running_, surface_);
+        trace_->Write(screenId_, running_, surface_, controlRects_);
 }
 
 void CGameView::DrawGameScreen(DeviceContext& dc, bool full) {

@@ -21,13 +21,15 @@ std::unique_ptr<SurfaceTrace> SurfaceTrace::FromEnvironment() {
 }
 
 // Written beside and renamed, so that a reader never sees half a line.
-void SurfaceTrace::Write(int screenId, bool running, const GameSurfaceLayout& layout) const {
+void SurfaceTrace::Write(int screenId, bool running, const GameSurfaceLayout& layout,
+                         const ControlRects& controls) const {
     const std::string partial = file_ + ".new";
     {
         std::ofstream out(partial, std::ios::trunc);
         out << "screen " << screenId << " running " << (running ? 1 : 0);
         WriteCentres(out, "nav", layout.navRects);
         WriteCentres(out, "sub", layout.subButtonRects);
+        WriteCentres(out, "ctl", controls);
         out << '\n';
     }
     std::rename(partial.c_str(), file_.c_str());

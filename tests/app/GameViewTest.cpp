@@ -7,6 +7,7 @@
 #include "app/EffectSounds.h"
 #include "app/GameApp.h"
 #include "app/MainWindowState.h"
+#include "app/Navigation.h"
 #include "platform/BinaryFile.h"
 #include "platform/GameOptions.h"
 #include "tests/app/HeadlessGame.h"
@@ -238,6 +239,11 @@ TEST_F(GameView, StartNewGameRunsTheWizardAndOnlyItsEndBeginsTheGame) {
     Click(view, kNewGame);  // OK ends the wizard as it stands: a real career, no club
     EXPECT_EQ(runner.Records().size(), 2u);
     EXPECT_EQ(view.ScreenId(), CGameView::kNoClubScreen);
+    // Without a club and a national team only the manager's own screens,
+    // the statistics, the game menu and the time are there.
+    view.UpdateWindow();
+    for (int target = 1; target <= kNavTargetCount; ++target)
+        EXPECT_EQ(view.ScreenAvailable()[static_cast<size_t>(target - 1)], target >= 13 && target != 18) << target;
 }
 
 TEST_F(GameView, EscapeAsksAndQuitsOnlyOnOk) {

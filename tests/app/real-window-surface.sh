@@ -12,30 +12,8 @@ work=$(mktemp -d)
 trace=$work/trace
 trap 'kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
 
-fail() { echo "FAIL: $*" >&2; [ -f "$trace" ] && cut -c1-60 "$trace" >&2; exit 1; }
-
-# Waits until the trace's line starts with the given words.
-wait_for() {
-    for _ in $(seq 100); do
-        [ -f "$trace" ] && [[ "$(cat "$trace")" == "$1"* ]] && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-# The centre of navigation button $1 (0-18) or sub-button ($2 = sub).
-centre() {
-    local kind=${2:-nav}
-    awk -v kind="$kind" -v i="$1" '{ for (f = 1; f <= NF; ++f) if ($f == kind) { print $(f + 1 + i); exit } }' "$trace" | tr , ' '
-}
-
-click() {
-    local at
-    at=$(centre "$@")
-    [ -n "$at" ] && [ "$at" != "-1 -1" ] || fail "no rectangle for $*"
-    # shellcheck disable=SC2086
-    xdotool mousemove --sync $at click 1
-}
+# shellcheck source=real-window-lib.sh
+source "$(dirname "$0")/real-window-lib.sh"
 
 SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy CORVANTA_TRACE=$trace "$program" --club "$club" &
 pid=$!
@@ -60,19 +38,5 @@ if ! wait_for "screen 19 running 1"; then
     xdotool key Escape  # the week has no training: play it unplanned
     wait_for "screen 19 running 1" || fail "time did not run"
 fi
-# A box of the running game (a warning, a report) may stand first: Escape
-# closes it, and the next round asks to quit.
-for _ in 1 2 3 4; do
-    xdotool key Escape
-    sleep 0.5
-    xdotool key Return
-    for _ in $(seq 20); do
-        kill -0 "$pid" 2>/dev/null || break 2
-        sleep 0.1
-    done
-done
-kill -0 "$pid" 2>/dev/null && fail "Escape and OK did not end the program"
-wait "$pid"
-status=$?
-[ "$status" -eq 0 ] || fail "the program ended with $status"
+quit_program
 echo "the game surface answered the real pointer"
