@@ -41,9 +41,9 @@ protected:
         g_optShowEvents = true;
     }
 
-    void WriteSampleWorld(const std::string& name) {
+    void WriteSampleWorld(const std::string& name, int startYear = 2011) {
         std::unique_ptr<CWorld> world = MakeSampleWorld();
-        world->startYear = 2011;
+        world->startYear = startYear;
         std::unique_ptr<DiskFile> file = DiskFile::OpenWrite(name);
         ASSERT_TRUE(file && world->Write(*file, 0) && file->Commit());
     }
@@ -180,6 +180,24 @@ TEST_F(GameView, TheWorldSwitchTogglesTheVariantAndKeepsTheChoice) {
     Click(view, kWorldSwitchControl);
     EXPECT_EQ(view.WorldFileName(), "Welt.kwl");
     EXPECT_FALSE(IsWomensGame());
+}
+
+// A new game reads the world the switch chose, afresh.
+TEST_F(GameView, ANewGameReadsTheChosenWorldFile) {
+    WriteSampleWorld("Welt.kwl", 2011);
+    WriteSampleWorld("FWelt.kwl", 1999);
+    CMainFrame frame;
+    frame.Show();
+    CGameView& view = frame.View();
+    WaitForTheStartScreen(view);
+    runner.Script(ModalAnswer::Cancel());
+    Click(view, kNewGame);
+    EXPECT_EQ(view.World().startYear, 2011);
+    system.Refresh();
+    Click(view, kWorldSwitchControl);
+    runner.Script(ModalAnswer::Cancel());
+    Click(view, kNewGame);
+    EXPECT_EQ(view.World().startYear, 1999);
 }
 
 // Settings that cannot be kept are not lost in silence: the rewrite at the
