@@ -237,3 +237,26 @@ TEST_F(NewGameWizard, TheLevelComesFromTheChosenClubsAverageStrength) {
         SetModalRunner(&runner);
     }
 }
+
+// With a single nation left to choose, the nations' page is passed over
+// both ways; the last name takes 25 characters.
+TEST_F(NewGameWizard, ASingleActiveNationSkipsTheNationsPageBothWays) {
+    bool first = true;
+    for (const auto& c : world->continents)
+        for (const auto& n : c->nations) {
+            if (!first)
+                n->MakeInactive();
+            first = false;
+        }
+    screen.steps.push_back([this] { screen.pending.push_back(InputEvent::KeyDown(Key::kTab)); });
+    Type("Abcdefghijklmnopqrstuvwxyz");
+    Area(CNewGameDlg::kSelectClub);
+    Next();
+    Check([&] { EXPECT_EQ(dlg.Page(), 2); });
+    Back();
+    Check([&] { EXPECT_EQ(dlg.Page(), 0); });
+    Next();
+    Next();
+    EXPECT_TRUE(dlg.Open(*world));
+    EXPECT_EQ(g_manager.lastName, "Abcdefghijklmnopqrstuvwxy");
+}
