@@ -44,6 +44,7 @@ std::unique_ptr<CPlayer> MakeOwnPlayer(const CManager& manager, const CNation& n
 void CManager::PrepareNewGame() {
     ResetCareerState();
     DeleteOwnedItems();
+    history.Reset();
     if (nation)
         ownPlayer = MakeOwnPlayer(*this, *nation);
     if (HasClub() && league) {

@@ -136,6 +136,7 @@ bool CNation::CompleteTransfer(CPlayer* player, CTeam* seller, CTeam* buyer, con
         fee = player->GetTransferValue(g_manager.GetInflationPermille());
     seller->account.Book(kIncomeTransfer, fee);
     buyer->account.Book(kCostTransfer, fee);
+    g_manager.history.AddTransferRecord(*player, *buyer, fee);
 
     const bool later = IsInTransferWindow(g_gameDate);
     const bool loan = listed && entry.loan;

@@ -11,6 +11,7 @@
 #include "platform/Bitmap.h"
 #include "world/CoachingSkill.h"
 #include "world/FanArticles.h"
+#include "world/History.h"
 #include "world/PlayerSearch.h"
 #include "world/Property.h"
 #include "world/WorldRef.h"
@@ -290,6 +291,9 @@ public:
     uint8_t coachingLevel = 0;  // 1-10
     std::string lastName;
     std::string firstName;
+
+    // The record lists and roll of honour of the game he plays.
+    CHistory history;
 };
 
 extern CManager g_manager;
