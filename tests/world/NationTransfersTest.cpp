@@ -26,7 +26,10 @@ protected:
         player->contractYears = 3;
         SeedRandom(7);
     }
-    void TearDown() override { g_manager.world = nullptr; }
+    void TearDown() override {
+        g_manager.world = nullptr;
+        g_manager.history.Reset();
+    }
 
     std::unique_ptr<CWorld> world;
     CNation* nation = nullptr;
@@ -75,6 +78,15 @@ TEST_F(NationTransfersTest, RenewedTalksKeepTheirDayAndTakeTheNewClub) {
     EXPECT_TRUE(nation->HasTransferTalks(player));
     EXPECT_FALSE(nation->WithdrawFromTransferList(player)) << "talks are under way";
     EXPECT_FALSE(nation->OpenTransferTalks(player, buyer, 6, true));
+}
+
+TEST_F(NationTransfersTest, SaleEntersTheHistorysTransferFees) {
+    g_manager.history.Reset();
+    ASSERT_TRUE(nation->CompleteTransfer(player, seller, buyer, nation->leagues[0].get(), false, false, 750000));
+    const CHistory::RecordEntry top = g_manager.history.EntryAt(CHistory::kTransferFees, 0);
+    EXPECT_EQ(top.name, player->GetDisplayName(false));
+    EXPECT_EQ(top.text, buyer->name);
+    EXPECT_EQ(top.value, 750000u);
 }
 
 TEST_F(NationTransfersTest, SaleInMarchWaitsForTheSeasonChange) {
