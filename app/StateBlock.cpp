@@ -9,28 +9,6 @@
 
 namespace {
 
-void WriteStringList(BinaryFile& f, const std::vector<std::string>& list) {
-    f.Write(static_cast<uint16_t>(list.size()));
-    for (const std::string& s : list)
-        f.WriteString(s);
-}
-
-// Each string is read before it is kept, so a count beyond the data costs
-// nothing but the failed read.
-bool ReadStringList(BinaryFile& f, std::vector<std::string>& list) {
-    list.clear();
-    uint16_t count = 0;
-    if (!f.Read(count))
-        return false;
-    for (uint16_t i = 0; i < count; ++i) {
-        std::string s;
-        if (!f.ReadString(s))
-            return false;
-        list.push_back(std::move(s));
-    }
-    return true;
-}
-
 // The block's fields in file order, the music settings' title lists last.
 template <typename Io, typename Block>
 void StateFields(Io&& io, Block& b) {
@@ -46,9 +24,7 @@ void StateFields(Io&& io, Block& b) {
 
 bool WriteStateBlock(BinaryFile& f, const StateBlock& b) {
     StateFields(FieldWriter(f), b);
-    WriteStringList(f, b.music.titles);
-    WriteStringList(f, b.music.titles2);
-    return f.Ok();
+    return WriteStringList(f, b.music.titles) && WriteStringList(f, b.music.titles2) && f.Ok();
 }
 
 bool ReadStateBlock(BinaryFile& f, StateBlock& b) {

@@ -224,3 +224,26 @@ size_t DiskFile::DoRead(void* dst, size_t count) {
 size_t DiskFile::DoWrite(const void* src, size_t count) {
     return fp_ && !temp_.empty() ? std::fwrite(src, 1, count, fp_) : 0;
 }
+
+bool WriteStringList(BinaryFile& f, const std::vector<std::string>& list) {
+    if (list.size() > UINT16_MAX)
+        return false;
+    f.Write(static_cast<uint16_t>(list.size()));
+    for (const std::string& s : list)
+        f.WriteString(s);
+    return f.Ok();
+}
+
+bool ReadStringList(BinaryFile& f, std::vector<std::string>& list) {
+    list.clear();
+    uint16_t count = 0;
+    if (!f.Read(count))
+        return false;
+    for (uint16_t i = 0; i < count; ++i) {
+        std::string s;
+        if (!f.ReadString(s))
+            return false;
+        list.push_back(std::move(s));
+    }
+    return true;
+}

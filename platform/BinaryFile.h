@@ -152,3 +152,9 @@ bool ReadNumberArray(BinaryFile& f, std::vector<T>& values) {
     }
     return true;
 }
+
+// Lists of strings: a u16 count, then each string. A list too long for its
+// count is refused; reading keeps each string only once it is read, so a
+// count beyond the data costs nothing but the failed read.
+bool WriteStringList(BinaryFile& f, const std::vector<std::string>& list);
+bool ReadStringList(BinaryFile& f, std::vector<std::string>& list);
