@@ -44,7 +44,7 @@ void CGameView::ReturnToStartScreen() {
     DeviceContext dc(&Surface());
     DrawGameScreen(dc, true);
     world_.Clear();
-    // Nothing may point into the emptied world.
+    // The window keeps no team of the emptied world.
     userTeam_ = &g_noClubTeam;
     music_.Play(GameMusic::kFolderList, true, false);
 }
