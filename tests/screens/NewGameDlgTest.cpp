@@ -25,8 +25,6 @@
 
 namespace {
 
-constexpr uint32_t kChooseNations = 0x200000;
-
 // A headless screen whose nested loop asks the test for its next input when
 // the queue runs dry, so each step clicks where the wizard's last paint put
 // its areas. The steps run out into an empty queue, which ends the loop.
@@ -56,7 +54,7 @@ protected:
         previousSystem_ = SetWindowSystem(&screen);
         previousRunner_ = SetModalRunner(&runner);
         world = MakeSampleWorld();
-        options = kChooseNations;
+        options = kOptChooseActiveNations;
         g_pOptions = &options;
     }
     void TearDown() override {
