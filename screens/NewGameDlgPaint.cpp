@@ -72,6 +72,8 @@ Font RowFont(int rowHeight) { return Font::Point(g_fontFaceName, std::max(60, ro
 
 }  // namespace
 
+const char* CNewGameDlg::PageTitle(int page) { return kTitles[page]; }
+
 std::string CNewGameDlg::ContinentName(int continent) const { return world_->continents[continent]->name; }
 
 void CNewGameDlg::LayOut() {
@@ -138,7 +140,7 @@ void CNewGameDlg::OnPaint(DeviceContext& dc) {
     FillGradientRect(title, Skin(1), false, kShadeLimit, dc);
     dc.SelectFont(Font::Point(g_fontFaceName, kTitleTenthsOfPoint));
     if (page_ >= 0 && page_ < kFinished)
-        dc.DrawText(kTitles[page_], title, TextCentred);
+        dc.DrawText(PageTitle(page_), title, TextCentred);
     Blit(dc, backRect_, g_bmpDButtons, kBackPicture, kButtonSize, kButtonSize);
     Blit(dc, nextRect_, g_bmpDButtons, kNextPicture, kButtonSize, kButtonSize);
     if (page_ == 0)
