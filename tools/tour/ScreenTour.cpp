@@ -6,6 +6,7 @@
 #include "tools/tour/FrameCheck.h"
 #include "tools/tour/PictureWriter.h"
 #include "tools/tour/ScreenContents.h"
+#include "tools/tour/WizardPages.h"
 #include "world/GameDate.h"
 #include "world/Team.h"
 
@@ -62,6 +63,7 @@ private:
     bool Reach(int screenId);
     void ShowScreen(Size size, int screenId);
     void ShowStatusPanel(Size size);
+    void ShowWizard(Size size);
     TourShot& Shoot(Size size, int screenId, int button = -1);
     bool WaitOutStartPicture();
     void AppendBoxes(std::vector<std::string>& boxes, const char* answer);
@@ -99,6 +101,7 @@ void Tour::TakePictures() {
     for (Size size : settings_.sizes) {
         Resize(size);
         Shoot(size, kTourStartScreen);
+        ShowWizard(size);
     }
     if (!game_.StartNewGame(result_.club, settings_.seed)) {
         result_.error = game_.Error();
@@ -193,6 +196,25 @@ void Tour::ShowScreen(Size size, int screenId) {
         AppendBoxes(shot.boxes, "OK");
         if (!reached)
             shot.failure = "the screen could not be reached again before its button";
+    }
+}
+
+// The new-game wizard's pages over the start screen, before the tour's own
+// game starts.
+void Tour::ShowWizard(Size size) {
+    WizardPictures pictures = TakeWizardPages(View());
+    for (int page = 0; page < CNewGameDlg::kPageCount; ++page) {
+        TourShot shot;
+        shot.size = size;
+        shot.screenId = kTourStartScreen;
+        shot.dialog = Format("new game, page %d: %s", page, CNewGameDlg::PageTitle(page));
+        if (pictures[page].IsEmpty()) {
+            shot.failure = "the wizard did not show the page";
+        } else {
+            shot.file = Format("%dx%d/screen00-newgame%d.png", size.width, size.height, page);
+            writer_.Write(std::move(pictures[page]), settings_.outFolder / shot.file, result_.shots.size());
+        }
+        result_.shots.push_back(std::move(shot));
     }
 }
 

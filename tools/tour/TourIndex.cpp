@@ -48,7 +48,7 @@ void WriteRow(std::ostream& out, const TourShot& shot) {
     out << "<tr><td>" << shot.screenId << "</td><td>" << Html(TourScreenName(shot.screenId)) << "</td><td>";
     if (shot.button >= 0)
         out << "button " << shot.button << ": " << Html(shot.label);
-    out << "</td><td>";
+    out << Html(shot.dialog) << "</td><td>";
     if (!shot.file.empty())
         out << "<a href=\"" << Html(shot.file) << "\"><img src=\"" << Html(shot.file) << "\" width=\""
             << kThumbnailWidth << "\" alt=\"" << Html(shot.file) << "\"></a><br>" << Html(shot.file);
