@@ -90,6 +90,9 @@ public:
     void StartClubSeason(bool newClub);
     void DoWeeklyStep();
     void EndSeason();
+    // The history's season update over his world, on 30 June before the
+    // agreed transfers.
+    void UpdateHistoryRecords();
     // The board sends him away with a compensation for the rest of his
     // contract; he is left without a club.
     void Dismiss();
