@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -12,6 +11,7 @@
 #include "platform/HeadlessWindowSystem.h"
 #include "platform/WindowModalRunner.h"
 #include "screens/NewGameDlg.h"
+#include "tests/screens/ScriptedScreen.h"
 #include "tools/sample-world/SampleWorld.h"
 #include "world/Continent.h"
 #include "world/League.h"
@@ -26,29 +26,6 @@
 namespace {
 
 constexpr uint32_t kChooseNations = 0x200000;
-
-// A headless screen whose nested loop asks the test for its next input when
-// the queue runs dry, so each step clicks where the wizard's last paint put
-// its areas. The steps run out into an empty queue, which ends the loop.
-class ScriptedScreen : public HeadlessWindowSystem {
-public:
-    std::vector<std::function<void()>> steps;
-    std::deque<InputEvent> pending;
-
-protected:
-    bool PumpEvents(std::optional<uint64_t> timeoutMs) override {
-        while (pending.empty() && next_ < steps.size())
-            steps[next_++]();
-        if (!pending.empty()) {
-            QueueInput(pending.front());
-            pending.pop_front();
-        }
-        return HeadlessWindowSystem::PumpEvents(timeoutMs);
-    }
-
-private:
-    size_t next_ = 0;
-};
 
 class NewGameWizard : public ::testing::Test {
 protected:
