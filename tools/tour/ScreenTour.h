@@ -37,6 +37,8 @@ struct TourSettings {
 struct TourShot {
     Size size;
     int screenId = kTourStartScreen;
+    // A dialog shown over the screen, by its name; empty for the screen itself.
+    std::string dialog;
     // The screen's button a sub-button pressed, with the sub-button's
     // label; -1 for the screen as it is reached.
     int button = -1;
