@@ -105,9 +105,10 @@ void CFileBrowserDlg::PaintList(DeviceContext& dc) const {
             dc.InvertRect(text);
         if (iconColumn_ && !kindIcons_.IsEmpty()) {
             const Rect icon{rowRect.left, rowRect.top, rowRect.left + r, rowRect.top + r};
-            const int x = *iconColumn_;
-            dc.StretchBlt(icon, kindIcons_, Rect{x, kFileKindIconSide, x + kFileKindIconSide, 2 * kFileKindIconSide}, RasterOp::And);
-            dc.StretchBlt(icon, kindIcons_, Rect{x, 0, x + kFileKindIconSide, kFileKindIconSide}, RasterOp::Or);
+            const Rect picture{*iconColumn_, 0, *iconColumn_ + kFileKindIconSide, kFileKindIconSide};
+            const Rect mask{picture.left, kFileKindIconSide, picture.right, 2 * kFileKindIconSide};
+            dc.StretchBlt(icon, kindIcons_, mask, RasterOp::And);
+            dc.StretchBlt(icon, kindIcons_, picture, RasterOp::Or);
         }
     }
     const int below = l.list.top + 2 + row * r;
