@@ -3,6 +3,7 @@
 #include "app/GameView.h"
 #include "app/Navigation.h"
 #include "platform/Text.h"
+#include "tools/tour/FileBrowserShots.h"
 #include "tools/tour/FrameCheck.h"
 #include "tools/tour/PictureWriter.h"
 #include "tools/tour/ScreenContents.h"
@@ -64,6 +65,7 @@ private:
     void ShowScreen(Size size, int screenId);
     void ShowStatusPanel(Size size);
     void ShowWizard(Size size);
+    void ShowDialogs(Size size);
     TourShot& Shoot(Size size, int screenId, int button = -1);
     bool WaitOutStartPicture();
     void AppendBoxes(std::vector<std::string>& boxes, const char* answer);
@@ -116,6 +118,7 @@ void Tour::TakePictures() {
         Resize(size);
         for (int screenId = kFirstScreenId; screenId <= kLastScreenId; ++screenId)
             ShowScreen(size, screenId);
+        ShowDialogs(size);
     }
     // Each size's status panel after the game stopped again, since the
     // running game takes no click on the navigation.
@@ -234,6 +237,19 @@ void Tour::ShowStatusPanel(Size size) {
     shot.boxes = std::move(boxes);
     if (shot.failure.empty() && (!View().Running() || View().ScreenId() != kTourStatusPanel))
         shot.failure = "starting the training week did not let time run";
+}
+
+// The dialogs over the screen the window shows last.
+void Tour::ShowDialogs(Size size) {
+    for (DialogPicture& dialog : ShowFileBrowser(game_)) {
+        TourShot shot;
+        shot.size = size;
+        shot.screenId = View().ScreenId();
+        shot.dialog = dialog.name;
+        shot.file = Format("%dx%d/dialog-%s.png", size.width, size.height, dialog.file.c_str());
+        writer_.Write(std::move(dialog.picture), settings_.outFolder / shot.file, result_.shots.size());
+        result_.shots.push_back(std::move(shot));
+    }
 }
 
 TourShot& Tour::Shoot(Size size, int screenId, int button) {

@@ -45,7 +45,8 @@ std::string Notes(const TourShot& shot) {
 }
 
 void WriteRow(std::ostream& out, const TourShot& shot) {
-    out << "<tr><td>" << shot.screenId << "</td><td>" << Html(TourScreenName(shot.screenId)) << "</td><td>";
+    const std::string name = shot.dialog.empty() ? TourScreenName(shot.screenId) : "dialog " + shot.dialog;
+    out << "<tr><td>" << shot.screenId << "</td><td>" << Html(name) << "</td><td>";
     if (shot.button >= 0)
         out << "button " << shot.button << ": " << Html(shot.label);
     out << Html(shot.dialog) << "</td><td>";

@@ -77,8 +77,8 @@ bool ParseArguments(int argc, char** argv, TourSettings& settings) {
 }
 
 void PrintShot(const TourShot& shot) {
-    std::cout << Format("%dx%d screen %2d %-22s", shot.size.width, shot.size.height, shot.screenId,
-                        TourScreenName(shot.screenId).c_str());
+    const std::string name = shot.dialog.empty() ? TourScreenName(shot.screenId) : "dialog " + shot.dialog;
+    std::cout << Format("%dx%d screen %2d %-22s", shot.size.width, shot.size.height, shot.screenId, name.c_str());
     if (shot.button >= 0)
         std::cout << " button " << shot.button << " (" << Cp1252ToUtf8(shot.label) << ")";
     if (!shot.dialog.empty())
