@@ -108,6 +108,8 @@ public:
     void RecordCareerStation(bool open, bool national, bool dismissed);
     // His own player in his club's squad, found by the marks he carries.
     bool FindSelfInSquad(size_t& index) const;
+    // After a load: his birthday is his own player's, in the squad or not.
+    void SyncOwnPlayerRecord();
     // Takes his own player out of his club's squad (and its national
     // squads) back into ownPlayer; unless removeOnly, puts him into the
     // squad when he is not there.
