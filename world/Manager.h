@@ -16,6 +16,7 @@
 #include "world/Property.h"
 #include "world/WorldRef.h"
 
+class BinaryFile;
 class CContinent;
 class CLeague;
 class CNation;
@@ -114,6 +115,15 @@ public:
     // squads) back into ownPlayer; unless removeOnly, puts him into the
     // squad when he is not there.
     void TogglePlayerManager(bool removeOnly);
+
+    // His share of the save game (career/): his place as references into
+    // his world, his records, contracts, skills, own player, history and
+    // property, and the user's free week plans. His career rows and named
+    // training weeks go with the main window's lists; his birthday comes
+    // back with SyncOwnPlayerRecord. A read that fails leaves him and the
+    // week plans as they were.
+    bool Write(BinaryFile& f) const;
+    bool Read(BinaryFile& f);
 
     // The crest of his club into clubLogo and its size into the layout
     // point the game surface draws it by (ui/).
