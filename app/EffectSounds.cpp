@@ -1,11 +1,11 @@
 #include "app/EffectSounds.h"
 
-#include <fstream>
-#include <iterator>
+#include <optional>
 #include <vector>
 
 #include "platform/Path.h"
 #include "platform/Sound.h"
+#include "platform/WholeFile.h"
 #include "platform/WindowSystem.h"
 
 namespace {
@@ -29,19 +29,14 @@ constexpr std::array<const char*, kEffectFileCount> kEffectFiles = {
     "Effekte\\Abpfiff.wav", "Effekte\\Jubel2.wav", "Effekte\\LevelPlus.wav", "Effekte\\LevelMinus.wav",
 };
 
-std::vector<uint8_t> ReadWholeFile(const char* storedPath) {
-    std::ifstream in(ResolvePath(storedPath), std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 }  // namespace
 
 void LoadEffectSounds() {
     SoundPlayer& sound = CurrentWindowSystem().Sound();
     ResetEffectSounds();
     for (int slot = 0; slot < kEffectFileCount; ++slot) {
-        std::vector<uint8_t> bytes = ReadWholeFile(kEffectFiles[slot]);
-        if (!bytes.empty())
-            g_effectSounds[slot] = sound.LoadWave(bytes);
+        const std::optional<std::vector<uint8_t>> bytes = ReadWholeFile(ResolvePath(kEffectFiles[slot]));
+        if (bytes && !bytes->empty())
+            g_effectSounds[slot] = sound.LoadWave(*bytes);
     }
 }

@@ -1,6 +1,7 @@
-#include <cstdio>
 #include <string>
+#include <string_view>
 
+#include "fuzz/SeedFolder.h"
 #include "platform/BinaryFile.h"
 #include "tools/sample-world/SampleWorld.h"
 #include "world/World.h"
@@ -8,10 +9,9 @@
 // Writes the fuzz target's first corpus: small sample worlds as world file
 // and as save game, each behind its flag byte.
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <corpus folder>\n", argv[0]);
+    const std::filesystem::path folder = SeedFolder(argc, argv);
+    if (folder.empty())
         return 2;
-    }
     SampleWorldSize small;
     small.continents = 1;
     small.clubs = 3;
@@ -27,11 +27,9 @@ int main(int argc, char** argv) {
             file.Write(saveGame);
             if (!world->Write(file, saveGame))
                 return 1;
-            const std::string path = std::string(argv[1]) + "/seed" + std::to_string(++n);
-            std::FILE* fp = std::fopen(path.c_str(), "wb");
-            if (!fp || std::fwrite(file.Bytes().data(), 1, file.Bytes().size(), fp) != file.Bytes().size())
+            const std::string_view bytes(reinterpret_cast<const char*>(file.Bytes().data()), file.Bytes().size());
+            if (!WriteSeed(folder / ("seed" + std::to_string(++n)), bytes))
                 return 1;
-            std::fclose(fp);
         }
     return 0;
 }

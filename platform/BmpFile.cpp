@@ -1,10 +1,10 @@
 // Reading and writing the BMP form of a Bitmap.
 #include <array>
 #include <fstream>
-#include <iterator>
 #include <limits>
 
 #include "platform/Bitmap.h"
+#include "platform/WholeFile.h"
 
 namespace {
 
@@ -154,15 +154,8 @@ bool Bitmap::LoadBmp(std::span<const uint8_t> bytes) {
 
 bool Bitmap::LoadBmp(const std::filesystem::path& file) {
     Clear();
-    // A folder opens as a stream but throws when read.
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(file, ec))
-        return false;
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return false;
-    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return LoadBmp(bytes);
+    const std::optional<std::vector<uint8_t>> bytes = ReadWholeFile(file);
+    return bytes && LoadBmp(*bytes);
 }
 
 bool Bitmap::SaveBmp24(const std::filesystem::path& file) const {

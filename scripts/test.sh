@@ -2,8 +2,8 @@
 # Installs what is needed, checks that no file includes a layer above its
 # own, builds everything and runs every test, each in a process of its own
 # and then all together in one process in three shuffled orders, compiles
-# every header on its own, fuzzes the world reader for a short while (in a
-# clang sub-build), then runs the tests again with address and
+# every header on its own, fuzzes the file readers for a short while each
+# (in a clang sub-build), then runs the tests again with address and
 # undefined-behaviour checks and plays the shipped world in the checked and a
 # debug build (checked-builds.sh).
 set -euo pipefail

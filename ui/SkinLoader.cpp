@@ -1,9 +1,7 @@
 #include "ui/SkinLoader.h"
 
-#include <fstream>
-#include <iterator>
-
 #include "platform/Path.h"
+#include "platform/WholeFile.h"
 #include "ui/CrestBitmap.h"
 
 namespace {
@@ -138,10 +136,10 @@ int ReadSkinColours(std::string_view text, std::array<Colour, kSkinColourCount>&
 void LoadSkinColours(const std::string& skinFolder) {
     g_skinColours = kDefaultSkinColours;
     g_listMarkColours = kDefaultListMarkColours;
-    std::ifstream file(ResolvePath(skinFolder + kSkinColourFile), std::ios::binary);
+    const std::optional<std::vector<uint8_t>> file = ReadWholeFile(ResolvePath(skinFolder + kSkinColourFile));
     if (!file)
         return;
-    const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    const std::string_view text(reinterpret_cast<const char*>(file->data()), file->size());
     if (ReadSkinColours(text, g_skinColours) <= kLastListMarkSkinColour)
         return;
     for (int i = 1; i < kListMarkColourCount; ++i)

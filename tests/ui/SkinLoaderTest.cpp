@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -131,6 +132,28 @@ TEST_F(SkinLoader, ASkinWithOnlyItsColourFileGetsItsColoursAndEmptyPictures) {
     fs::remove(skin / "grafik.TXT");
     LoadSkinColours("Bitmaps\\Original\\");  // no file: the defaults again
     EXPECT_EQ(g_skinColours, kDefaultSkinColours);
+}
+
+// Either once threw out of the loader (a folder) or waited for a writer
+// (a pipe) while the game started.
+TEST_F(SkinLoader, AFolderOrAPipeInTheColourFilesPlaceKeepsTheDefaultColours) {
+    const fs::path file = skin / "Grafik.txt";
+    struct Case {
+        const char* what;
+        bool (*make)(const fs::path&);
+    };
+    const Case cases[] = {
+        {"folder", [](const fs::path& p) { return fs::create_directory(p); }},
+        {"pipe", [](const fs::path& p) { return ::mkfifo(p.c_str(), 0600) == 0; }},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(c.make(file)) << c.what;
+        g_skinColours[0] = Rgb(1, 2, 3);
+        LoadSkinColours("Bitmaps\\Original\\");
+        EXPECT_EQ(g_skinColours, kDefaultSkinColours) << c.what;
+        EXPECT_EQ(g_listMarkColours, kDefaultListMarkColours) << c.what;
+        fs::remove(file);
+    }
 }
 
 TEST(SkinColourFile, EntriesBetweenAsterisksSetTheColoursInTurn) {
