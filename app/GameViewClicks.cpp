@@ -17,6 +17,7 @@
 namespace {
 
 constexpr int kMenuNewGame = 0;
+constexpr int kMenuLoadGame = 1;
 constexpr int kMenuQuit = 5;
 constexpr int kNoticeIcon = 0;
 constexpr int kQuestionIcon = 4;
