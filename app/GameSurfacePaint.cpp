@@ -1,6 +1,7 @@
 #include "app/GameSurfacePaint.h"
 
 #include "platform/Text.h"
+#include "screens/GameMenuScreen.h"
 #include "screens/ScreenIds.h"
 #include "screens/ScreenState.h"
 #include "ui/KeepTools.h"
@@ -22,10 +23,9 @@ constexpr int kNavUnavailableRow = 2;
 constexpr int kInfoLines = 5;
 constexpr char kEuroSign = '\x80';
 constexpr int kMaskCellX = 3 * kIconCell;
-// The pages of screens 9, 16 and 17 that their action buttons select.
+// The pages of screens 9 and 16 that their action buttons select.
 constexpr int kSquadPoolFirstPageButton = 9;
 constexpr int kStatisticsFirstPageButton = 3;
-constexpr int kGameMenuFirstPageButton = 9;
 
 bool GroupHasAvailableTarget(int group, const NavAvailability& available) {
     for (int target = 1; target <= kNavTargetCount; ++target)
@@ -102,7 +102,7 @@ SubButtonState StateOfSubButton(const SubButton& button, int screenId, const Nav
     else if (screenId == kScreenStatistics)
         page = g_statPage + kStatisticsFirstPageButton;
     else if (screenId == kScreenGameMenu)
-        page = g_gameMenuPage + kGameMenuFirstPageButton;
+        page = g_gameMenuPage + kOptionsPageButton;
     return page == button.button ? SubButtonState::kCurrent : SubButtonState::kNormal;
 }
 

@@ -172,6 +172,10 @@ private:
     bool AskToPlanTraining();
     void StartTrainingWeek();
     void OnMatchDayClick(Point p);
+    // The game menu's chosen item (GameViewGameMenu.cpp).
+    void CarryOutGameMenuChoice();
+    void ReturnToStartScreen();
+    void SaveOrLoadFromGameMenu(int choice);
     void GoOnAfterMatchDay();
     void LayOutSurface(DeviceContext& dc);
     void PlaceToolTips();

@@ -3,6 +3,7 @@
 #include "app/DayCalendar.h"
 #include "app/GameView.h"
 #include "app/MessageDlg.h"
+#include "app/NotAvailable.h"
 #include "app/StatusPanelLayout.h"
 #include "platform/GameOptions.h"
 #include "screens/ScreenIds.h"
@@ -19,7 +20,6 @@ namespace {
 constexpr int kMenuNewGame = 0;
 constexpr int kMenuLoadGame = 1;
 constexpr int kMenuQuit = 5;
-constexpr int kNoticeIcon = 0;
 constexpr int kQuestionIcon = 4;
 constexpr int kFirstSquadPoolPageButton = 9;
 constexpr int kTrainingLineColour = 8;
@@ -29,15 +29,6 @@ constexpr int kLastWeekPlanNumber = 29;
 // A button pressed from the sub-button column lies off the screen, so that
 // the screen's click handler finds it whatever its own layout.
 constexpr Rect kPressedButton{-10, -10, 0, 0};
-
-// The new-game wizard, save and load, the editor and the two option
-// dialogs are not part of this version of the program.
-void TellNotAvailable(const std::string& item) {
-    CMessageDlg box;
-    box.title = item;
-    box.text = "This part of the game is not available in this version.";
-    box.Open(MSG_BLUE | MSG_OK | MSG_MESSAGE, kNoticeIcon);
-}
 
 bool RepaintsWholeSurface(int screenId) {
     return screenId == kScreenContracts || screenId == kScreenStatistics || screenId == kScreenGameMenu;
@@ -76,18 +67,20 @@ void CGameView::OnStartScreenClick(Point p) {
 
 // A navigation button and a sub-button that selects a screen let the
 // screen see the click too; a sub-button that presses a screen's button
-// does not.
+// does not. What the game menu chose is carried out last.
 void CGameView::OnManagerScreenClick(Point p) {
     OnNavigationClick(p);
     if (running_)
         return;
-    if (OnSubButtonClick(p))
-        return;
-    bool redraw = true;
-    if (userTeam_->OnScreenLButtonDown(p, screenId_, &redraw)) {
-        DeviceContext dc(&Surface());
-        DrawGameScreen(dc, redraw);
+    if (!OnSubButtonClick(p)) {
+        bool redraw = true;
+        if (userTeam_->OnScreenLButtonDown(p, screenId_, &redraw)) {
+            DeviceContext dc(&Surface());
+            DrawGameScreen(dc, redraw);
+        }
     }
+    if (screenId_ == kScreenGameMenu)
+        CarryOutGameMenuChoice();
 }
 
 // A button of an unavailable screen leads to the first available screen of

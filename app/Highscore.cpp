@@ -6,10 +6,6 @@
 #include "platform/BinaryFile.h"
 #include "platform/Path.h"
 
-HighscoreTables g_highscores;
-
-void ResetHighscores() { g_highscores = {}; }
-
 namespace {
 
 template <typename T>

@@ -24,7 +24,6 @@ constexpr int kTitleUnits = 4;  // the title font, in tenths of a point per unit
 constexpr int kSecondLineUnits = 2;
 // The lineup and tactics screens show a court, which is stretched smoothly.
 constexpr int kLastCourtScreen = kScreenOffenceTactics;
-constexpr int kHighscorePage = 1;
 
 const std::array<ScreenFrame, kLastScreenId> kFrames = {{
     {&g_bmpBackTeam, kLayoutBackTeam, nullptr, nullptr},

@@ -1,5 +1,7 @@
 #include "platform/DeviceContext.h"
+#include "screens/GameMenuScreen.h"
 #include "screens/ScreenFramework.h"
+#include "screens/ScreenIds.h"
 #include "world/Team.h"
 
 namespace {
@@ -17,14 +19,26 @@ void CTeam::DrawScreen(const Rect& rect, int screenId, DeviceContext& dc, bool f
     dc.SetStretchMode(StretchMode::Nearest);
     if (full)
         DrawScreenFrame(dc, rect, screenId);
+    switch (screenId) {
+    case kScreenGameMenu:
+        DrawGameMenu(dc, rect, full);
+        break;
+    default:
+        break;
+    }
     dc.Restore(saved);
 }
 
 // A click that no screen takes changes nothing, and a repaint after it
 // would be a full one.
-bool CTeam::OnScreenLButtonDown(Point, int, bool* redrawBackground) {
-    *redrawBackground = true;
-    return false;
+bool CTeam::OnScreenLButtonDown(Point p, int screenId, bool* redrawBackground) {
+    switch (screenId) {
+    case kScreenGameMenu:
+        return OnGameMenuClick(p, redrawBackground);
+    default:
+        *redrawBackground = true;
+        return false;
+    }
 }
 
 bool CTeam::OnScreenMouseWheel(Point, int, int) { return false; }

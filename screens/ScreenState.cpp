@@ -9,7 +9,8 @@ int g_individualPage = 0;
 int g_squadPoolPage = 0;
 std::array<int, kPositionCount> g_planningFirstRows{};
 int g_statPage = 0;
-int g_gameMenuPage = 0;
+int g_gameMenuPage = kOptionsPage;
+int g_gameMenuChoice = kNoMenuChoice;
 
 void ResetScreenState() {
     g_lineupCardRects = {};
@@ -21,5 +22,6 @@ void ResetScreenState() {
     g_squadPoolPage = 0;
     g_planningFirstRows = {};
     g_statPage = 0;
-    g_gameMenuPage = 0;
+    g_gameMenuPage = kOptionsPage;
+    g_gameMenuChoice = kNoMenuChoice;
 }

@@ -50,7 +50,21 @@ extern std::array<int, kPositionCount> g_planningFirstRows;
 // The pages shown on the statistics (16) and the game menu (17); the
 // sub-buttons that select a page read them, as they read the pool's.
 extern int g_statPage;
+enum GameMenuPage : int { kOptionsPage = 0, kHighscorePage = 1 };
 extern int g_gameMenuPage;
+
+// The item of the game menu's options page the last click chose, for the
+// main window to carry out; 0 for none.
+enum GameMenuChoice : int {
+    kNoMenuChoice = 0,
+    kChoiceNewGame = 1,
+    kChoiceGameOptions = 2,
+    kChoiceSoundOptions = 3,
+    kChoiceSaveGame = 4,
+    kChoiceLoadGame = 5,
+    kChoiceQuitGame = 6,
+};
+extern int g_gameMenuChoice;
 
 // Back to the empty rectangles, lists and first pages the program starts with.
 void ResetScreenState();

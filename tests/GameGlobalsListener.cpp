@@ -5,7 +5,6 @@
 
 #include "app/DayCalendar.h"
 #include "app/EffectSounds.h"
-#include "app/Highscore.h"
 #include "app/MainWindowState.h"
 #include "app/MatchDayClock.h"
 #include "engine/MatchContext.h"
@@ -27,6 +26,7 @@
 #include "ui/SkinBitmaps.h"
 #include "world/Continent.h"
 #include "world/GameDate.h"
+#include "world/HighscoreList.h"
 #include "world/League.h"
 #include "world/Manager.h"
 #include "world/NoClubTeam.h"

@@ -14,6 +14,7 @@
 #include "world/History.h"
 #include "world/PlayerSearch.h"
 #include "world/Property.h"
+#include "world/WorkEvaluation.h"
 #include "world/WorldRef.h"
 
 class CContinent;
@@ -106,6 +107,9 @@ public:
     // His club's values into the weekly records at index week (index 0
     // holds the season start, week w of the season index w).
     void RecordWeek(int week);
+    // The coaching level his work deserves (career/); the scores and
+    // weightings behind it into evaluation when given.
+    int EvaluateWork(WorkEvaluation* evaluation = nullptr) const;
 
     // His career rows: opens a row for his club or national team, or
     // closes the last one with what was won there.

@@ -119,6 +119,8 @@ enum KeeperSkill : int {
 constexpr int kKeeperSkillCount = kKeeperFieldOverview + 1;
 
 constexpr int kAttributeCount = 10;
+// Of them only the first five matter in goal.
+constexpr int kKeeperAttributeCount = 5;
 constexpr int kHonoursCount = 7;
 
 // Special-skill levels: 0 a deficit, 1 normal, 2-4 a special skill.

@@ -9,6 +9,10 @@ class CProperty {
 public:
     static constexpr uint16_t kNoPurchaseYear = 1900;
 
+    // Tenths of a coaching level that a status item in his own use adds to
+    // the board's view of his work; 0 for every other item.
+    int GetCoachingLevelBonus() const;
+
     uint8_t used = 0;  // 1 while the manager uses it himself
     uint16_t purchaseYear = kNoPurchaseYear;
     uint32_t storedValue = 0;  // whole euros, the base of its current value

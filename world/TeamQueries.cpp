@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr int kKeeperAttributeCount = 5;
 constexpr uint8_t kExclusionBits = 0x07;
 constexpr int kRedCardShift = 3;
 

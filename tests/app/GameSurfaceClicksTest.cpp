@@ -7,6 +7,7 @@
 #include "app/GameView.h"
 #include "app/MainWindowState.h"
 #include "platform/BinaryFile.h"
+#include "screens/GameMenuScreen.h"
 #include "screens/ScreenState.h"
 #include "squad/Training.h"
 #include "tests/app/HeadlessGame.h"
@@ -178,4 +179,41 @@ TEST_F(GameSurfaceClicks, TheMatchDaysModeButtonsSwitchTeamScreensAndStartTheMat
     g_manager.club->AutoLineup(true);
     clickControl(3);
     EXPECT_EQ(view->ScreenId(), CGameView::kMatchScreen);
+}
+
+// The game menu's buttons: new game gives the game up for the start screen
+// with an empty world, quit ends the program, both only when the player
+// says so; the others are not in this version.
+TEST_F(GameSurfaceClicks, TheGameMenuCarriesOutTheChosenItem) {
+    constexpr int kGameMenuNav = kScreenGameMenu - 1;
+    struct Case {
+        int button;
+        bool ok;
+        int screen;
+        bool quit;
+        const char* box;  // the box after the question, if any
+    };
+    const Case cases[] = {
+        {0, false, kScreenGameMenu, false, nullptr},
+        {0, true, CGameView::kStartScreen, false, nullptr},
+        {1, true, kScreenGameMenu, false, "game options"},
+        {4, true, kScreenGameMenu, false, "load game"},
+        {5, false, kScreenGameMenu, false, nullptr},
+        {5, true, kScreenGameMenu, true, nullptr},
+    };
+    for (const Case& c : cases) {
+        Restart();
+        Start(true);
+        ClickNav(kGameMenuNav);
+        ASSERT_EQ(view->ScreenId(), kScreenGameMenu);
+        runner.ClearRecords();
+        runner.Script(c.ok ? ModalAnswer::Ok() : ModalAnswer::Cancel());
+        view->OnLButtonDown(0, g_screenButtonRects[c.button].Center());
+        EXPECT_EQ(view->ScreenId(), c.screen) << c.button << " " << c.ok;
+        EXPECT_EQ(view->World().continents.empty(), c.screen == CGameView::kStartScreen);
+        EXPECT_EQ(view->UserTeam() == &g_noClubTeam, c.screen == CGameView::kStartScreen);
+        EXPECT_EQ(system.QuitRequested(), c.quit);
+        EXPECT_EQ(runner.Records().back().title, c.box ? c.box : g_gameMenuButtons[c.button]);
+        EXPECT_EQ(g_gameMenuChoice, kNoMenuChoice) << "the choice is carried out once";
+    }
 }

@@ -25,7 +25,7 @@ constexpr std::array<bool, kLastScreenId - kFirstScreenId + 1> kScreenHasContent
     false,  // 14 calendar
     false,  // 15 week overview
     false,  // 16 statistics
-    false,  // 17 options, the game menu
+    true,   // 17 options, the game menu
     false,  // 18 national team
 };
 
