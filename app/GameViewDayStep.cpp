@@ -80,6 +80,7 @@ void CGameView::RunDatedSteps() {
 
 void CGameView::ChangeSeason() {
     world_->AwardContinentalTitles();
+    g_manager.UpdateHistoryRecords();
     world_->CarryOutAgreedTransfers();
     world_->EndSeason();
     world_->StartNewSeason();

@@ -1,5 +1,6 @@
-// The manager at the change of season: the new season's start, and the end
-// of the old one with promotion, relegation and the end of his contract.
+// The manager at the change of season: the new season's start, the end of
+// the old one with promotion, relegation and the end of his contract, and
+// the update of the history he keeps.
 #include <algorithm>
 
 #include "career/ManagerPosts.h"
@@ -105,4 +106,9 @@ void CManager::EndSeason() {
     }
     if (ownPlayer)
         ownPlayer->StartNewSeason();
+}
+
+void CManager::UpdateHistoryRecords() {
+    if (world)
+        history.UpdateAtSeasonEnd(*world);
 }

@@ -14,11 +14,6 @@
 
 namespace {
 
-// Career counters of a player: continental titles of the leading club cup
-// and of the others.
-constexpr int kLeadingCupHonours = 3;
-constexpr int kOtherCupHonours = 2;
-
 // A club about to be dissolved may still be someone's next opponent from
 // the last cup round; only the continent's own clubs can have met it.
 void ForgetOpponent(const std::vector<std::unique_ptr<CNation>>& nations, const CTeam* gone) {
@@ -54,7 +49,7 @@ void CountUp(T& counter) {
 void CreditClubCupTitle(CTeam& winner, bool leadingCup) {
     CountUp(winner.titles[leadingCup ? kTitleChampionCups : kTitleEuropeanChampionships]);
     for (const auto& player : winner.squad)
-        CountUp(player->honours[leadingCup ? kLeadingCupHonours : kOtherCupHonours]);
+        CountUp(player->honours[leadingCup ? kHonourLeadingClubCup : kHonourOtherClubCups]);
     if (IsUserTeam(&winner))
         ++(leadingCup ? g_manager.firstContinentalCupTitles : g_manager.otherContinentalCupTitles);
     // The manager's honour (CManager::AddHonourSkill) and the winner's title

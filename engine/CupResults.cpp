@@ -21,11 +21,9 @@ constexpr int64_t kKeyPlayed = 0x8000;
 constexpr int64_t kKeyWin = 0x20000;
 constexpr int64_t kKeyDraw = 0x10000;
 
-// The players' title counters: the national cup in honours 5, the
-// championship and the world cup in the two nibbles of honours 7, the
-// olympic tournament in the character traits' cup-title bits.
-constexpr int kNationalCupHonours = 4;
-constexpr int kTournamentHonours = 6;
+// The players' title counters: the national cup, the championship and the
+// world cup in their honours, the olympic tournament in the character
+// traits' cup-title bits.
 constexpr uint8_t kNibble = 0x0F;
 constexpr uint16_t kCupTitleBits = 0x1F;
 
@@ -45,13 +43,13 @@ void CountNibble(uint8_t& pair, bool high) {
 void CountPlayerTitle(CPlayer& player, uint8_t kind) {
     switch (kind) {
         case kCupNational:
-            CountUp(player.honours[kNationalCupHonours]);
+            CountUp(player.honours[kHonourNationalCups]);
             break;
         case kCupChampionship:
-            CountNibble(player.honours[kTournamentHonours], true);
+            CountNibble(player.honours[kHonourTournaments], true);
             break;
         case kCupWorldCup:
-            CountNibble(player.honours[kTournamentHonours], false);
+            CountNibble(player.honours[kHonourTournaments], false);
             break;
         case kCupOlympia:
             if ((player.characterTraits & kCupTitleBits) < kCupTitleBits)

@@ -102,27 +102,28 @@ private:
 // and makes the move last on disk. False when the file could not be moved.
 bool MoveFileDurably(const std::string& fromStoredPath, const std::string& toStoredPath);
 
-// Lists of owned objects: a count at the width of CountT, then each object.
+// Lists of owned objects: a count at the width of CountT, then each object,
+// written and read with the flags passed (the save-game flag, or none).
 // An element whose Read fails ends the list read; no more is allocated.
-template <typename CountT, typename T, typename D>
-bool WriteObjectList(BinaryFile& f, const std::vector<std::unique_ptr<T, D>>& list, uint8_t saveGame) {
+template <typename CountT, typename T, typename D, typename... Flags>
+bool WriteObjectList(BinaryFile& f, const std::vector<std::unique_ptr<T, D>>& list, Flags... flags) {
     if (!f.Write(static_cast<CountT>(list.size())))
         return false;
     for (const auto& obj : list)
-        if (!obj->Write(f, saveGame))
+        if (!obj->Write(f, flags...))
             return false;
     return f.Ok();
 }
 
-template <typename CountT, typename T, typename D>
-bool ReadObjectList(BinaryFile& f, std::vector<std::unique_ptr<T, D>>& list, uint8_t saveGame) {
+template <typename CountT, typename T, typename D, typename... Flags>
+bool ReadObjectList(BinaryFile& f, std::vector<std::unique_ptr<T, D>>& list, Flags... flags) {
     list.clear();
     CountT count{};
     if (!f.Read(count))
         return false;
     for (CountT i = 0; i < count; ++i) {
         auto obj = std::make_unique<T>();
-        if (!obj->Read(f, saveGame))
+        if (!obj->Read(f, flags...))
             return false;
         list.push_back(std::move(obj));
     }

@@ -24,9 +24,9 @@ public:
     void operator()(const T&... fields) {
         (Put(fields), ...);
     }
-    template <typename CountT, typename List>
-    bool ObjectList(const List& list, uint8_t saveGame) {
-        return WriteObjectList<CountT>(f_, list, saveGame);
+    template <typename CountT, typename List, typename... Flags>
+    bool ObjectList(const List& list, Flags... flags) {
+        return WriteObjectList<CountT>(f_, list, flags...);
     }
     template <typename CountT, typename T>
     bool NumberArray(const std::vector<T>& values) {
@@ -67,9 +67,9 @@ public:
     void operator()(T&... fields) {
         (Take(fields), ...);
     }
-    template <typename CountT, typename List>
-    bool ObjectList(List& list, uint8_t saveGame) {
-        return ReadObjectList<CountT>(f_, list, saveGame);
+    template <typename CountT, typename List, typename... Flags>
+    bool ObjectList(List& list, Flags... flags) {
+        return ReadObjectList<CountT>(f_, list, flags...);
     }
     template <typename CountT, typename T>
     bool NumberArray(std::vector<T>& values) {

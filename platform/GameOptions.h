@@ -14,4 +14,6 @@ void ResetOptions();
 // Gradients are filled with one stretched strip instead of a line per row.
 constexpr uint32_t kOptionGradientStrips = 0x8000;
 constexpr uint32_t kOptWomensGame = 0x80000;
+// The new-game wizard lets the user choose the nations that stay active.
+constexpr uint32_t kOptChooseActiveNations = 0x200000;
 inline bool IsWomensGame() { return g_pOptions && (*g_pOptions & kOptWomensGame); }

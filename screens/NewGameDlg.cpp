@@ -21,7 +21,6 @@ int ContinentOf(uint16_t key) { return key >> 8; }
 int NationOf(uint16_t key) { return key & 0xFF; }
 uint16_t NationKey(size_t continent, size_t nation) { return static_cast<uint16_t>(continent << 8 | nation); }
 
-constexpr uint32_t kOptChooseActiveNations = 0x200000;
 constexpr WorldRef kNoClubRef = 0xFFFFFFFE;
 constexpr int kAgeAtStart = 20;
 constexpr int kHighestLevel = 6;

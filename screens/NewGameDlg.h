@@ -32,7 +32,9 @@ public:
     static constexpr int kColumnCount = 5;
     static constexpr size_t kFirstNameLimit = 15;
     static constexpr size_t kLastNameLimit = 25;
-    static constexpr int kFinished = 3;
+    static constexpr int kPageCount = 3;
+    // The page after the last: the wizard finished.
+    static constexpr int kFinished = kPageCount;
 
     // Page 1's click areas.
     enum NationArea {
@@ -52,6 +54,8 @@ public:
     // Prepares the lists from the world's nations that are not passive and
     // runs the wizard; true when the user went through to the end.
     bool Open(CWorld& world);
+    // The title line of page 0, 1 or 2.
+    static const char* PageTitle(int page);
 
     ModalRecord Describe() const override;
     // A runner without a window ends the wizard in the user's place: OK

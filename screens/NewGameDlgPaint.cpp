@@ -61,7 +61,35 @@ void PutList(std::array<Rect, CNewGameDlg::kHitAreaCount>& hit, const ListParts&
     hit[up + 1] = p.down;
 }
 
-Rect CaptionOf(const Rect& list, int height) { return {list.left - height / 2, list.top - height, list.right, list.top}; }
+// The caption stands over the whole box, its scroll bar included.
+Rect CaptionOf(const Rect& list, const Rect& upArrow, int height) {
+    return {upArrow.left, list.top - height, list.right, list.top};
+}
+
+// A heading bar with its shadow down and to the right, kept inside the page.
+void PaintHeading(DeviceContext& dc, const Rect& page, int top, int height, const char* text) {
+    const Rect bar{page.left, top, page.right - height, top + height};
+    DrawShadowedGradientRect(bar, Skin(3), kShadeLimit, false, false, false, dc);
+    dc.DrawText(text, bar, TextCentred);
+}
+
+// A list row's text, a little in from the row's left edge; a selected row
+// is inverted with its text, which keeps the text readable.
+void PaintRowText(DeviceContext& dc, const Rect& row, const std::string& text, bool selected) {
+    const Rect inside{row.left + row.Height() / 4, row.top, row.right, row.bottom};
+    dc.DrawText(text, inside, TextLeft | TextVCenter | TextSingleLine);
+    if (selected)
+        dc.InvertRect(row);
+}
+
+// The text in a dark copy a pixel down and to the right first, so that it
+// stands out on the light rows as on the dark ones.
+void DrawShadowedText(DeviceContext& dc, const std::string& text, const Rect& r) {
+    const Colour colour = dc.SetTextColour(kBlack);
+    dc.DrawText(text, Rect{r.left + 1, r.top + 1, r.right + 1, r.bottom + 1}, TextCentred);
+    dc.SetTextColour(colour);
+    dc.DrawText(text, r, TextCentred);
+}
 
 void Blit(DeviceContext& dc, const Rect& target, const Bitmap& picture, Point cell, int w, int h) {
     if (!picture.IsEmpty())
@@ -71,6 +99,8 @@ void Blit(DeviceContext& dc, const Rect& target, const Bitmap& picture, Point ce
 Font RowFont(int rowHeight) { return Font::Point(g_fontFaceName, std::max(60, rowHeight * 5)); }
 
 }  // namespace
+
+const char* CNewGameDlg::PageTitle(int page) { return kTitles[page]; }
 
 std::string CNewGameDlg::ContinentName(int continent) const { return world_->continents[continent]->name; }
 
@@ -138,7 +168,7 @@ void CNewGameDlg::OnPaint(DeviceContext& dc) {
     FillGradientRect(title, Skin(1), false, kShadeLimit, dc);
     dc.SelectFont(Font::Point(g_fontFaceName, kTitleTenthsOfPoint));
     if (page_ >= 0 && page_ < kFinished)
-        dc.DrawText(kTitles[page_], title, TextCentred);
+        dc.DrawText(PageTitle(page_), title, TextCentred);
     Blit(dc, backRect_, g_bmpDButtons, kBackPicture, kButtonSize, kButtonSize);
     Blit(dc, nextRect_, g_bmpDButtons, kNextPicture, kButtonSize, kButtonSize);
     if (page_ == 0)
@@ -154,12 +184,8 @@ void CNewGameDlg::PaintPage0(DeviceContext& dc) {
     const Rect& pa = pageRect_;
     const int u = pa.Height() / 10;
     dc.SelectFont(RowFont(u / 2));
-    const Rect top{pa.left, pa.top, pa.right, pa.top + u / 2};
-    const Rect middle{pa.left, pa.top + 5 * u, pa.right, pa.top + 5 * u + u / 2};
-    DrawShadowedGradientRect(top, Skin(3), kShadeLimit, false, true, true, dc);
-    dc.DrawText("name and birthday", top, TextCentred);
-    DrawShadowedGradientRect(middle, Skin(3), kShadeLimit, false, true, true, dc);
-    dc.DrawText("starting options", middle, TextCentred);
+    PaintHeading(dc, pa, pa.top, u / 2, "name and birthday");
+    PaintHeading(dc, pa, pa.top + 5 * u, u / 2, "starting options");
     const char* labels[] = {"real career", "select first club"};
     for (int area : {kRealCareer, kSelectClub}) {
         const bool chosen = (area == kSelectClub) == startWithClub_;
@@ -186,7 +212,7 @@ void CNewGameDlg::PaintScrollParts(DeviceContext& dc, int listArea, int barArea,
 void CNewGameDlg::PaintNationRows(DeviceContext& dc, const std::vector<uint16_t>& list, int scroll, int selected,
                                   const Rect& box, int colourIndex) const {
     const int rowHeight = box.Height() / kNationRows;
-    dc.SelectFont(RowFont(rowHeight / 2));
+    dc.SelectFont(RowFont(rowHeight - 4));
     int row = 0;
     for (int i = std::max(0, scroll); i < static_cast<int>(list.size()) && row < kNationRows; ++i) {
         if (!OnSelectedContinent(list[i]))
@@ -199,7 +225,7 @@ void CNewGameDlg::PaintNationRows(DeviceContext& dc, const std::vector<uint16_t>
         const Point cell{country % 10 * kFlagWidth, country / 10 * kFlagHeight};
         Blit(dc, Rect{r.left + 2, r.top, r.left + 2 + fw, r.bottom}, g_bmpFlags, cell, kFlagWidth, kFlagHeight);
         Blit(dc, Rect{r.right - 2 - fw, r.top, r.right - 2, r.bottom}, g_bmpFlags, cell, kFlagWidth, kFlagHeight);
-        dc.DrawText(NationName(country), r, TextCentred);
+        DrawShadowedText(dc, NationName(country), r);
         ++row;
     }
 }
@@ -207,16 +233,17 @@ void CNewGameDlg::PaintNationRows(DeviceContext& dc, const std::vector<uint16_t>
 void CNewGameDlg::PaintPage1(DeviceContext& dc) {
     const Rect& pa = pageRect_;
     const int u = pa.Height() / 10;
-    const Rect heading{pa.left, pa.top, pa.right, pa.top + u / 2};
     dc.SelectFont(RowFont(u / 2));
-    DrawShadowedGradientRect(heading, Skin(3), kShadeLimit, false, true, true, dc);
-    dc.DrawText("select active countries", heading, TextCentred);
+    PaintHeading(dc, pa, pa.top, u / 2, "select active countries");
     DrawBevelButton(hit_[kPassivateOthers], "Passivate all not selected countries", Skin(1), dc, kShadeLimit);
     const int continents = static_cast<int>(world_->continents.size());
     const int captionHeight = u / 2;
-    DrawCushionButton(CaptionOf(hit_[kContinentList], captionHeight), "continents (act/ina)", Skin(3), dc, kShadeLimit);
-    DrawCushionButton(CaptionOf(hit_[kActiveList], captionHeight), "active", Skin(3), dc, kShadeLimit);
-    DrawCushionButton(CaptionOf(hit_[kPassiveList], captionHeight), "inactive", Skin(3), dc, kShadeLimit);
+    DrawCushionButton(CaptionOf(hit_[kContinentList], hit_[kContinentUp], captionHeight), "continents (act/ina)",
+                      Skin(3), dc, kShadeLimit);
+    DrawCushionButton(CaptionOf(hit_[kActiveList], hit_[kActiveUp], captionHeight), "active", Skin(3), dc,
+                      kShadeLimit);
+    DrawCushionButton(CaptionOf(hit_[kPassiveList], hit_[kPassiveUp], captionHeight), "inactive", Skin(3), dc,
+                      kShadeLimit);
     PaintScrollParts(dc, kContinentList, kContinentBar, kContinentUp, continents, kContinentRows, scroll_[0]);
     PaintScrollParts(dc, kActiveList, kActiveBar, kActiveUp, static_cast<int>(active_.size()), 1, scroll_[1]);
     PaintScrollParts(dc, kPassiveList, kPassiveBar, kPassiveUp, static_cast<int>(passivate_.size()), 1, scroll_[2]);
@@ -229,16 +256,15 @@ void CNewGameDlg::PaintPage1(DeviceContext& dc) {
     for (int row = 0; row < kContinentRows && scroll_[0] + row < continents; ++row) {
         const int c = scroll_[0] + row;
         const Rect r{list.left + 2, list.top + row * rowHeight, list.right - 2, list.top + (row + 1) * rowHeight};
-        if (c == selection_[0])
-            dc.InvertRect(r);
         char counts[32];
         std::snprintf(counts, sizeof counts, " (%d/%d nat.)", ActiveCount(c), PassiveCount(c));
-        dc.DrawText(ContinentName(c) + counts, r, TextLeft | TextVCenter | TextSingleLine);
+        PaintRowText(dc, r, ContinentName(c) + counts, c == selection_[0]);
     }
     PaintNationRows(dc, active_, scroll_[1], selection_[1], hit_[kActiveList], 11);
     PaintNationRows(dc, passivate_, scroll_[2], selection_[2], hit_[kPassiveList], 12);
 
     const int legendTop = pa.top + 9 * u + u / 4;
+    dc.SelectFont(RowFont(u / 2));
     const int w = pa.Width() / 5;
     const Rect activeSwatch{pa.left + w, legendTop, pa.left + 2 * w, legendTop + u / 2};
     const Rect activatableSwatch{pa.left + 3 * w, legendTop, pa.left + 4 * w, legendTop + u / 2};
@@ -262,15 +288,14 @@ void CNewGameDlg::PaintColumn(DeviceContext& dc, int column, const char* caption
     const int rows = ColumnRows(column);
     const int count = GetColumnCount(column);
     const Rect& list = hit_[column];
-    DrawCushionButton(CaptionOf(list, pageRect_.Height() / 20), caption, Skin(3), dc, kShadeLimit);
+    DrawCushionButton(CaptionOf(list, hit_[10 + 2 * column], pageRect_.Height() / 10 / 2), caption, Skin(3), dc,
+                      kShadeLimit);
     PaintScrollParts(dc, column, 5 + column, 10 + 2 * column, count, rows, scroll_[column]);
     const int rowHeight = list.Height() / rows;
-    dc.SelectFont(RowFont(rowHeight / 2));
+    dc.SelectFont(RowFont(rowHeight));
     for (int row = 0; row < rows && scroll_[column] + row < count; ++row) {
         const int at = scroll_[column] + row;
         const Rect r{list.left + 2, list.top + row * rowHeight, list.right - 2, list.top + (row + 1) * rowHeight};
-        if (at == selection_[column])
-            dc.InvertRect(r);
         std::string text;
         switch (column) {
             case kNationColumn: text = NationName(CountryOf(active_[at])); break;
@@ -281,17 +306,15 @@ void CNewGameDlg::PaintColumn(DeviceContext& dc, int column, const char* caption
                 text = at == 0 ? "none"
                                : NationName(world_->continents[selection_[kContinentColumn]]->nations[at - 1]->nationNumber);
         }
-        dc.DrawText(text, r, TextLeft | TextVCenter | TextSingleLine);
+        PaintRowText(dc, r, text, at == selection_[column]);
     }
 }
 
 void CNewGameDlg::PaintPage2(DeviceContext& dc) {
     const Rect& pa = pageRect_;
     const int u = pa.Height() / 10;
-    const Rect heading{pa.left, pa.top, pa.right, pa.top + u / 2};
     dc.SelectFont(RowFont(u / 2));
-    DrawShadowedGradientRect(heading, Skin(3), kShadeLimit, false, true, true, dc);
-    dc.DrawText("select first club", heading, TextCentred);
+    PaintHeading(dc, pa, pa.top, u / 2, "select first club");
     for (int i = 0; i < kColumnCount; ++i)
         PaintColumn(dc, i, kColumnCaptions[i]);
 }

@@ -35,12 +35,20 @@ struct TrainingUnitEffect {
 
 // Kind k at entry k - 1.
 extern const std::array<TrainingUnitEffect, kTrainingUnitKinds> g_trainingUnitEffects;
-// The units of week plan p at entry p - 1.
+// The units of week plan p at entry p - 1; the free plans as they start.
 extern const std::array<std::array<uint8_t, kMaxUnitsPerWeek>, kWeekPlanCount> g_weekPlanTable;
+
+// The units of the user's free plans, plan kFirstFreeWeekPlan + i at entry
+// i: he fills them himself, and they go with the manager's saved game.
+constexpr int kFreeWeekPlans = kWeekPlanCount - kFirstFreeWeekPlan + 1;
+extern std::array<std::array<uint8_t, kMaxUnitsPerWeek>, kFreeWeekPlans> g_freeWeekPlanUnits;
+// Back to free weeks in every free plan.
+void ResetFreeWeekPlans();
 
 // A kind outside 1-29 trains like a free unit.
 const TrainingUnitEffect& GetUnitEffect(int kind);
-// The units of a week plan; no plan (0) or an unknown number is a free week.
+// The units of a week plan, the user's own for a free plan; no plan (0) or
+// an unknown number is a free week.
 const std::array<uint8_t, kMaxUnitsPerWeek>& GetWeekPlanUnits(int plan);
 // The units of a week the training can run: the unit count kept within
 // the week's row.

@@ -64,6 +64,8 @@ const TrainingUnitEffect& GetUnitEffect(int kind) {
 }
 
 const std::array<uint8_t, kMaxUnitsPerWeek>& GetWeekPlanUnits(int plan) {
+    if (plan >= kFirstFreeWeekPlan && plan <= kWeekPlanCount)
+        return g_freeWeekPlanUnits[plan - kFirstFreeWeekPlan];
     if (plan < 1 || plan > kWeekPlanCount)
         plan = kFirstFreeWeekPlan;
     return g_weekPlanTable[plan - 1];

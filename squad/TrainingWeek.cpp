@@ -1,5 +1,6 @@
-// The week of training a team is in, the squad's condition means, and the
-// choices made for every team at the start of a season.
+// The week of training a team is in, the user's free week plans, the
+// squad's condition means, and the choices made for every team at the start
+// of a season.
 #include <algorithm>
 
 #include "platform/Date.h"
@@ -49,6 +50,12 @@ constexpr std::array<uint8_t, kMaxUnitsPerWeek> FreeWeekRow() {
     return row;
 }
 
+constexpr std::array<std::array<uint8_t, kMaxUnitsPerWeek>, kFreeWeekPlans> FreeWeekPlans() {
+    std::array<std::array<uint8_t, kMaxUnitsPerWeek>, kFreeWeekPlans> plans{};
+    plans.fill(FreeWeekRow());
+    return plans;
+}
+
 }  // namespace
 
 uint32_t g_trainingUnitsPerWeek = kMaxUnitsPerWeek;
@@ -58,6 +65,10 @@ void ResetTrainingWeek() {
     g_trainingUnitsPerWeek = kMaxUnitsPerWeek;
     g_weekTrainingRow = FreeWeekRow();
 }
+
+std::array<std::array<uint8_t, kMaxUnitsPerWeek>, kFreeWeekPlans> g_freeWeekPlanUnits = FreeWeekPlans();
+
+void ResetFreeWeekPlans() { g_freeWeekPlanUnits = FreeWeekPlans(); }
 
 int UnitsPerWeekInRow() { return static_cast<int>(std::min<uint32_t>(g_trainingUnitsPerWeek, kMaxUnitsPerWeek)); }
 

@@ -58,6 +58,7 @@ private:
 
         ResetMatchSheet();
         ResetTrainingWeek();
+        ResetFreeWeekPlans();
         ResetWeekPlanNames();
         ResetManager();
 

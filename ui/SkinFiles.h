@@ -31,6 +31,11 @@ constexpr const char* kFallbackCrestPath = "Wappen\\ohne.bmp";
 constexpr const char* kStartPicturePath = "Bitmaps\\Startbild.bmp";
 constexpr int kStartPictureWidth = 567;
 constexpr int kStartPictureHeight = 310;
+// The file browser's icons of the file kinds: 16 × 16 pictures side by side
+// in the top row, their masks (black where the icon shows) in the row below.
+constexpr const char* kFileKindIconsPath = "Bitmaps\\FileKinds.bmp";
+constexpr int kFileKindIconSide = 16;
+constexpr int kFileKindCount = 9;
 
 // The skin loader gives a picture it cannot read this small black one.
 constexpr int kMissingSkinBitmapSide = 10;

@@ -9,6 +9,7 @@ class CContinent;
 class CNation;
 class CPlayer;
 class CTeam;
+class CWorld;
 
 // The game's memory beyond the running season: eleven all-time record
 // lists of 20 places and the roll of honour of the last ten seasons.
@@ -41,6 +42,12 @@ public:
 
     // Empty record lists of 220 places, no recorded seasons.
     void Reset();
+
+    // The change of season (career/), before the agreed transfers and the
+    // season's end: the world's clubs, national teams and players ranked
+    // into the record lists, the season's row appended to the roll of
+    // honour, and only the last ten seasons kept.
+    void UpdateAtSeasonEnd(const CWorld& world);
 
     // A completed sale: the fee enters the transfer list when it beats its
     // last place; among equal fees the older entry stays ahead.

@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr int32_t kYearlyRiseNumerator = 1012;
 constexpr int32_t kYearlyRiseAdd = 12;
 // Far beyond any career, and low enough that the yearly step stays in 32 bits.
 constexpr int kMaxInflationSeasons = 500;

@@ -7,6 +7,9 @@ class Date;
 // The price rise of the game's economy since the world's start year. Every
 // amount of money the game calculates passes through it.
 
+// Each season prices rise by 1012 / 1000.
+constexpr int32_t kYearlyRiseNumerator = 1012;
+
 // Seasons passed since the start year; the season turns in July.
 int SeasonsSinceStart(const Date& today, int startYear);
 // Price rise in per mille after a number of seasons: each season

@@ -6,6 +6,7 @@
 #include "platform/Text.h"
 #include "world/Cup.h"
 #include "world/Match.h"
+#include "world/Player.h"
 #include "world/RoundRobin.h"
 #include "world/Team.h"
 
@@ -73,6 +74,15 @@ int CLeague::GetStrengthRank(const CTeam* club) const {
     const float strength = club->GetStrength();
     return 1 + static_cast<int>(std::count_if(clubs.begin(), clubs.end(),
                                               [&](const auto& other) { return other->GetStrength() > strength; }));
+}
+
+CPlayer* CLeague::FindTopScorer() const {
+    CPlayer* best = nullptr;
+    for (const auto& club : clubs)
+        for (const auto& player : club->squad)
+            if (player->leagueGoals > (best ? best->leagueGoals : 0))
+                best = player.get();
+    return best;
 }
 
 // Squared distance from the area's centre, halved inside the area; the

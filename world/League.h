@@ -11,6 +11,7 @@
 class BinaryFile;
 class CCup;
 class CMatch;
+class CPlayer;
 class CTeam;
 
 enum LeagueFlag : uint8_t {
@@ -109,6 +110,9 @@ public:
     float GetAverageTalent() const;
     int GetStrengthRank(const CTeam* club) const;
     int GetAreaDistance(int x, int y) const;
+    // The squad player with the most goals of the season, the first found
+    // (clubs in order, then squads) on a tie; null when nobody scored.
+    CPlayer* FindTopScorer() const;
 
     std::vector<uint8_t> extraBytes;  // kept and saved; not used here
     // The championship (or promotion) play-off first, the relegation last.

@@ -17,6 +17,7 @@
 #include "world/WorkEvaluation.h"
 #include "world/WorldRef.h"
 
+class BinaryFile;
 class CContinent;
 class CLeague;
 class CNation;
@@ -94,6 +95,9 @@ public:
     void StartClubSeason(bool newClub);
     void DoWeeklyStep();
     void EndSeason();
+    // The history's season update over his world, on 30 June before the
+    // agreed transfers.
+    void UpdateHistoryRecords();
     // The board sends him away with a compensation for the rest of his
     // contract; he is left without a club.
     void Dismiss();
@@ -116,10 +120,21 @@ public:
     void RecordCareerStation(bool open, bool national, bool dismissed);
     // His own player in his club's squad, found by the marks he carries.
     bool FindSelfInSquad(size_t& index) const;
+    // After a load: his birthday is his own player's, in the squad or not.
+    void SyncOwnPlayerRecord();
     // Takes his own player out of his club's squad (and its national
     // squads) back into ownPlayer; unless removeOnly, puts him into the
     // squad when he is not there.
     void TogglePlayerManager(bool removeOnly);
+
+    // His share of the save game (career/): his place as references into
+    // his world, his records, contracts, skills, own player, history and
+    // property, and the user's free week plans. His career rows and named
+    // training weeks go with the main window's lists; his birthday comes
+    // back with SyncOwnPlayerRecord. A read that fails leaves him and the
+    // week plans as they were.
+    bool Write(BinaryFile& f) const;
+    bool Read(BinaryFile& f);
 
     // The crest of his club into clubLogo and its size into the layout
     // point the game surface draws it by (ui/).

@@ -78,6 +78,15 @@ bool CManager::FindSelfInSquad(size_t& index) const {
     return false;
 }
 
+// The save game keeps his birthday only in his player record.
+void CManager::SyncOwnPlayerRecord() {
+    size_t index = 0;
+    if (FindSelfInSquad(index))
+        birthday = club->squad[index]->birthday;
+    else if (ownPlayer)
+        birthday = ownPlayer->birthday;
+}
+
 void CManager::TogglePlayerManager(bool removeOnly) {
     size_t index = 0;
     if (FindSelfInSquad(index)) {

@@ -123,6 +123,16 @@ constexpr int kAttributeCount = 10;
 constexpr int kKeeperAttributeCount = 5;
 constexpr int kHonoursCount = 7;
 
+// The player's title counters in `honours`, one byte each (0 and 1 hold
+// the season honours' pairs of 4-bit counters).
+enum PlayerHonour : int {
+    kHonourOtherClubCups = 2,    // continental club cups but the leading one
+    kHonourLeadingClubCup = 3,   // the first cup of the continent's club-cup list
+    kHonourNationalCups = 4,
+    kHonourChampionships = 5,
+    kHonourTournaments = 6,  // high nibble continental championships, low nibble world cups
+};
+
 // Special-skill levels: 0 a deficit, 1 normal, 2-4 a special skill.
 constexpr int kSkillDeficit = 0;
 constexpr int kNormalSkill = 1;

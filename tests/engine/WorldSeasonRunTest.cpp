@@ -82,6 +82,7 @@ public:
             if (beforeSeasonChange)
                 beforeSeasonChange();
             world->AwardContinentalTitles();
+            g_manager.UpdateHistoryRecords();
             world->CarryOutAgreedTransfers();
             world->EndSeason();
             if (afterSeasonEnd)

@@ -1,109 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <deque>
 #include <functional>
-#include <memory>
-#include <string>
 #include <vector>
 
-#include "platform/GameOptions.h"
-#include "platform/HeadlessModalRunner.h"
-#include "platform/HeadlessWindowSystem.h"
-#include "platform/WindowModalRunner.h"
-#include "screens/NewGameDlg.h"
-#include "tools/sample-world/SampleWorld.h"
+#include "tests/screens/NewGameWizard.h"
 #include "world/Continent.h"
 #include "world/League.h"
-#include "world/Manager.h"
 #include "world/Nation.h"
 #include "world/NoClubTeam.h"
 #include "world/Player.h"
 #include "world/Team.h"
 #include "world/Vocabulary.h"
-#include "world/World.h"
 
 namespace {
-
-constexpr uint32_t kChooseNations = 0x200000;
-
-// A headless screen whose nested loop asks the test for its next input when
-// the queue runs dry, so each step clicks where the wizard's last paint put
-// its areas. The steps run out into an empty queue, which ends the loop.
-class ScriptedScreen : public HeadlessWindowSystem {
-public:
-    std::vector<std::function<void()>> steps;
-    std::deque<InputEvent> pending;
-
-protected:
-    bool PumpEvents(std::optional<uint64_t> timeoutMs) override {
-        while (pending.empty() && next_ < steps.size())
-            steps[next_++]();
-        if (!pending.empty()) {
-            QueueInput(pending.front());
-            pending.pop_front();
-        }
-        return HeadlessWindowSystem::PumpEvents(timeoutMs);
-    }
-
-private:
-    size_t next_ = 0;
-};
-
-class NewGameWizard : public ::testing::Test {
-protected:
-    void SetUp() override {
-        previousSystem_ = SetWindowSystem(&screen);
-        previousRunner_ = SetModalRunner(&runner);
-        world = MakeSampleWorld();
-        options = kChooseNations;
-        g_pOptions = &options;
-    }
-    void TearDown() override {
-        SetModalRunner(previousRunner_);
-        SetWindowSystem(previousSystem_);
-        ResetOptions();
-        ResetManager();
-    }
-
-    // Queues a click at the centre of what `where` names at the time the step runs.
-    void Click(std::function<Rect()> where) {
-        screen.steps.push_back([this, where] {
-            const Point c = where().Center();
-            const Rect w = dlg.WindowRect();
-            screen.pending.push_back(InputEvent::Down({w.left + c.x, w.top + c.y}));
-            screen.pending.push_back(InputEvent::Up({w.left + c.x, w.top + c.y}));
-        });
-    }
-    void Area(int area) { Click([this, area] { return dlg.HitArea(area); }); }
-    // The first row of a list of `rows` rows.
-    void FirstRow(int area, int rows) {
-        Click([this, area, rows] {
-            const Rect r = dlg.HitArea(area);
-            return Rect{r.left, r.top, r.right, r.top + r.Height() / rows};
-        });
-    }
-    void Next() { Click([this] { return dlg.NextRect(); }); }
-    void Back() { Click([this] { return dlg.BackRect(); }); }
-    void Check(std::function<void()> check) { screen.steps.push_back(std::move(check)); }
-    void Type(const std::string& text) {
-        screen.steps.push_back([this, text] {
-            for (char c : text)
-                screen.pending.push_back(InputEvent::Char(static_cast<unsigned char>(c)));
-        });
-    }
-
-    ScriptedScreen screen;
-    HeadlessModalRunner windowless;
-    WindowModalRunner runner{screen, windowless};
-    std::unique_ptr<CWorld> world;
-    uint32_t options = 0;
-    CNewGameDlg dlg;
-
-private:
-    WindowSystem* previousSystem_ = nullptr;
-    ModalRunner* previousRunner_ = nullptr;
-};
 
 void SetSquadStrengths(CTeam& team, const std::vector<int>& strengths) {
     team.squad.resize(strengths.size());
@@ -148,16 +58,10 @@ TEST_F(NewGameWizard, GoesThroughEveryPageAndBackRefusingWhatItMustNot) {
     });
     // The second continent's first active nation, deactivated while the
     // first continent is selected: refused across continents.
-    Click([&] {
-        Rect r = dlg.HitArea(CNewGameDlg::kContinentList);
-        return Rect{r.left, r.top + r.Height() / 12, r.right, r.top + 2 * r.Height() / 12};
-    });
+    Row(CNewGameDlg::kContinentList, 1, 12);
     FirstRow(CNewGameDlg::kActiveList, 4);
     Check([&] { EXPECT_EQ(dlg.Selection(0), 1); });
-    Click([&] {
-        Rect r = dlg.HitArea(CNewGameDlg::kContinentList);
-        return Rect{r.left, r.top, r.right, r.top + r.Height() / 12};
-    });
+    FirstRow(CNewGameDlg::kContinentList, 12);
     Area(CNewGameDlg::kDeactivate);
     Check([&] { EXPECT_EQ(dlg.ActiveNations().size(), nations); });
     // On its own continent the selected nation goes, then all others but one.
@@ -215,16 +119,16 @@ TEST_F(NewGameWizard, TheLevelComesFromTheChosenClubsAverageStrength) {
             }
         CTeam& first = *firstNation->leagues[0]->clubs[0];
         SetSquadStrengths(first, c.strengths);
-        ScriptedScreen run;
+        ScriptedWindowSystem run;
         WindowModalRunner runsOn{run, windowless};
         SetWindowSystem(&run);
         SetModalRunner(&runsOn);
         CNewGameDlg wizard;
         auto click = [&](std::function<Rect()> where) {
-            run.steps.push_back([&, where] {
+            run.AddStep([&, where] {
                 const Point p = where().Center();
                 const Rect w = wizard.WindowRect();
-                run.pending.push_back(InputEvent::Down({w.left + p.x, w.top + p.y}));
+                run.Queue(InputEvent::Down({w.left + p.x, w.top + p.y}));
             });
         };
         click([&] { return wizard.HitArea(CNewGameDlg::kSelectClub); });
@@ -248,7 +152,7 @@ TEST_F(NewGameWizard, ASingleActiveNationSkipsTheNationsPageBothWays) {
                 n->MakeInactive();
             first = false;
         }
-    screen.steps.push_back([this] { screen.pending.push_back(InputEvent::KeyDown(Key::kTab)); });
+    screen.AddStep([this] { screen.Queue(InputEvent::KeyDown(Key::kTab)); });
     Type("Abcdefghijklmnopqrstuvwxyz");
     Area(CNewGameDlg::kSelectClub);
     Next();

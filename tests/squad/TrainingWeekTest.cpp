@@ -83,6 +83,21 @@ TEST_F(TrainingWeekLoad, TheCurrentWeeksPlanFillsTheRow) {
     EXPECT_EQ(g_weekTrainingRow, g_weekPlanTable[12]);
 }
 
+// The free plans hold what the user put into them; no plan stays a week of
+// free units whatever he put into the first free plan.
+TEST_F(TrainingWeekLoad, FreePlansAreTheUsersOwn) {
+    g_freeWeekPlanUnits[0].fill(9);
+    g_freeWeekPlanUnits[1][3] = 21;
+    team.trainingPlan[1] = kFirstFreeWeekPlan + 1;
+    team.LoadCurrentWeekTraining();
+    EXPECT_EQ(g_weekTrainingRow, g_freeWeekPlanUnits[1]);
+
+    team.trainingPlan[1] = 0;
+    team.LoadCurrentWeekTraining();
+    for (uint8_t kind : g_weekTrainingRow)
+        EXPECT_EQ(kind, kFreeUnit);
+}
+
 TEST_F(TrainingWeekLoad, OnlyTheWeeksUnitsAreLoaded) {
     TrainingWeekScope shortWeek(5);
     FillWeek(3);

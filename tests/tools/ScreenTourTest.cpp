@@ -9,6 +9,7 @@
 
 #include "app/Navigation.h"
 #include "platform/DeviceContext.h"
+#include "screens/NewGameDlg.h"
 #include "screens/ScreenFramework.h"
 #include "tests/TempFolder.h"
 #include "tests/tools/PngReader.h"
@@ -49,7 +50,9 @@ std::string FileText(const fs::path& file) {
 // A new game on the shipped world with the manager at the first club of
 // the first league and no national team, at one size: every screen and
 // every page its sub-buttons press is clicked to and written, but the
-// national team's screen, which no click reaches.
+// national team's screen, which no click reaches; before the game, the
+// new-game wizard's pages over the start screen, and at the end the file
+// browser's three pictures over the last screen.
 TEST(ScreenTour, ShowsEveryScreenAndPageOfANewGameAndNamesThemInTheIndex) {
     const TempFolder out;
     TourSettings settings;
@@ -63,11 +66,17 @@ TEST(ScreenTour, ShowsEveryScreenAndPageOfANewGameAndNamesThemInTheIndex) {
     const std::string index = FileText(out / "index.html");
 
     std::set<int> screens;
+    std::set<std::string> dialogs;
     Pages pages;
+    std::set<std::string> wizardPages;
     for (const TourShot& shot : result.shots) {
         SCOPED_TRACE("screen " + std::to_string(shot.screenId) + " button " + std::to_string(shot.button));
         EXPECT_EQ(shot.failure, "");
-        if (shot.button < 0)
+        if (!shot.dialog.empty() && shot.screenId == kTourStartScreen)
+            wizardPages.insert(shot.file);
+        else if (!shot.dialog.empty())
+            dialogs.insert(shot.dialog);
+        else if (shot.button < 0)
             screens.insert(shot.screenId);
         else
             pages.insert({shot.screenId, shot.button});
@@ -86,7 +95,9 @@ TEST(ScreenTour, ShowsEveryScreenAndPageOfANewGameAndNamesThemInTheIndex) {
     for (int screenId = kTourStartScreen; screenId <= kTourStatusPanel; ++screenId)
         all.insert(screenId);
     EXPECT_EQ(screens, all);
+    EXPECT_EQ(dialogs, (std::set<std::string>{"save game", "load game", "search for an icon"}));
     EXPECT_EQ(pages, PagesPressedOutside(kNationalTeamScreen));
+    EXPECT_EQ(wizardPages.size(), static_cast<size_t>(CNewGameDlg::kPageCount));
     EXPECT_NE(index.find("not available"), std::string::npos);
     EXPECT_FALSE(result.Failed());
 }

@@ -146,6 +146,26 @@ TEST(SkinFiles, CrestLogosAndStartPictureAreLaidOut) {
     EXPECT_GE(logos, 3);
 }
 
+// Each kind's icon shows on its mask alone and leaves the ground clear.
+TEST(SkinFiles, FileKindIconsStandOverTheirMasks) {
+    Bitmap b;
+    ASSERT_TRUE(b.LoadBmp(kProgram / "Bitmaps" / "FileKinds.bmp"));
+    const int side = kFileKindIconSide;
+    ASSERT_EQ(b.Width(), kFileKindCount * side);
+    ASSERT_EQ(b.Height(), 2 * side);
+    for (int kind = 0; kind < kFileKindCount; ++kind) {
+        int shown = 0, leaks = 0;
+        for (int y = 0; y < side; ++y)
+            for (int x = kind * side; x < (kind + 1) * side; ++x) {
+                const Colour mask = b.GetPixel(x, y + side);
+                shown += mask == kBlack;
+                leaks += mask == kWhite && b.GetPixel(x, y) != kBlack;
+            }
+        EXPECT_GT(shown, side * side / 3) << "kind " << kind;
+        EXPECT_EQ(leaks, 0) << "kind " << kind;
+    }
+}
+
 // A person looks at build/skin_contact_sheet.png.
 TEST(SkinContactSheet, ShowsEveryBitmapOfTheSkin) {
     std::string missing;

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
 #include <numeric>
 #include <utility>
+#include <vector>
 
 #include "platform/Random.h"
 #include "tests/finance/BigArena.h"
@@ -233,6 +235,37 @@ TEST(League, SettingsCheck) {
     EXPECT_EQ(league.playersPerMatch, 12);
     EXPECT_EQ(league.name, "league 1");
     EXPECT_EQ(league.storedClubCount, 4);
+}
+
+// The season's goals per club and squad place, and where the top scorer
+// stands: the most goals, the first club and then the first squad place
+// on a tie.
+TEST(League, TopScorerIsTheFirstWithTheMostGoals) {
+    struct Case {
+        std::vector<std::vector<uint16_t>> goals;
+        int club, place;  // -1: none
+    } const cases[] = {
+        {{{0, 5}, {5, 7}}, 1, 1},
+        {{{3}, {3}}, 0, 0},
+        {{{2, 4}, {4, 1}}, 0, 1},
+        {{{}, {0, 9}}, 1, 1},
+        {{{0, 0}, {0}}, -1, -1},
+        {{}, -1, -1},
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const Case& c = cases[i];
+        CLeague league;
+        AddClubs(league, static_cast<int>(c.goals.size()));
+        for (size_t club = 0; club < c.goals.size(); ++club)
+            for (uint16_t goals : c.goals[club]) {
+                auto p = std::make_unique<CPlayer>();
+                p->leagueGoals = goals;
+                league.clubs[club]->squad.push_back(std::move(p));
+            }
+        const CPlayer* expected =
+            c.club < 0 ? nullptr : league.clubs[static_cast<size_t>(c.club)]->squad[static_cast<size_t>(c.place)].get();
+        EXPECT_EQ(league.FindTopScorer(), expected) << "case " << i;
+    }
 }
 
 namespace {

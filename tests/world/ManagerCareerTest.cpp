@@ -116,4 +116,36 @@ TEST(ManagerCareer, OwnPlayerJoinsAndLeavesTheSquad) {
     fixture.Nation(0, 1).nationalTeam.squad.clear();
 }
 
+// After a load his birthday is his own player's, wherever that player is;
+// without one it stays.
+TEST(ManagerCareer, BirthdayComesFromHisOwnPlayer) {
+    constexpr uint32_t kKept = 0x07BC0101;
+    constexpr uint32_t kPlayers = 0x07B00402;
+    struct Case {
+        const char* what;
+        bool inSquad;
+        bool hasPlayer;
+        uint32_t birthday;
+    };
+    const Case cases[] = {
+        {"own player apart", false, true, kPlayers},
+        {"in his club's squad", true, true, kPlayers},
+        {"no own player", false, false, kKept},
+    };
+    for (const Case& c : cases) {
+        CalendarWorld fixture({.continents = 1, .nations = 1});
+        fixture.ManageClub(0, 1);
+        g_manager.birthday = kKept;
+        g_manager.ownPlayer->birthday = kPlayers;
+        g_manager.ownPlayer->styleTraits |= CManager::kOwnPlayerMarks;
+        if (c.inSquad)
+            g_manager.TogglePlayerManager(false);
+        if (!c.hasPlayer)
+            g_manager.ownPlayer.reset();
+        g_manager.SyncOwnPlayerRecord();
+        EXPECT_EQ(g_manager.birthday, c.birthday) << c.what;
+        ResetManager();
+    }
+}
+
 }  // namespace

@@ -18,6 +18,8 @@ Bitmap DrawColumnOverlay();               // SBMLAYER.BMP
 // KeyVisual.cpp
 Bitmap DrawKeyVisual();                   // KEYVISUAL.BMP
 Bitmap DrawStartPicture();                // the picture shown while the game starts
+// FileKinds.cpp
+Bitmap DrawFileKindIcons();  // the file browser's icons of the file kinds
 // Controls.cpp
 Bitmap DrawDialogButtons();  // DBUTTONS.BMP
 Bitmap DrawTableButtons();   // TBUTTONS.BMP

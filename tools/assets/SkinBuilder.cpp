@@ -92,5 +92,6 @@ bool BuildGameArtwork(const fs::path& programFolder, const fs::path& dataFolder,
            BuildSkin(OnDisk(programFolder, kDefaultSkinFolder), flags, error) &&
            BuildCrests(programFolder, dataFolder, error) && BuildMaps(programFolder, dataFolder, error) &&
            BuildSponsors(programFolder, error) &&
-           Save(DrawStartPicture(), OnDisk(programFolder, kStartPicturePath), error);
+           Save(DrawStartPicture(), OnDisk(programFolder, kStartPicturePath), error) &&
+           Save(DrawFileKindIcons(), OnDisk(programFolder, kFileKindIconsPath), error);
 }

@@ -3,9 +3,11 @@
 #include "app/GameView.h"
 #include "app/Navigation.h"
 #include "platform/Text.h"
+#include "tools/tour/FileBrowserShots.h"
 #include "tools/tour/FrameCheck.h"
 #include "tools/tour/PictureWriter.h"
 #include "tools/tour/ScreenContents.h"
+#include "tools/tour/WizardPages.h"
 #include "world/GameDate.h"
 #include "world/Team.h"
 
@@ -62,6 +64,8 @@ private:
     bool Reach(int screenId);
     void ShowScreen(Size size, int screenId);
     void ShowStatusPanel(Size size);
+    void ShowWizard(Size size);
+    void ShowDialogs(Size size);
     TourShot& Shoot(Size size, int screenId, int button = -1);
     bool WaitOutStartPicture();
     void AppendBoxes(std::vector<std::string>& boxes, const char* answer);
@@ -99,6 +103,7 @@ void Tour::TakePictures() {
     for (Size size : settings_.sizes) {
         Resize(size);
         Shoot(size, kTourStartScreen);
+        ShowWizard(size);
     }
     if (!game_.StartNewGame(result_.club, settings_.seed)) {
         result_.error = game_.Error();
@@ -113,6 +118,7 @@ void Tour::TakePictures() {
         Resize(size);
         for (int screenId = kFirstScreenId; screenId <= kLastScreenId; ++screenId)
             ShowScreen(size, screenId);
+        ShowDialogs(size);
     }
     // Each size's status panel after the game stopped again, since the
     // running game takes no click on the navigation.
@@ -196,6 +202,25 @@ void Tour::ShowScreen(Size size, int screenId) {
     }
 }
 
+// The new-game wizard's pages over the start screen, before the tour's own
+// game starts.
+void Tour::ShowWizard(Size size) {
+    WizardPictures pictures = TakeWizardPages(View());
+    for (int page = 0; page < CNewGameDlg::kPageCount; ++page) {
+        TourShot shot;
+        shot.size = size;
+        shot.screenId = kTourStartScreen;
+        shot.dialog = Format("new game, page %d: %s", page, CNewGameDlg::PageTitle(page));
+        if (pictures[page].IsEmpty()) {
+            shot.failure = "the wizard did not show the page";
+        } else {
+            shot.file = Format("%dx%d/screen00-newgame%d.png", size.width, size.height, page);
+            writer_.Write(std::move(pictures[page]), settings_.outFolder / shot.file, result_.shots.size());
+        }
+        result_.shots.push_back(std::move(shot));
+    }
+}
+
 // "start training week": a question about an empty training week is
 // answered Cancel, so that time runs.
 void Tour::ShowStatusPanel(Size size) {
@@ -212,6 +237,19 @@ void Tour::ShowStatusPanel(Size size) {
     shot.boxes = std::move(boxes);
     if (shot.failure.empty() && (!View().Running() || View().ScreenId() != kTourStatusPanel))
         shot.failure = "starting the training week did not let time run";
+}
+
+// The dialogs over the screen the window shows last.
+void Tour::ShowDialogs(Size size) {
+    for (DialogPicture& dialog : ShowFileBrowser(game_)) {
+        TourShot shot;
+        shot.size = size;
+        shot.screenId = View().ScreenId();
+        shot.dialog = dialog.name;
+        shot.file = Format("%dx%d/dialog-%s.png", size.width, size.height, dialog.file.c_str());
+        writer_.Write(std::move(dialog.picture), settings_.outFolder / shot.file, result_.shots.size());
+        result_.shots.push_back(std::move(shot));
+    }
 }
 
 TourShot& Tour::Shoot(Size size, int screenId, int button) {

@@ -41,6 +41,8 @@ struct TourShot {
     // label; -1 for the screen as it is reached.
     int button = -1;
     std::string label;
+    // The dialog shown over the screen, named with its page; empty for none.
+    std::string dialog;
     // Where the picture went, relative to the output folder; empty when the
     // screen was not shown.
     std::string file;

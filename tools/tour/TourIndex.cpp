@@ -45,10 +45,11 @@ std::string Notes(const TourShot& shot) {
 }
 
 void WriteRow(std::ostream& out, const TourShot& shot) {
-    out << "<tr><td>" << shot.screenId << "</td><td>" << Html(TourScreenName(shot.screenId)) << "</td><td>";
+    const std::string name = shot.dialog.empty() ? TourScreenName(shot.screenId) : "dialog " + shot.dialog;
+    out << "<tr><td>" << shot.screenId << "</td><td>" << Html(name) << "</td><td>";
     if (shot.button >= 0)
         out << "button " << shot.button << ": " << Html(shot.label);
-    out << "</td><td>";
+    out << Html(shot.dialog) << "</td><td>";
     if (!shot.file.empty())
         out << "<a href=\"" << Html(shot.file) << "\"><img src=\"" << Html(shot.file) << "\" width=\""
             << kThumbnailWidth << "\" alt=\"" << Html(shot.file) << "\"></a><br>" << Html(shot.file);

@@ -1,8 +1,9 @@
 // corvanta_tour: the screen tour, a tool for developers. It starts a new
 // game on the real main window on the headless window system, shows the
-// start screen, every manager screen and its pages and the status panel at
-// each size by clicking the window's own buttons, writes each picture as a
-// PNG file and an index page "index.html" naming them all.
+// start screen with the new-game wizard's pages over it, every manager
+// screen and its pages and the status panel at each size by clicking the
+// window's own buttons, writes each picture as a PNG file and an index page
+// "index.html" naming them all.
 //
 //   corvanta_tour [--out DIR] [--club NAME] [--days N] [--seed S] [--size WxH]... [--world FILE]
 //
@@ -76,10 +77,12 @@ bool ParseArguments(int argc, char** argv, TourSettings& settings) {
 }
 
 void PrintShot(const TourShot& shot) {
-    std::cout << Format("%dx%d screen %2d %-22s", shot.size.width, shot.size.height, shot.screenId,
-                        TourScreenName(shot.screenId).c_str());
+    const std::string name = shot.dialog.empty() ? TourScreenName(shot.screenId) : "dialog " + shot.dialog;
+    std::cout << Format("%dx%d screen %2d %-22s", shot.size.width, shot.size.height, shot.screenId, name.c_str());
     if (shot.button >= 0)
         std::cout << " button " << shot.button << " (" << Cp1252ToUtf8(shot.label) << ")";
+    if (!shot.dialog.empty())
+        std::cout << " " << Cp1252ToUtf8(shot.dialog);
     std::cout << (shot.file.empty() ? " not available" : " " + shot.file);
     if (!shot.failure.empty())
         std::cout << "  FAILURE: " << Cp1252ToUtf8(shot.failure);
