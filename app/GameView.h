@@ -153,10 +153,10 @@ public:
 
 private:
     void StartUp();
-    // The save game's file: its stored path and its name without extension.
+    // The save game's file: its stored path and the name messages show.
     struct GameFile {
         std::string storedPath;
-        std::string name;
+        std::string shownName;
     };
     bool ChooseGameFile(bool save, GameFile& file);
     void TakeOverGame(LoadedGame& game);

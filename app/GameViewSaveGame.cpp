@@ -1,11 +1,15 @@
 #include <filesystem>
 
 #include "app/GameView.h"
+#include "app/MatchDayClock.h"
 #include "app/MessageDlg.h"
 #include "app/SaveGameFile.h"
 #include "app/SavingFailed.h"
 #include "platform/BinaryFile.h"
 #include "platform/Path.h"
+#include "screens/FileBrowserDlg.h"
+#include "squad/Training.h"
+#include "squad/WeekPlanNames.h"
 #include "world/GameDate.h"
 #include "world/Manager.h"
 #include "world/NoClubTeam.h"
@@ -17,8 +21,6 @@ constexpr uint32_t kProgressFlags = 0x1108;
 constexpr int kProgressIcon = 0;
 constexpr uint32_t kErrorFlags = 0x128;
 constexpr int kErrorIcon = 1;
-
-std::string ShownFileName(const std::string& name) { return name + "." + kSaveExtension; }
 
 // The progress window of a save or a load, shown while the work runs and
 // gone with this object.
@@ -40,6 +42,21 @@ private:
     CMessageDlg box_;
 };
 
+// The manager's record carries the user's free week plans, which the
+// training keeps for the whole game: a load that fails after his record was
+// read puts them back.
+class KeptWeekPlans {
+public:
+    void Restore() const {
+        g_freeWeekPlanUnits = units_;
+        g_weekPlanNames = names_;
+    }
+
+private:
+    decltype(g_freeWeekPlanUnits) units_ = g_freeWeekPlanUnits;
+    decltype(g_weekPlanNames) names_ = g_weekPlanNames;
+};
+
 void TellLoadFailed(const std::string& fileName) {
     CMessageDlg box;
     box.title = "save-game couldn't be loaded";
@@ -50,11 +67,10 @@ void TellLoadFailed(const std::string& fileName) {
 }  // namespace
 
 bool CGameView::SaveGame(bool automatic) {
-    state_.options |= kOptCareerLists;
-    GameFile file{kAutosavePath, kAutosaveName};
+    GameFile file{kAutosavePath, std::string(kAutosaveName) + "." + kSaveExtension};
     if (!automatic && !ChooseGameFile(true, file))
         return false;
-    const std::string shown = ShownFileName(file.name);
+    const std::string& shown = file.shownName;
     ProgressBox progress("save", shown + " saving");
     CollectGlobalState(state_);
     MemoryFile stream;
@@ -73,8 +89,9 @@ bool CGameView::LoadGame() {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(ResolvePath(file.storedPath), ec))
         return false;
-    const std::string shown = ShownFileName(file.name);
+    const std::string& shown = file.shownName;
     LoadedGame game;
+    const KeptWeekPlans weekPlans;
     {
         ProgressBox progress("load", shown + " loading");
         std::vector<uint8_t> bytes;
@@ -87,6 +104,7 @@ bool CGameView::LoadGame() {
         }
     }
     // The running game, if any, is left as it was.
+    weekPlans.Restore();
     TellLoadFailed(shown);
     return false;
 }
@@ -103,16 +121,20 @@ void CGameView::TakeOverGame(LoadedGame& game) {
     state_ = std::move(loaded);
     ApplyGlobalState(state_);
 
+    // A saved game stands between days: no match day has begun.
     todaysMatches_.clear();
     shownMatch_ = nullptr;
     userPlaysToday_ = false;
+    g_matchDayStarted = false;
     running_ = false;
-    world_ = std::move(game.world);
+    // The manager first: the old world goes with the move, and no one may
+    // point into it by then.
     g_manager.TakeOver(*game.manager);
+    world_ = std::move(game.world);
     PublishMembers();
     g_manager.SyncOwnPlayerRecord();
     g_manager.LoadClubLogo();
-    userTeam_ = world_->FindNextUserMatch();
+    userTeam_ = world_->RestoreNextUserMatch();
     dayTick_ = 0;
 }
 
@@ -127,14 +149,15 @@ void CGameView::OpenSavedGame() {
     music_.Play(GameMusic::kFolderList, false, true);
 }
 
-// Until the file browser comes: the name typed into a box.
+// A manual save proposes the club's name.
 bool CGameView::ChooseGameFile(bool save, GameFile& file) {
-    CMessageDlg box;
-    box.title = save ? "save game" : "load game";
-    box.inputText = g_manager.club ? g_manager.club->name : "";
-    if (!box.Open(0x1000 | 0x100 | 0x40, 0))
+    CFileBrowserDlg browser;
+    browser.title = save ? "save game" : "load game";
+    if (save && g_manager.HasClub())
+        browser.chosenName = g_manager.club->name;
+    if (!browser.Open(save ? FileBrowserMode::Save : FileBrowserMode::Load, kSaveExtension, kSaveFolder))
         return false;
-    file.name = box.inputText;
-    file.storedPath = std::string(kSaveFolder) + file.name + "." + kSaveExtension;
-    return !file.name.empty();
+    file.storedPath = browser.GetFullPath();
+    file.shownName = browser.GetFileName();
+    return true;
 }
