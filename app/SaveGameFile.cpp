@@ -14,9 +14,8 @@ namespace {
 constexpr size_t kBlockBytes = kSaveGameBlockWords * 4;
 constexpr uint8_t kSaveGameForm = 1;
 
-// Bits 24-25 of the option word: how often the game saves itself.
+// The interval's values in its two bits.
 constexpr uint32_t kAutosaveShift = 24;
-constexpr uint32_t kAutosaveMask = 3;
 constexpr uint32_t kAutosaveEveryOtherWeek = 1;
 constexpr uint32_t kAutosaveEveryFourthWeek = 2;
 
@@ -170,7 +169,7 @@ bool WriteAutosave(const std::vector<uint8_t>& stream, const SaveProgress& progr
 }
 
 bool AutosaveDue(uint32_t options, uint32_t seasonWeek) {
-    switch ((options >> kAutosaveShift) & kAutosaveMask) {
+    switch ((options & kOptAutosaveInterval) >> kAutosaveShift) {
     case kAutosaveEveryOtherWeek:
         return seasonWeek % 2 == 0;
     case kAutosaveEveryFourthWeek:

@@ -63,6 +63,9 @@ bool ReadSaveFile(const std::string& storedPath, std::vector<uint8_t>& stream, c
 // one, and the older one goes. The new file is whole before anything moves.
 bool WriteAutosave(const std::vector<uint8_t>& stream, const SaveProgress& progress);
 
+// Bits 24-25 of the option word: how often the game saves itself.
+constexpr uint32_t kOptAutosaveInterval = 0x03000000;
+
 // Whether the Monday that began this season week saves the game itself, by
 // the option word's interval: every other week, every fourth, or never.
 bool AutosaveDue(uint32_t options, uint32_t seasonWeek);
