@@ -1,8 +1,8 @@
 #include "tools/simulate/SeasonSimulation.h"
 
 #include "app/DayCalendar.h"
-#include "app/SaveGameFile.h"
 #include "app/GameView.h"
+#include "app/SaveGameFile.h"
 #include "engine/SeasonCalendar.h"
 #include "world/GameDate.h"
 #include "world/Team.h"
