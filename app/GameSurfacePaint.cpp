@@ -117,6 +117,10 @@ void PaintNavigationBar(DeviceContext& dc, const GameSurfaceLayout& layout, cons
     }
 }
 
+std::string ShownGameDate() {
+    return Format("%02d.%02d.%02d", g_gameDate.Day(), g_gameDate.Month(), g_gameDate.Year() % 100);
+}
+
 void PaintInfoPanel(DeviceContext& dc, const GameSurfaceLayout& layout, const WindowSkinBitmaps& skin,
                     const CTeam& userTeam) {
     KeepTools keep(dc);
@@ -129,7 +133,7 @@ void PaintInfoPanel(DeviceContext& dc, const GameSurfaceLayout& layout, const Wi
     dc.SetTextColour(g_skinColours[kTextColour]);
     const std::string lines[kInfoLines] = {
         g_manager.firstName, g_manager.lastName,
-        Format("%02d.%02d.%02d", g_gameDate.Day(), g_gameDate.Month(), g_gameDate.Year() % 100),
+        ShownGameDate(),
         NetAssetsLine(userTeam), userTeam.name,
     };
     for (int i = 0; i < kInfoLines; ++i) {

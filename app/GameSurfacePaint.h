@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "app/GameSurfaceLayout.h"
 #include "platform/DeviceContext.h"
 
@@ -17,6 +19,8 @@ void PaintNavigationBar(DeviceContext& dc, const GameSurfaceLayout& layout, cons
                         int screenId, const NavAvailability& available);
 // The manager's names, the game date, the club's net assets (none for the
 // national team or without a club) and the club's name.
+// The game date as the information panel shows it.
+std::string ShownGameDate();
 void PaintInfoPanel(DeviceContext& dc, const GameSurfaceLayout& layout, const WindowSkinBitmaps& skin,
                     const CTeam& userTeam);
 // The sub-buttons of the screen's group on the column's background, each

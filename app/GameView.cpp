@@ -45,7 +45,7 @@ CGameView::CGameView() : userTeam_(&g_noClubTeam) { StartUp(); }
 CGameView::~CGameView() {
     g_pOptions = nullptr;
     ResetMainWindowState();
-    if (g_manager.world == &world_)
+    if (g_manager.world == world_.get())
         g_manager.world = nullptr;
     if (g_manager.shownTeam == &userTeam_)
         g_manager.shownTeam = nullptr;
@@ -73,12 +73,12 @@ void CGameView::StartUp() {
     LoadEffectSounds();
     SeedRandom(static_cast<uint32_t>(Clock::NowSeconds()));
     screenId_ = kStartScreen;
-    g_gameDate = Date(world_.startYear, kSeasonStartMonth, kFirstGameDay);
+    g_gameDate = Date(world_->startYear, kSeasonStartMonth, kFirstGameDay);
 }
 
 void CGameView::PublishMembers() {
     g_pOptions = &state_.options;
-    g_manager.world = &world_;
+    g_manager.world = world_.get();
     g_manager.shownTeam = &userTeam_;
     g_pCompetitionMask = &competitionMask_;
     g_pUserTeamSlot = &userTeam_;
@@ -97,10 +97,10 @@ bool CGameView::ReadWorldFile() {
             .Open();
         return true;
     }
-    if (world_.Read(*file, 0))
+    if (world_->Read(*file, 0))
         return true;
     PlainMessageBox("The file '" + worldFileName_ + "'cannot be loaded. It's not possible to play this game.").Open();
-    world_.Clear();
+    world_->Clear();
     return false;
 }
 

@@ -20,6 +20,7 @@
 #include "world/World.h"
 
 class CMatch;
+struct LoadedGame;
 class CTeam;
 
 // The main game window and the heart of the shell. It owns the game world
@@ -85,6 +86,18 @@ public:
     // afresh and the new-game wizard runs on it; finishing it begins the
     // game, cancelling leaves the start screen.
     void StartNewGame();
+    // The game into a file of the "Save\" folder, chosen by the user or the
+    // next automatic save; false when the user cancelled or the save failed
+    // (he has been told, and the old file is whole).
+    bool SaveGame(bool automatic);
+    // A saved game chosen by the user takes the place of the running one;
+    // a file that cannot be read leaves the running game as it was.
+    bool LoadGame();
+    // "load game" of the start screen and of the game menu: a loaded game
+    // shows its team (the game menu without a club) when it comes from the
+    // start screen, and the game menu again when it comes from there.
+    void OpenSavedGame();
+
     // The user lets game time run: the day cycle starts.
     void LetTimeRun();
 
@@ -105,7 +118,7 @@ public:
     // All pictures and colours of the skin folder the settings name.
     void LoadSkin();
 
-    CWorld& World() { return world_; }
+    CWorld& World() { return *world_; }
     StateBlock& State() { return state_; }
     GameMusic& Music() { return music_; }
     CStartPictureDlg& StartPicture() { return startPicture_; }
@@ -140,6 +153,13 @@ public:
 
 private:
     void StartUp();
+    // The save game's file: its stored path and the name messages show.
+    struct GameFile {
+        std::string storedPath;
+        std::string shownName;
+    };
+    bool ChooseGameFile(bool save, GameFile& file);
+    void TakeOverGame(LoadedGame& game);
     bool ReadWorldFile();
     void PublishMembers();
     void OnStartScreenClick(Point p);
@@ -197,7 +217,8 @@ private:
         SetTimer(kDayTimer, kDayTickMs);
     }
 
-    CWorld world_;
+    // Owned apart, so that a loaded game can take the place of the running one whole.
+    std::unique_ptr<CWorld> world_ = std::make_unique<CWorld>();
     StateBlock state_;
     PaintedMessages messages_;
     GameMusic music_{state_.music, *this};

@@ -18,6 +18,7 @@
 namespace {
 
 constexpr int kMenuNewGame = 0;
+constexpr int kMenuLoadGame = 1;
 constexpr int kMenuQuit = 5;
 constexpr int kQuestionIcon = 4;
 constexpr int kFirstSquadPoolPageButton = 9;

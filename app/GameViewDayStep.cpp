@@ -1,6 +1,7 @@
 #include "app/DayCalendar.h"
 #include "app/GameView.h"
 #include "app/MessageDlg.h"
+#include "app/SaveGameFile.h"
 #include "app/UnhappyPlayers.h"
 #include "engine/SeasonCalendar.h"
 #include "platform/GameOptions.h"
@@ -57,17 +58,17 @@ void CGameView::RunDatedSteps() {
     if (steps & DayStep::kSeasonChange)
         Paused([this] { ChangeSeason(); });
     if (steps & DayStep::kHalfYear)
-        Paused([this] { world_.DoHalfYearLeagueStep(); });
+        Paused([this] { world_->DoHalfYearLeagueStep(); });
     if (steps & DayStep::kTransferListWarning)
         Paused([this] { WarnTransferListClosing(); });
     if (steps & DayStep::kUnhappyPlayers)
         Paused([this] { WarnUnhappyPlayers(); });
     if (steps & DayStep::kTransferLists)
-        world_.UpdateTransferLists();
+        world_->UpdateTransferLists();
     if (steps & DayStep::kNationalSquads)
-        world_.NominateNationalSquads(false, false);
+        world_->NominateNationalSquads(false, false);
     if (steps & DayStep::kWeekly)
-        Paused([this] { world_.DoWeeklyStep(); });
+        Paused([this] { world_->DoWeeklyStep(); });
     if (steps & DayStep::kTraining)
         Paused([this] { RunTrainingOfTheDay(); });
     if (CarriesMatches(GetDayCode(dayIndex)))
@@ -78,12 +79,12 @@ void CGameView::RunDatedSteps() {
 }
 
 void CGameView::ChangeSeason() {
-    world_.AwardContinentalTitles();
+    world_->AwardContinentalTitles();
     g_manager.UpdateHistoryRecords();
-    world_.CarryOutAgreedTransfers();
-    world_.EndSeason();
-    world_.StartNewSeason();
-    userTeam_ = world_.FindNextUserMatch();
+    world_->CarryOutAgreedTransfers();
+    world_->EndSeason();
+    world_->StartNewSeason();
+    userTeam_ = world_->FindNextUserMatch();
 }
 
 // A day with matches stops the day timer until the match day is over;
@@ -170,9 +171,11 @@ void CGameView::RunWeeklyReport() {
         userTeam_->ValidateLineup();
     }
     g_manager.RecordWeek(g_seasonWeek);
-    world_.DoWeeklyClubStep();
+    world_->DoWeeklyClubStep();
     g_manager.LoadClubLogo();
     screenId_ = HasClub(userTeam_) ? kTeamScreen : kNoClubScreen;
     running_ = false;
     Invalidate();
+    if (AutosaveDue(state_.options, static_cast<uint32_t>(g_seasonWeek)))
+        SaveGame(true);
 }

@@ -43,14 +43,15 @@ void CGameView::ReturnToStartScreen() {
     toolTips_.Activate(false);
     DeviceContext dc(&Surface());
     DrawGameScreen(dc, true);
-    world_.Clear();
+    world_->Clear();
     // The window keeps no team of the emptied world.
     userTeam_ = &g_noClubTeam;
     music_.Play(GameMusic::kFolderList, true, false);
 }
 
-// Saving and loading a game come with the save-game files; until then the
-// menu says they are not there.
 void CGameView::SaveOrLoadFromGameMenu(int choice) {
-    TellNotAvailable(g_gameMenuButtons[static_cast<size_t>(choice - 1)]);
+    if (choice == kChoiceSaveGame)
+        SaveGame(false);
+    else
+        OpenSavedGame();
 }

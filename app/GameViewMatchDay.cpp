@@ -64,9 +64,9 @@ void CGameView::RunMatchDay() {
     userPlaysToday_ = false;
     shownMatch_ = nullptr;
     matchClock_.Start();
-    world_.CollectTodaysMatches(todaysMatches_);
+    world_->CollectTodaysMatches(todaysMatches_);
     if (todaysMatches_.empty()) {
-        world_.CompleteMatchDay(competitionMask_);
+        world_->CompleteMatchDay(competitionMask_);
         return;
     }
     for (CMatch* m : todaysMatches_)
@@ -241,12 +241,12 @@ void CGameView::ShowMatchDayResults() {
     }
     if (userPlaysToday_ && !(options & kOptNoReport))
         screenId_ = kMatchReportScreen;
-    world_.CompleteMatchDay(competitionMask_);
+    world_->CompleteMatchDay(competitionMask_);
     todaysMatches_.clear();
     shownMatch_ = nullptr;
     if (userPlaysToday_)
         g_manager.nextMatchSeasonTickets = 0;
-    userTeam_ = world_.FindNextUserMatch();
+    userTeam_ = world_->FindNextUserMatch();
     const bool goOn = userPlaysToday_ ? (options & kOptNoReport) && (options & kOptNoFigures)
                                       : OtherDaysMode() == kOtherDaysGoOn;
     if (goOn) {

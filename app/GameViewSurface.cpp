@@ -40,7 +40,7 @@ void CGameView::RepaintScreen(DeviceContext& dc, bool full) {
 
 void CGameView::Trace() const {
     if (trace_)
-        trace_->Write(screenId_, running_, surface_, controlRects_);
+        trace_->Write(screenId_, running_, surface_, controlRects_, ShownGameDate(), userTeam_->name);
 }
 
 void CGameView::DrawGameScreen(DeviceContext& dc, bool full) {

@@ -1,5 +1,6 @@
 #include "app/StateBlock.h"
 
+#include "app/DayCalendar.h"
 #include "platform/BinaryFile.h"
 #include "platform/FileFields.h"
 #include "platform/GameOptions.h"
@@ -34,6 +35,8 @@ bool ReadStateBlock(BinaryFile& f, StateBlock& b) {
 
 void CollectGlobalState(StateBlock& b) {
     b.gameDate = g_gameDate;
+    b.planWeek = static_cast<uint32_t>(g_seasonWeek);
+    b.leagueLevel = g_trainingUnitsPerWeek;
     b.dayCodes = g_dayCodes;
     b.matchSheetSize = static_cast<uint32_t>(g_matchSheetSize);
     b.weekTrainingRow = g_weekTrainingRow;
@@ -43,6 +46,8 @@ void CollectGlobalState(StateBlock& b) {
 
 void ApplyGlobalState(const StateBlock& b) {
     g_gameDate = b.gameDate;
+    g_seasonWeek = static_cast<int>(b.planWeek);
+    g_trainingUnitsPerWeek = b.leagueLevel;
     g_dayCodes = b.dayCodes;
     g_matchSheetSize = static_cast<int>(b.matchSheetSize);
     g_weekTrainingRow = b.weekTrainingRow;

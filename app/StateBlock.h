@@ -42,7 +42,7 @@ struct StateBlock {
     Date gameDate;
     uint32_t shownMonth = kSeasonStartMonth;  // the calendar screens' month
     uint32_t planWeek = 0;    // the selected week of the yearly training plan
-    uint32_t leagueLevel = 15;
+    uint32_t leagueLevel = kMaxUnitsPerWeek;  // the training units of the week ahead
     SeasonCalendar dayCodes{};
     uint32_t matchSheetSize = 12;
     std::array<uint32_t, 3> statContent{};  // the statistics page's first visible row and two more

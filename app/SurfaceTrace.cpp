@@ -2,6 +2,9 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <span>
+
+#include "screens/ScreenState.h"
 
 namespace {
 
@@ -21,8 +24,8 @@ std::unique_ptr<SurfaceTrace> SurfaceTrace::FromEnvironment() {
 }
 
 // Written beside and renamed, so that a reader never sees half a line.
-void SurfaceTrace::Write(int screenId, bool running, const GameSurfaceLayout& layout,
-                         const ControlRects& controls) const {
+void SurfaceTrace::Write(int screenId, bool running, const GameSurfaceLayout& layout, const ControlRects& controls,
+                         const std::string& shownDate, const std::string& shownClub) const {
     const std::string partial = file_ + ".new";
     {
         std::ofstream out(partial, std::ios::trunc);
@@ -30,7 +33,8 @@ void SurfaceTrace::Write(int screenId, bool running, const GameSurfaceLayout& la
         WriteCentres(out, "nav", layout.navRects);
         WriteCentres(out, "sub", layout.subButtonRects);
         WriteCentres(out, "ctl", controls);
-        out << '\n';
+        WriteCentres(out, "btn", std::span(g_screenButtonRects).first<kTracedScreenButtons>());
+        out << " date " << shownDate << " club " << shownClub << '\n';
     }
     std::rename(partial.c_str(), file_.c_str());
 }

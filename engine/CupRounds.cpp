@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <array>
 
+#include "engine/DayLineups.h"
 #include "squad/LineupSlots.h"
 #include "world/Cup.h"
 #include "world/Match.h"
@@ -143,17 +144,7 @@ void CCup::PrepareLineups() {
         if (index < participants.size() && participants[index] != &g_noClubTeam &&
             std::find(teams.begin(), teams.end(), participants[index]) == teams.end())
             teams.push_back(participants[index]);
-    const int savedSheetSize = g_matchSheetSize;
-    g_matchSheetSize = sheetSize;
-    for (CTeam* team : teams)
-        if (!IsUserTeam(team))
-            team->AutoLineup(true);
-    for (CTeam* team : teams)
-        if (!IsUserTeam(team)) {
-            team->ChooseDefenceTactics();
-            team->ChooseOffenceTactics();
-        }
-    g_matchSheetSize = savedSheetSize;
+    LineUpDayTeams(teams, sheetSize);
 }
 
 void CCup::AppendMatchesTo(std::vector<CMatch*>& list) const {

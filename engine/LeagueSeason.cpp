@@ -1,5 +1,7 @@
 #include <algorithm>
+#include <vector>
 
+#include "engine/DayLineups.h"
 #include "engine/TeamOfTheDay.h"
 #include "platform/Random.h"
 #include "platform/Text.h"
@@ -156,17 +158,10 @@ void CLeague::SetMatchDayOpponents() {
 }
 
 void CLeague::PrepareComputerLineups() {
-    const int savedSheetSize = g_matchSheetSize;
-    g_matchSheetSize = playersPerMatch;
+    std::vector<CTeam*> teams;
     for (const auto& club : clubs)
-        if (!IsUserTeam(club.get()))
-            club->AutoLineup(true);
-    for (const auto& club : clubs)
-        if (!IsUserTeam(club.get())) {
-            club->ChooseDefenceTactics();
-            club->ChooseOffenceTactics();
-        }
-    g_matchSheetSize = savedSheetSize;
+        teams.push_back(club.get());
+    LineUpDayTeams(teams, playersPerMatch);
 }
 
 void CLeague::AppendMatchesTo(std::vector<CMatch*>& list) const {

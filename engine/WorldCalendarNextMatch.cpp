@@ -140,36 +140,69 @@ CTeam* OrNoClub(CTeam* team) {
     return team ? team : &g_noClubTeam;
 }
 
+struct UserMatch {
+    NextMatch found;
+    CompetitionMask code = 0;
+    int day = -1;  // none found
+    bool clubMatch = false;
+    bool sawCompetitionDay = false;
+};
+
+// The first day from firstDay on with a match of the user's club, or of his
+// national team within the look-ahead from today.
+UserMatch SearchUserMatch(CWorld& world, int today, int firstDay) {
+    CTeam* club = OrNoClub(g_manager.club);
+    CTeam* nationalTeam = OrNoClub(g_manager.nationalTeam);
+    UserMatch next;
+    for (int d = std::max(firstDay, 0); d < kSeasonCalendarDays; ++d) {
+        const CompetitionMask code = g_dayCodes[d];
+        if (code <= kLastSkippedCode)
+            continue;
+        next.sawCompetitionDay = true;
+        next.found = NextMatch{};
+        next.clubMatch = FindClubMatch(code, club, next.found);
+        if (next.clubMatch || (d < today + kNationalTeamLookAhead && TournamentOf(code) != 0 &&
+                               FindNationalTeamMatch(world, code, nationalTeam, next.found))) {
+            next.code = code;
+            next.day = d;
+            return next;
+        }
+    }
+    return next;
+}
+
 }  // namespace
 
 CTeam* CWorld::FindNextUserMatch() {
     g_manager.daysToNextMatch = -1;
-    CTeam* club = OrNoClub(g_manager.club);
-    CTeam* nationalTeam = OrNoClub(g_manager.nationalTeam);
     const int today = CalendarToday();
-    for (int d = std::max(today + 1, 0); d < kSeasonCalendarDays; ++d) {
-        const CompetitionMask code = g_dayCodes[d];
-        if (code <= kLastSkippedCode)
-            continue;
-        if (g_manager.league)
-            g_trainingUnitsPerWeek = g_manager.league->trainingUnits;
-        NextMatch found;
-        const bool clubMatch = FindClubMatch(code, club, found);
-        if (!clubMatch && !(d < today + kNationalTeamLookAhead && TournamentOf(code) != 0 &&
-                            FindNationalTeamMatch(*this, code, nationalTeam, found)))
-            continue;
-        if (!clubMatch)
-            g_trainingUnitsPerWeek = kNationalTeamTrainingUnits;
-        CTeam& team = *found.team;
-        team.nextOpponent = found.opponent;
-        team.flags = static_cast<uint8_t>(found.away ? team.flags | kTeamAwayMatch : team.flags & ~kTeamAwayMatch);
-        g_manager.nextMatchDayCode = code;
-        g_manager.daysToNextMatch = d - (today + 1);
-        found.opponent->AutoLineup(true);
-        ComputeNextMatchAttendance(team);
-        return &team;
-    }
-    return club;
+    const UserMatch next = SearchUserMatch(*this, today, today + 1);
+    // The week's training follows the competition ahead: the league's
+    // units, or the national team's.
+    if (g_manager.league && next.sawCompetitionDay)
+        g_trainingUnitsPerWeek = g_manager.league->trainingUnits;
+    if (next.day < 0)
+        return OrNoClub(g_manager.club);
+    if (!next.clubMatch)
+        g_trainingUnitsPerWeek = kNationalTeamTrainingUnits;
+    CTeam& team = *next.found.team;
+    team.nextOpponent = next.found.opponent;
+    team.flags =
+        static_cast<uint8_t>(next.found.away ? team.flags | kTeamAwayMatch : team.flags & ~kTeamAwayMatch);
+    g_manager.nextMatchDayCode = next.code;
+    g_manager.daysToNextMatch = next.day - (today + 1);
+    next.found.opponent->AutoLineup(true);
+    ComputeNextMatchAttendance(team);
+    return &team;
+}
+
+CTeam* CWorld::RestoreNextUserMatch() {
+    const int today = CalendarToday();
+    const UserMatch next = SearchUserMatch(*this, today, today);
+    if (next.day < 0)
+        return OrNoClub(g_manager.club);
+    next.found.team->nextOpponent = next.found.opponent;
+    return next.found.team;
 }
 
 // The crowd the user's next match expects, and for a league match of his

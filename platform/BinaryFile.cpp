@@ -31,6 +31,18 @@ bool WriteLE(BinaryFile& f, U v) {
     return f.WriteBytes(b, sizeof(U));
 }
 
+// The rename itself is kept only once the folder's entry is on disk; a
+// folder that cannot be synced still holds the new file, so this is no
+// failure of the write.
+void SyncFolderOf(const std::string& path) {
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
 }  // namespace
 
 bool BinaryFile::ReadBytes(void* dst, size_t count) {
@@ -202,6 +214,7 @@ bool DiskFile::Commit() {
     fp_ = nullptr;
     if (good && std::rename(temp_.c_str(), target_.c_str()) == 0) {
         temp_.clear();
+        SyncFolderOf(target_);
         return true;
     }
     return false;
@@ -215,6 +228,14 @@ bool DiskFile::AtEnd() {
         return true;
     std::ungetc(c, fp_);
     return false;
+}
+
+bool MoveFileDurably(const std::string& fromStoredPath, const std::string& toStoredPath) {
+    const std::string to = ResolvePath(toStoredPath).string();
+    if (std::rename(ResolvePath(fromStoredPath).string().c_str(), to.c_str()) != 0)
+        return false;
+    SyncFolderOf(to);
+    return true;
 }
 
 size_t DiskFile::DoRead(void* dst, size_t count) {

@@ -98,6 +98,10 @@ private:
     std::string temp_;  // empty when reading
 };
 
+// Moves a file onto another name (stored paths), replacing what was there,
+// and makes the move last on disk. False when the file could not be moved.
+bool MoveFileDurably(const std::string& fromStoredPath, const std::string& toStoredPath);
+
 // Lists of owned objects: a count at the width of CountT, then each object,
 // written and read with the flags passed (the save-game flag, or none).
 // An element whose Read fails ends the list read; no more is allocated.

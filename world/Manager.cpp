@@ -111,3 +111,11 @@ void CManager::AddNews(const std::string& line, uint32_t colour) {
     if (newsList)
         newsList->push_back(NewsLine(line, colour));
 }
+
+void CManager::TakeOver(CManager& loaded) {
+    std::vector<std::string>* news = newsList;
+    CTeam** shown = shownTeam;
+    *this = std::move(loaded);
+    newsList = news;
+    shownTeam = shown;
+}

@@ -64,6 +64,10 @@ public:
     ~CManager();
     CManager(const CManager&) = delete;
     CManager& operator=(const CManager&) = delete;
+    // A manager read from a save game takes this one's place; the main
+    // window's pointers (news list, shown team) stay.
+    void TakeOver(CManager& loaded);
+    CManager& operator=(CManager&&) = default;
 
     // Back to the start of a career: contracts, counters, career rows,
     // skill groups and fan-article prices. Money, names, birthday and the

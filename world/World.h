@@ -91,6 +91,11 @@ public:
     // The team whose match was found (the user's club or national team);
     // the user's club when there is none this season.
     CTeam* FindNextUserMatch();
+    // After a game was loaded, whose file holds all that the last search
+    // set but the pointers: the team of the user's next match, from the day
+    // about to begin on, and its opponent. Nothing else changes, so the
+    // loaded game goes on as the saved one.
+    CTeam* RestoreNextUserMatch();
 
     // Match days: collect the day's matches (false when the day has none),
     // SimulateMatches plays them, then complete the day with its code.

@@ -92,6 +92,8 @@ TEST(BlockScrambler, PadsTheStreamToWholeBlocks) {
     EXPECT_TRUE(ScrambleBlocks({}, kConfigBlockWords).empty());
 }
 
+TEST(StateBlock, TheDefaultBlockIs905Bytes) { EXPECT_EQ(BlockBytes(StateBlock{}).size(), 905u); }
+
 TEST(StateBlock, RoundTripsEveryFieldAndFailsWhenCutShort) {
     const StateBlock original = ChangedState();
     const std::vector<uint8_t> bytes = BlockBytes(original);

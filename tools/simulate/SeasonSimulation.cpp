@@ -2,6 +2,7 @@
 
 #include "app/DayCalendar.h"
 #include "app/GameView.h"
+#include "app/SaveGameFile.h"
 #include "engine/SeasonCalendar.h"
 #include "world/GameDate.h"
 #include "world/Team.h"
@@ -24,6 +25,8 @@ SeasonSimulation::SeasonSimulation(const Settings& settings)
     uint32_t& options = game_.View().State().options;
     options &= ~(3u << kOtherDaysShift);
     options |= (settings.liveMatches ? kOtherDaysLive : kOtherDaysAtOnce) << kOtherDaysShift;
+    // The seasons are measured, not the disk: no automatic saves.
+    options &= ~kOptAutosaveInterval;
     game_.StartNewGame(settings.club, settings.seed);
 }
 
