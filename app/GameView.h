@@ -61,6 +61,8 @@ public:
     void OnShowWindow(bool show) override;
     void OnPaint(DeviceContext& dc) override;
     void OnLButtonDown(unsigned flags, Point p) override;
+    // The surface knows no double clicks: a quick second click is a click.
+    void OnLButtonDblClk(unsigned flags, Point p) override { OnLButtonDown(flags, p); }
     void OnLButtonUp(unsigned flags, Point p) override;
     void OnRButtonDown(unsigned flags, Point p) override;
     void OnMouseMove(unsigned flags, Point p) override;

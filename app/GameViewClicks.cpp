@@ -60,6 +60,8 @@ void CGameView::OnStartScreenClick(Point p) {
         }
     } else if (control == kMenuNewGame) {
         StartNewGame();
+    } else if (control == kMenuLoadGame) {
+        OpenSavedGame();
     } else if (control >= 0) {
         TellNotAvailable(g_gameMenuItems[control]);
     }

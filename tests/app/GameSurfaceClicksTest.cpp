@@ -183,7 +183,8 @@ TEST_F(GameSurfaceClicks, TheMatchDaysModeButtonsSwitchTeamScreensAndStartTheMat
 
 // The game menu's buttons: new game gives the game up for the start screen
 // with an empty world, quit ends the program, both only when the player
-// says so; the others are not in this version.
+// says so; save and load go through the file browser; the option dialogs
+// are not in this version.
 TEST_F(GameSurfaceClicks, TheGameMenuCarriesOutTheChosenItem) {
     constexpr int kGameMenuNav = kScreenGameMenu - 1;
     struct Case {
@@ -197,7 +198,8 @@ TEST_F(GameSurfaceClicks, TheGameMenuCarriesOutTheChosenItem) {
         {0, false, kScreenGameMenu, false, nullptr},
         {0, true, CGameView::kStartScreen, false, nullptr},
         {1, true, kScreenGameMenu, false, "game options"},
-        {4, true, kScreenGameMenu, false, "load game"},
+        {3, true, kScreenGameMenu, false, "save"},       // the browser's name, then the save's progress
+        {4, true, kScreenGameMenu, false, "load game"},  // the browser lists no save game
         {5, false, kScreenGameMenu, false, nullptr},
         {5, true, kScreenGameMenu, true, nullptr},
     };

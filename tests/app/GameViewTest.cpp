@@ -29,7 +29,8 @@ namespace {
 constexpr const char* kMissingWorld = "could not find game world, please indicate the location.";
 constexpr const char* kUnreadableWorld = "The file 'Welt.kwl'cannot be loaded. It's not possible to play this game.";
 constexpr int kNewGame = 0;
-constexpr int kFirstUnavailable = 1;
+constexpr int kLoadGame = 1;
+constexpr int kFirstUnavailable = 2;
 constexpr int kQuit = 5;
 
 // A program folder of the test's own, a headless screen and a scripted
@@ -224,12 +225,18 @@ TEST_F(GameView, AnOptionsFileThatCannotBeWrittenIsTold) {
     EXPECT_EQ(told, 2);
 }
 
-TEST_F(GameView, MenuEntriesAfterNewGameSayNotAvailableAndQuitEnds) {
+TEST_F(GameView, LoadGameOpensTheFileBrowserEntriesAfterItSayNotAvailableAndQuitEnds) {
     CMainFrame frame;
     frame.Show();
     CGameView& view = frame.View();
     WaitForTheStartScreen(view);
     runner.ClearRecords();
+    // No save game yet: the browser lists none, and the start screen stays.
+    Click(view, kLoadGame);
+    ASSERT_EQ(runner.Records().size(), 1u);
+    EXPECT_EQ(runner.Records()[0].kind, "file browser");
+    EXPECT_EQ(runner.Records()[0].title, "load game");
+    EXPECT_EQ(view.ScreenId(), CGameView::kStartScreen);
     for (int k = kFirstUnavailable; k < kQuit; ++k) {
         Click(view, k);
         ASSERT_EQ(runner.Records().size(), static_cast<size_t>(k));

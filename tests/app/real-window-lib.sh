@@ -3,7 +3,8 @@
 # and the tests click them with a real pointer. Sourced, with $trace and
 # $pid set by the test.
 
-fail() { echo "FAIL: $*" >&2; [ -f "$trace" ] && cut -c1-60 "$trace" >&2; exit 1; }
+# With SHOT naming a file, a failure leaves a picture of the screen there.
+fail() { echo "FAIL: $*" >&2; [ -n "${SHOT:-}" ] && xwd -root -silent > "$SHOT"; [ -f "$trace" ] && cut -c1-60 "$trace" >&2; exit 1; }
 
 # Waits until the trace's line starts with the given words.
 wait_for() {
