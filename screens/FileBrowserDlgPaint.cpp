@@ -22,10 +22,6 @@ constexpr int kListFillColour = 0;
 constexpr int kRowColour = 25;
 constexpr Point kOkPicture{0, 0};
 constexpr Point kCancelPicture{0, 50};
-constexpr int kScrollCell = 40;
-constexpr Point kUpArrowCell{0, 0};
-constexpr Point kDownArrowCell{40, 0};
-constexpr Point kThumbCell{120, 0};
 constexpr int kDetailLines = 5;
 constexpr int kLinesPerPanel = 10;
 constexpr int kKilobyteFrom = 4096;
@@ -81,8 +77,8 @@ void CFileBrowserDlg::PaintFrame(DeviceContext& dc) const {
     CopyPicture(dc, l.ok, kOkPicture);
     CopyPicture(dc, l.cancel, kCancelPicture);
     DrawEdgedBox(dc, l.list, Skin(kListEdgeColour), Skin(kListFillColour));
-    StretchCell(dc, l.up, g_bmpScrollBar, kUpArrowCell, kScrollCell);
-    StretchCell(dc, l.down, g_bmpScrollBar, kDownArrowCell, kScrollCell);
+    StretchCell(dc, l.up, g_bmpScrollBar, kScrollUpCell, kScrollBarCell);
+    StretchCell(dc, l.down, g_bmpScrollBar, kScrollDownCell, kScrollBarCell);
     DrawShadowFrame(l.info, l.work.Width() >> 6, Skin(kBandColour), kShadeLimit, dc);
     FillGradientRect(l.folderBand, Skin(kBandColour), true, kShadeLimit, dc);
     dc.SelectFont(FontForHeight(l.folderBand.Height()));
@@ -119,7 +115,7 @@ void CFileBrowserDlg::PaintList(DeviceContext& dc) const {
         const int room = l.track.Height() - side;
         // A key may put an entry near the end on top; the thumb stays on the track.
         const int y = l.track.top + std::min(room, room * firstRow_ / LastFirstRow());
-        StretchCell(dc, Rect{l.track.left, y, l.track.right, y + side}, g_bmpScrollBar, kThumbCell, kScrollCell);
+        StretchCell(dc, Rect{l.track.left, y, l.track.right, y + side}, g_bmpScrollBar, kScrollThumbCell, kScrollBarCell);
     }
 }
 

@@ -26,10 +26,6 @@ constexpr int kTitleTenthsOfPoint = 150;
 constexpr Colour kLighten = 0x606060;
 constexpr Point kBackPicture{0, 50};
 constexpr Point kNextPicture{0, 0};
-constexpr int kArrowCell = 40;
-constexpr Point kUpArrowCell{0, 0};
-constexpr Point kDownArrowCell{40, 0};
-constexpr Point kThumbCell{80, 0};
 constexpr int kFlagWidth = 60;
 constexpr int kFlagHeight = 40;
 
@@ -199,12 +195,12 @@ void CNewGameDlg::PaintScrollParts(DeviceContext& dc, int listArea, int barArea,
                                    int scroll) const {
     const Rect& bar = hit_[barArea];
     FillGradientRectHorz(bar, Skin(3), false, kShadeLimit, dc);
-    Blit(dc, hit_[upArea], g_bmpScrollBar, kUpArrowCell, kArrowCell, kArrowCell);
-    Blit(dc, hit_[upArea + 1], g_bmpScrollBar, kDownArrowCell, kArrowCell, kArrowCell);
+    Blit(dc, hit_[upArea], g_bmpScrollBar, kScrollUpCell, kScrollBarCell, kScrollBarCell);
+    Blit(dc, hit_[upArea + 1], g_bmpScrollBar, kScrollDownCell, kScrollBarCell, kScrollBarCell);
     if (count > shown) {
         const int w = bar.Width();
         const int y = bar.top + (bar.Height() - w) * scroll / std::max(1, count - shown);
-        Blit(dc, Rect{bar.left, y, bar.right, y + w}, g_bmpScrollBar, kThumbCell, kArrowCell, kArrowCell);
+        Blit(dc, Rect{bar.left, y, bar.right, y + w}, g_bmpScrollBar, kScrollThumbCell, kScrollBarCell, kScrollBarCell);
     }
     DrawEdgedBox(dc, hit_[listArea], Skin(6), Skin(25));
 }
@@ -247,8 +243,8 @@ void CNewGameDlg::PaintPage1(DeviceContext& dc) {
     PaintScrollParts(dc, kContinentList, kContinentBar, kContinentUp, continents, kContinentRows, scroll_[0]);
     PaintScrollParts(dc, kActiveList, kActiveBar, kActiveUp, static_cast<int>(active_.size()), 1, scroll_[1]);
     PaintScrollParts(dc, kPassiveList, kPassiveBar, kPassiveUp, static_cast<int>(passivate_.size()), 1, scroll_[2]);
-    Blit(dc, hit_[kActivate], g_bmpScrollBar, kUpArrowCell, kArrowCell, kArrowCell);
-    Blit(dc, hit_[kDeactivate], g_bmpScrollBar, kDownArrowCell, kArrowCell, kArrowCell);
+    Blit(dc, hit_[kActivate], g_bmpScrollBar, kScrollUpCell, kScrollBarCell, kScrollBarCell);
+    Blit(dc, hit_[kDeactivate], g_bmpScrollBar, kScrollDownCell, kScrollBarCell, kScrollBarCell);
 
     const Rect& list = hit_[kContinentList];
     const int rowHeight = list.Height() / kContinentRows;

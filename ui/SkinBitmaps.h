@@ -22,7 +22,11 @@ extern Bitmap g_bmpTButtons;
 extern Bitmap g_bmpBar;
 extern Bitmap g_bmpTraining;
 extern Bitmap g_bmpSIcon;
-extern Bitmap g_bmpScrollBar;
+extern Bitmap g_bmpScrollBar;  // 40 × 40 cells: the arrows up and down, the thumb
+constexpr int kScrollBarCell = 40;
+constexpr Point kScrollUpCell{0, 0};
+constexpr Point kScrollDownCell{40, 0};
+constexpr Point kScrollThumbCell{120, 0};
 extern Bitmap g_bmpPics;   // count and rate icons, 40 × 40 each
 extern Bitmap g_bmpMoney;  // bank notes, 60 × 40 each
 extern Bitmap g_bmpPkView;

@@ -14,7 +14,8 @@ namespace {
 // The scroll bar picture's thumb cell is painted in a colour nothing else
 // of the page has, so the thumb can be found on the wizard's surface.
 constexpr Colour kThumbColour = Rgb(255, 0, 255);
-constexpr Rect kThumbCell{80, 0, 120, 40};
+constexpr Rect kThumbCell{kScrollThumbCell.x, kScrollThumbCell.y, kScrollThumbCell.x + kScrollBarCell,
+                          kScrollThumbCell.y + kScrollBarCell};
 
 // The page's click areas of a column: list i, bar 5 + i, arrows 10 + 2i and 11 + 2i.
 int BarOf(int column) { return 5 + column; }
