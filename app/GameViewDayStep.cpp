@@ -1,5 +1,6 @@
 #include "app/DayCalendar.h"
 #include "app/GameView.h"
+#include "app/Highscore.h"
 #include "app/MessageDlg.h"
 #include "app/SaveGameFile.h"
 #include "app/UnhappyPlayers.h"
@@ -80,6 +81,8 @@ void CGameView::RunDatedSteps() {
 
 void CGameView::ChangeSeason() {
     world_->AwardContinentalTitles();
+    if (g_manager.UpdateHighscore(g_highscores))
+        WriteHighscoreFile(kHighscorePath, g_highscores);
     g_manager.UpdateHistoryRecords();
     world_->CarryOutAgreedTransfers();
     world_->EndSeason();

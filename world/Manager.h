@@ -18,6 +18,7 @@
 #include "world/WorldRef.h"
 
 class BinaryFile;
+struct HighscoreTables;
 class CContinent;
 class CLeague;
 class CNation;
@@ -98,6 +99,9 @@ public:
     // The history's season update over his world, on 30 June before the
     // agreed transfers.
     void UpdateHistoryRecords();
+    // At the season's end his work enters the list of the best careers when
+    // it beats an entry (an equal score goes below); true when it did.
+    bool UpdateHighscore(HighscoreTables& list) const;
     // The board sends him away with a compensation for the rest of his
     // contract; he is left without a club.
     void Dismiss();
