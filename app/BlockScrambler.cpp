@@ -1,5 +1,13 @@
 #include "app/BlockScrambler.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+#include <system_error>
+
+#include "platform/BinaryFile.h"
+#include "platform/Path.h"
+
 #include <array>
 
 namespace {
@@ -53,4 +61,52 @@ std::vector<uint8_t> ScrambleBlocks(std::vector<uint8_t> stream, size_t wordCoun
     for (size_t i = 0; i < blocks; ++i)
         ScrambleBlock(stream.data() + i * blockBytes, wordCount, static_cast<uint32_t>(i));
     return stream;
+}
+
+bool WriteScrambledFile(const std::string& storedPath, const std::vector<uint8_t>& stream, size_t wordCount,
+                        const BlockCount& count) {
+    std::unique_ptr<DiskFile> file = DiskFile::OpenWrite(storedPath);
+    if (!file)
+        return false;
+    const size_t blockBytes = wordCount * 4;
+    const size_t blocks = (stream.size() + blockBytes - 1) / blockBytes;
+    std::vector<uint8_t> block(blockBytes);
+    for (size_t i = 0; i < blocks; ++i) {
+        const size_t offset = i * blockBytes;
+        const size_t n = std::min(blockBytes, stream.size() - offset);
+        std::fill(std::copy_n(stream.begin() + static_cast<std::ptrdiff_t>(offset), n, block.begin()), block.end(),
+                  uint8_t{0});
+        ScrambleBlock(block.data(), wordCount, static_cast<uint32_t>(i));
+        if (!file->WriteBytes(block.data(), block.size()))
+            return false;
+        if (count)
+            count(i, blocks);
+    }
+    return file->Commit();
+}
+
+bool ReadScrambledFile(const std::string& storedPath, std::vector<uint8_t>& stream, size_t wordCount,
+                       const BlockCount& count) {
+    std::unique_ptr<DiskFile> file = DiskFile::OpenRead(storedPath);
+    if (!file)
+        return false;
+    const size_t blockBytes = wordCount * 4;
+    std::error_code ec;
+    const uintmax_t size = std::filesystem::file_size(ResolvePath(storedPath), ec);
+    if (ec || size % blockBytes != 0)
+        return false;
+    const size_t blocks = static_cast<size_t>(size / blockBytes);
+    std::vector<uint8_t> plain;
+    plain.reserve(static_cast<size_t>(size));
+    std::vector<uint8_t> block(blockBytes);
+    for (size_t i = 0; i < blocks; ++i) {
+        if (!file->ReadBytes(block.data(), block.size()))
+            return false;
+        ScrambleBlock(block.data(), wordCount, static_cast<uint32_t>(i));
+        plain.insert(plain.end(), block.begin(), block.end());
+        if (count)
+            count(i, blocks);
+    }
+    stream = std::move(plain);
+    return true;
 }

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr size_t kBlockBytes = kSaveGameBlockWords * 4;
+constexpr size_t kFileShare = 50;
 constexpr uint8_t kSaveGameForm = 1;
 
 // The interval's values in its two bits.
@@ -24,26 +24,19 @@ void Report(const SaveProgress& progress, int percent) {
         progress(percent);
 }
 
-// Reports a share of `span` per cent above `base` whenever it grows.
-class BlockProgress {
-public:
-    BlockProgress(const SaveProgress& progress, int base, size_t blocks)
-        : progress_(progress), base_(base), blocks_(blocks) {}
-    void Done(size_t block) {
-        const int percent = base_ + static_cast<int>(block * kSpan / blocks_);
-        if (percent > shown_) {
-            shown_ = percent;
-            Report(progress_, percent);
+// The file's blocks as half of a save or a load: `base` to `base` + 50 per
+// cent, reported whenever the shown value grows.
+BlockCount BlockShare(const SaveProgress& progress, int base) {
+    if (!progress)
+        return {};
+    return [&progress, base, shown = -1](size_t done, size_t blocks) mutable {
+        const int percent = base + static_cast<int>(done * kFileShare / blocks);
+        if (percent > shown) {
+            shown = percent;
+            progress(percent);
         }
-    }
-
-private:
-    static constexpr size_t kSpan = 50;
-    const SaveProgress& progress_;
-    int base_;
-    size_t blocks_;
-    int shown_ = -1;
-};
+    };
+}
 
 }  // namespace
 
@@ -113,47 +106,11 @@ bool WriteSaveFile(const std::string& storedPath, const std::vector<uint8_t>& st
                    const SaveProgress& progress) {
     std::error_code ec;
     std::filesystem::create_directories(ResolvePath(storedPath).parent_path(), ec);
-    std::unique_ptr<DiskFile> file = DiskFile::OpenWrite(storedPath);
-    if (!file)
-        return false;
-    const size_t blocks = (stream.size() + kBlockBytes - 1) / kBlockBytes;
-    BlockProgress shown(progress, 50, blocks);
-    std::vector<uint8_t> block(kBlockBytes);
-    for (size_t i = 0; i < blocks; ++i) {
-        const size_t offset = i * kBlockBytes;
-        const size_t n = std::min(kBlockBytes, stream.size() - offset);
-        std::fill(std::copy_n(stream.begin() + static_cast<std::ptrdiff_t>(offset), n, block.begin()),
-                  block.end(), uint8_t{0});
-        ScrambleBlock(block.data(), kSaveGameBlockWords, static_cast<uint32_t>(i));
-        if (!file->WriteBytes(block.data(), block.size()))
-            return false;
-        shown.Done(i);
-    }
-    return file->Commit();
+    return WriteScrambledFile(storedPath, stream, kSaveGameBlockWords, BlockShare(progress, 50));
 }
 
 bool ReadSaveFile(const std::string& storedPath, std::vector<uint8_t>& stream, const SaveProgress& progress) {
-    std::unique_ptr<DiskFile> file = DiskFile::OpenRead(storedPath);
-    if (!file)
-        return false;
-    std::error_code ec;
-    const uintmax_t size = std::filesystem::file_size(ResolvePath(storedPath), ec);
-    if (ec || size % kBlockBytes != 0)
-        return false;
-    const size_t blocks = static_cast<size_t>(size / kBlockBytes);
-    BlockProgress shown(progress, 0, blocks);
-    std::vector<uint8_t> plain;
-    plain.reserve(static_cast<size_t>(size));
-    std::vector<uint8_t> block(kBlockBytes);
-    for (size_t i = 0; i < blocks; ++i) {
-        if (!file->ReadBytes(block.data(), block.size()))
-            return false;
-        ScrambleBlock(block.data(), kSaveGameBlockWords, static_cast<uint32_t>(i));
-        plain.insert(plain.end(), block.begin(), block.end());
-        shown.Done(i);
-    }
-    stream = std::move(plain);
-    return true;
+    return ReadScrambledFile(storedPath, stream, kSaveGameBlockWords, BlockShare(progress, 0));
 }
 
 // The new save is whole on disk before the old ones move: a save that
