@@ -132,8 +132,12 @@ void CCup::CreateMatchDayMatches(int inflationPermille) {
         match->spectators = ComputeMatchAttendance(kCupAttendanceLevel, *team, *participants[opponent]);
         matches.push_back(std::move(match));
     }
-    for (const auto& match : matches)
+    // A pairing's later leg keeps its match, with the crowd of its new host.
+    for (const auto& match : matches) {
+        if (!makeNew)
+            match->spectators = ComputeMatchAttendance(kCupAttendanceLevel, *match->home.team, *match->away.team);
         match->prize = money;
+    }
 }
 
 void CCup::PrepareLineups() {

@@ -130,6 +130,11 @@ void SetUpPlayoffCup(CCup& cup, bool knockOut, bool group, int participants, int
 
 void CLeague::SetMatchDayOpponents() {
     if (IsInPlayoffPhase()) {
+        // A club out of the play-offs has no opponent today; the one of the
+        // last regular day would still steer its tactics.
+        for (const auto& club : clubs)
+            if (!IsUserTeam(club.get()))
+                club->nextOpponent = &g_noClubTeam;
         for (const auto& cup : playoffCups)
             cup->CreateMatchDayMatches(kNoCupMoney);
         return;
@@ -157,7 +162,10 @@ void CLeague::SetMatchDayOpponents() {
     }
 }
 
+// A passive league plays no matches, so its clubs are not lined up.
 void CLeague::PrepareComputerLineups() {
+    if (IsPassive())
+        return;
     std::vector<CTeam*> teams;
     for (const auto& club : clubs)
         teams.push_back(club.get());

@@ -22,6 +22,11 @@ bool MayMarkManToMan(int defenceSystem, int defenceSlot) {
 
 namespace {
 
+// Rated afresh as the match will rate him: defenders at their own position,
+// attackers at the position they play. A strength cached by whatever rated
+// him last would make the choice depend on what else ran before it.
+float MatchStrength(const CPlayer& p, int slot) { return p.StrengthFor(slot >= kSlotFirstOffence); }
+
 // What the defence formation has left in it, and how it measures up to
 // the opponent's offence.
 struct DefenceFigures {
@@ -45,12 +50,12 @@ DefenceFigures MeasureDefence(const CTeam& team) {
         f.freshness += p->freshness;
         f.roughness += p->HasStyleTrait(kFighter) + p->HasStyleTrait(kBadBoy) - p->HasStyleTrait(kFairPlayer);
         f.pace += p->GetSkillLevel(kSkillAcceleration) + p->GetSkillLevel(kSkillFitness) - 2;
-        f.own += p->playingStrength;
+        f.own += MatchStrength(*p, d);
     }
     if (team.nextOpponent) {
         for (int s = kSlotFirstOffence; s <= kSlotLastOffence; ++s)
             if (const CPlayer* q = SlotPlayer(*team.nextOpponent, s))
-                f.opponent += q->playingStrength;
+                f.opponent += MatchStrength(*q, s);
     }
     const int n = players ? players : 1;
     f.endurance /= n;
@@ -117,9 +122,12 @@ uint32_t ChooseMarking(const CTeam& team, float opponentStrength) {
     for (int d = kSlotFirstDefence; d <= kSlotLastDefence; ++d) {
         const int faced = FacedPosition(d);
         const CPlayer* p = SlotPlayer(team, d);
-        const CPlayer* q = SlotPlayer(*team.nextOpponent, faced + kOffenceSlotOffset);
-        if (p && q && MayMarkManToMan(team.defenceSystem, d) && q->playingStrength > average &&
-            p->playingStrength * 1.5 < q->playingStrength)
+        const int opposite = faced + kOffenceSlotOffset;
+        const CPlayer* q = SlotPlayer(*team.nextOpponent, opposite);
+        if (!p || !q || !MayMarkManToMan(team.defenceSystem, d))
+            continue;
+        const float theirs = MatchStrength(*q, opposite);
+        if (theirs > average && MatchStrength(*p, d) * 1.5 < theirs)
             marking |= static_cast<uint32_t>(faced) << 4 * (d - 1);
     }
     return marking;

@@ -264,8 +264,12 @@ public:
     // Development: signed points, positive when he is getting better.
     int GetDevelopmentTrend() const;
     void ChangeStrength(int delta, bool capByTalent);
+    // Strength from condition, form and class alone.
+    float BaseStrength() const;
     void ComputeBaseStrength();
-    // inSlot: rate him for the lineup slot he holds.
+    // inSlot: rate him for the lineup slot he holds; otherwise for his own
+    // position. Computed afresh; the Update form keeps it in playingStrength.
+    float StrengthFor(bool inSlot) const;
     void UpdatePlayingStrength(bool inSlot);
 
     // Condition, each change drawn from the game's random generator.

@@ -266,28 +266,29 @@ void CPlayer::ChangeStrength(int delta, bool capByTalent) {
     strengthOffset = static_cast<int8_t>(o);
 }
 
-void CPlayer::ComputeBaseStrength() {
+float CPlayer::BaseStrength() const {
     float a = (freshness + fitness) / 100.0f;
     a = static_cast<float>(GetStrengthClass() - 1) + a;
     a = (GetForm() / 10.0f - 1.0f) + a;
     a = motivation / 100.0f * a;
-    playingStrength = std::max(a, 0.2f);
+    return std::max(a, 0.2f);
 }
 
-void CPlayer::UpdatePlayingStrength(bool inSlot) {
-    ComputeBaseStrength();
-    const float base = playingStrength;
+void CPlayer::ComputeBaseStrength() { playingStrength = BaseStrength(); }
+
+float CPlayer::StrengthFor(bool inSlot) const {
+    const float base = BaseStrength();
     const int regular = GetPosition();
     const int slot = GetSlot();
     if (!inSlot) {
         if (regular != kGoalkeeper && slot == kGoalkeeper)
-            playingStrength = base * 0.2f;
-        else if (regular != kGoalkeeper && strengthOffset != 0)
-            playingStrength = (strengthOffset + 100) / 100.0f * base;
-        return;
+            return base * 0.2f;
+        if (regular != kGoalkeeper && strengthOffset != 0)
+            return (strengthOffset + 100) / 100.0f * base;
+        return base;
     }
     if (slot == kNoSlot)
-        return;
+        return base;
 
     const int alt = GetAltPosition();
     float factor = 0.5f;
@@ -305,5 +306,7 @@ void CPlayer::UpdatePlayingStrength(bool inSlot) {
         factor = 0.8f;
     if (slot == regular)
         factor = 1.0f;
-    playingStrength = base * factor;
+    return base * factor;
 }
+
+void CPlayer::UpdatePlayingStrength(bool inSlot) { playingStrength = StrengthFor(inSlot); }

@@ -67,6 +67,10 @@ bool IsRoundRobinHomeMatch(int day, int club, int clubs) {
 
 void RetireFinishedMatches(std::vector<std::unique_ptr<CMatch>>& matches) {
     std::erase_if(matches, [](const std::unique_ptr<CMatch>& match) { return match->legs == 0 || match->legs <= match->PairCount(); });
-    for (auto& match : matches)
+    // Each leg gets its own referees, as the nation's cups give them: a pair
+    // kept from the first leg would not survive a save, which holds none.
+    for (auto& match : matches) {
         std::swap(match->home, match->away);
+        match->referees = CReferee{};
+    }
 }

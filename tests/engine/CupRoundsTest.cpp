@@ -94,7 +94,8 @@ TEST(CupRounds, SixteenClubTwoLegNationalCupRunsToAWinner) {
     ASSERT_EQ(cup.ranking.size(), 8u);  // nominated
 
     // The first leg: the even position at home; the second leg plays the
-    // same match objects the other way round.
+    // same match objects the other way round, before the new host's crowd
+    // and with referees of its own.
     cup.CreateMatchDayMatches(kPermille);
     ASSERT_EQ(cup.matches.size(), 8u);
     std::vector<CMatch*> firstLegs;
@@ -104,6 +105,7 @@ TEST(CupRounds, SixteenClubTwoLegNationalCupRunsToAWinner) {
         EXPECT_EQ(position % 2, 0);
         EXPECT_EQ(match->legs, 2);
         EXPECT_EQ(match->prize, 0u);
+        match->referees.names = {"Ann Holt", "Bo Vik"};
         firstLegs.push_back(match.get());
     }
     const int evenTeam = cup.drawnRounds[0][0];
@@ -119,7 +121,10 @@ TEST(CupRounds, SixteenClubTwoLegNationalCupRunsToAWinner) {
     cup.CreateMatchDayMatches(kPermille);
     ASSERT_EQ(cup.matches.size(), 8u);
     for (size_t k = 0; k < 8; ++k) {
-        EXPECT_EQ(cup.matches[k].get(), firstLegs[k]);
+        const CMatch& match = *cup.matches[k];
+        EXPECT_EQ(&match, firstLegs[k]);
+        EXPECT_EQ(match.spectators, ComputeMatchAttendance(1, *match.home.team, *match.away.team));
+        EXPECT_EQ(match.referees.names[0], "");
         int position;
         ASSERT_TRUE(cup.FindInRound(1, ParticipantOf(cup, cup.matches[k]->home.team), position));
         EXPECT_EQ(position % 2, 1);
@@ -345,6 +350,7 @@ TEST(CupRounds, LeaguePlayoffRunsThroughItsCup) {
     league.championshipPlayoffMatches = 2;
     league.StartSeason();
     ASSERT_EQ(league.playoffCups.size(), 1u);
+    const CCup& cup = *league.playoffCups.front();
     const int regular = league.GetRegularMatchDayCount();
     ASSERT_EQ(league.GetMatchDayCount(true, true, true), regular + 4);
 
@@ -352,6 +358,10 @@ TEST(CupRounds, LeaguePlayoffRunsThroughItsCup) {
     while (!league.IsSeasonOver()) {
         const bool playoff = league.IsInPlayoffPhase();
         league.SetMatchDayOpponents();
+        if (playoff)
+            for (const auto& club : league.clubs)
+                if (ParticipantOf(cup, club.get()) < 0)
+                    EXPECT_EQ(club->nextOpponent, &g_noClubTeam) << club->name;
         std::vector<CMatch*> day;
         league.AppendMatchesTo(day);
         EXPECT_FALSE(day.empty());
@@ -373,7 +383,6 @@ TEST(CupRounds, LeaguePlayoffRunsThroughItsCup) {
         league.CompleteMatchDay();
     }
     EXPECT_EQ(playoffMatches, 2 * 2 + 2);
-    const CCup& cup = *league.playoffCups.front();
     ASSERT_TRUE(cup.HasFinished());
     ASSERT_EQ(cup.ranking.size(), 4u);
     EXPECT_EQ(league.clubs[league.tableOrder[0] - 1].get(), cup.ranking[0]);

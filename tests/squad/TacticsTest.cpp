@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "squad/LineupRules.h"
 #include "squad/Tactics.h"
 #include "tests/squad/SquadFixture.h"
 
@@ -7,21 +8,26 @@ namespace {
 
 int Setting(uint16_t word, int group) { return (word >> 3 * group) & 7; }
 
-// Six defenders (squad 0-5) in slots 1-6 with the same condition and
-// playing strength; the opponent's offence slots 7-12 hold six players of
-// the given strength.
+// Six defenders (squad 0-5) in slots 1-6, each playing his own position,
+// with the same condition and class; the opponent's offence slots 7-12
+// hold six players of the given class in normal condition, whose strength
+// is their class. The strengths cached in the players say nothing: the
+// tactics rate every player afresh.
 struct DefenceMatch {
     CTeam team;
     CTeam opponent;
 
-    DefenceMatch(int fitness, int freshness, float ownEach, float opponentEach) {
+    DefenceMatch(int fitness, int freshness, int ownClass, int opponentClass) {
         for (int d = 1; d <= 6; ++d) {
-            CPlayer& p = AddPlayer(team, d, 5);
+            CPlayer& p = AddPlayer(team, d, ownClass);
             p.fitness = static_cast<uint8_t>(fitness);
             p.freshness = static_cast<uint8_t>(freshness);
-            p.playingStrength = ownEach;
+            SetLineupPosition(p, d);
+            p.playingStrength = 0.2f;
             PutInSlot(team, d, d - 1);
-            AddPlayer(opponent, d, 5).playingStrength = opponentEach;
+            CPlayer& q = AddPlayer(opponent, d, opponentClass);
+            SetLineupPosition(q, d);
+            q.playingStrength = 0.2f;
             PutInSlot(opponent, d + kOffenceSlotOffset, d - 1);
         }
         team.nextOpponent = &opponent;
@@ -34,23 +40,24 @@ TEST(DefenceTactics, EffortRoughnessAndFastbreakFollowTheFormation) {
     struct Case {
         const char* what;
         int fitness, freshness;
-        float own, opponent;
+        int ownClass, opponentClass;
         int spirit, fighters, acceleration;
         int effort, roughness, fastbreak;
     };
+    // A defender's strength is his class + (fitness + freshness) / 100 - 1.
     const Case cases[] = {
         {"even", 50, 50, 5, 5, 100, 0, 1, 2, 2, 2},
         {"tired", 25, 35, 5, 5, 100, 0, 1, 1, 2, 1},
         {"exhausted", 15, 25, 5, 5, 100, 0, 1, 0, 2, 0},
         // Friendly play is always overridden by the reserved rule.
-        {"far stronger, rough", 70, 60, 5, 5 / 3.0f, 120, 4, 1, 0, 1, 3},
+        {"far stronger, rough", 70, 60, 5, 2, 120, 4, 1, 0, 1, 3},
         {"weaker and fresh", 70, 60, 3, 5, 100, 0, 1, 4, 2, 3},
-        {"weaker and tired", 35, 60, 10 / 6.0f, 5, 100, 0, 1, 2, 4, 1},
+        {"weaker and tired", 35, 60, 1, 5, 100, 0, 1, 2, 4, 1},
         {"quick", 55, 55, 5, 5, 100, 0, 3, 2, 2, 4},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        DefenceMatch m(c.fitness, c.freshness, c.own, c.opponent);
+        DefenceMatch m(c.fitness, c.freshness, c.ownClass, c.opponentClass);
         m.team.fightingSpirit = static_cast<uint8_t>(c.spirit);
         for (int i = 0; i < 6; ++i) {
             if (i < c.fighters)
@@ -95,7 +102,8 @@ TEST(DefenceTactics, MarksAStrongOpponentWhereTheSystemAllows) {
         SCOPED_TRACE(int{c.system});
         DefenceMatch m(50, 50, 5, 3);
         m.team.defenceSystem = c.system;
-        m.opponent.squad[c.strongOffenceSlot - kSlotFirstOffence]->playingStrength = 9;  // above 7.5 and the mean 4
+        // Class 9: above 7.5 and the mean 4.
+        m.opponent.squad[c.strongOffenceSlot - kSlotFirstOffence]->strengthTalent = 9 << 4 | 2;
         m.team.ChooseDefenceTactics();
         EXPECT_EQ(m.team.markingAssignments, c.marking);
     }

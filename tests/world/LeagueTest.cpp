@@ -154,6 +154,10 @@ TEST(League, PassiveLeagueDrawsItsMatchDays) {
     EXPECT_EQ(league.clubs[0]->flags & kTeamActiveLeague, 0);
     league.SetMatchDayOpponents();
     EXPECT_TRUE(league.matches.empty());
+    // Nobody plays, so nobody is lined up or given tactics.
+    league.clubs[0]->defenceTactics = 0xFFFF;
+    league.PrepareComputerLineups();
+    EXPECT_EQ(league.clubs[0]->defenceTactics, 0xFFFF);
     league.CompleteMatchDay();  // day 1 lies in the first fifth: all win
     EXPECT_EQ(league.wins, std::vector<uint8_t>(6, 1));
     while (!league.IsSeasonOver())
