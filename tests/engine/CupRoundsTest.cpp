@@ -358,10 +358,11 @@ TEST(CupRounds, LeaguePlayoffRunsThroughItsCup) {
     while (!league.IsSeasonOver()) {
         const bool playoff = league.IsInPlayoffPhase();
         league.SetMatchDayOpponents();
-        if (playoff)
-            for (const auto& club : league.clubs)
-                if (ParticipantOf(cup, club.get()) < 0)
-                    EXPECT_EQ(club->nextOpponent, &g_noClubTeam) << club->name;
+        for (const auto& club : league.clubs) {
+            if (playoff && ParticipantOf(cup, club.get()) < 0) {
+                EXPECT_EQ(club->nextOpponent, &g_noClubTeam) << club->name;
+            }
+        }
         std::vector<CMatch*> day;
         league.AppendMatchesTo(day);
         EXPECT_FALSE(day.empty());
