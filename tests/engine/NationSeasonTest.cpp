@@ -5,6 +5,7 @@
 #include <set>
 
 #include "engine/SeasonCalendar.h"
+#include "finance/IncomeFormulae.h"
 #include "platform/BinaryFile.h"
 #include "platform/Random.h"
 #include "tests/engine/MatchFixture.h"
@@ -242,6 +243,42 @@ TEST(NationSeason, TwoSeasonsMoveExactlyTheConfiguredClubs) {
             EXPECT_NE(name, south.back());
         }
     }
+}
+
+// Every league club's account starts the season with its contracts and
+// first bookings, and ends it with the balance gone into the capital.
+TEST(NationSeason, EveryLeagueClubsAccountRunsFromSeasonStartToSeasonEnd) {
+    SeedRandom(2025);
+    g_gameDate = FirstDayOfSeason(kStartYear);
+    SeasonWorld w;
+    w.continent.SetUpForNewGame();
+    w.continent.StartSeason();
+    for (const auto& league : w.nation->leagues)
+        for (const auto& club : league->clubs) {
+            const CFinance& account = club->account;
+            ASSERT_EQ(account.FigureCount(), kProfessionalFigureCount) << club->name;
+            EXPECT_EQ(account.GetFigure(kIncomeMedia), CalcLeagueTvShare(league->division)) << club->name;
+            EXPECT_GT(account.GetFigure(kIncomeSponsors), 0u) << club->name;
+            EXPECT_GT(account.GetContract(kContractMainSponsor).term, 0u) << club->name;
+            EXPECT_TRUE(club->HasCoach()) << club->name;
+        }
+
+    LayOutCalendar(w, kStartYear);
+    PlaySeason(w, kStartYear);
+    std::map<std::string, int32_t> capital;
+    for (const auto& league : w.nation->leagues)
+        for (const auto& club : league->clubs)
+            if (club->account.GetBalance() != 0)
+                capital[club->name] = club->capital;
+    ASSERT_FALSE(capital.empty());
+    w.continent.AwardTitles();
+    w.continent.EndSeason();
+    // The season's balance went into the capital of every club that stayed.
+    for (const auto& league : w.nation->leagues)
+        for (const auto& club : league->clubs)
+            if (capital.count(club->name))
+                EXPECT_NE(club->capital, capital[club->name]) << club->name;
+    ResetRandom();
 }
 
 TEST(NationSeason, NewGameCompletesANationWithoutLeagues) {
