@@ -313,6 +313,24 @@ TEST(NationSeason, NewGameCompletesANationWithoutLeagues) {
 // Of two parallel top leagues the best clubs play for the title: the
 // champion is the play-off's winner, and the play-off is not set up a
 // second time while it runs.
+// A new club's arena just holds the spectators of its division: one line
+// less on any side would leave some outside.
+TEST(NationClubs, NewClubsArenaHoldsItsDivisionsDemand) {
+    SeedRandom(23);
+    g_gameDate = FirstDayOfSeason(kStartYear);
+    CNation nation;
+    for (int division = 1; division <= 4; ++division) {
+        CTeam& club = *nation.CreateExtraTeam(division, 100, 50);
+        const uint32_t demand = static_cast<uint32_t>(club.GetSpectatorDemand(division));
+        EXPECT_GE(club.arena.GetCapacity(), demand) << division;
+        CArena smaller;
+        smaller.CopyFrom(club.arena);
+        if (smaller.RemoveGridLine(true, false, false, false))
+            EXPECT_LT(smaller.GetCapacity(), demand + PlacesOfBlockKind(kSeatsLarge) * 8) << division;
+    }
+    ResetRandom();
+}
+
 TEST(NationSeason, ParallelTopLeaguesPlayForTheTitle) {
     SeedRandom(8);
     g_gameDate = FirstDayOfSeason(kStartYear);
