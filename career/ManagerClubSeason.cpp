@@ -34,8 +34,8 @@ constexpr size_t kMerchandiseIncome = 3;
 constexpr size_t kMiscellaneousIncome = 5;
 constexpr size_t kMerchandiseCost = 0;
 constexpr size_t kSquadCost = 2;
-constexpr size_t kYouthCost = 5;
-constexpr size_t kAmateurCost = 6;
+constexpr size_t kYouthCost = CManager::kForecastYouthCost;
+constexpr size_t kAmateurCost = CManager::kForecastAmateurCost;
 constexpr size_t kMiscellaneousCost = 7;
 
 uint8_t Wander(uint8_t value) {

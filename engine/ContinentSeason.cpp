@@ -52,8 +52,9 @@ void CreditClubCupTitle(CTeam& winner, bool leadingCup) {
         CountUp(player->honours[leadingCup ? kHonourLeadingClubCup : kHonourOtherClubCups]);
     if (IsUserTeam(&winner))
         ++(leadingCup ? g_manager.firstContinentalCupTitles : g_manager.otherContinentalCupTitles);
-    // The manager's honour (CManager::AddHonourSkill) and the winner's title
-    // bonuses (CFinance::BookTitleBonuses) are credited here once they exist.
+    winner.account.BookTitleBonuses(winner);
+    // The manager's honour (CManager::AddHonourSkill) is credited here once
+    // it exists.
 }
 
 }  // namespace

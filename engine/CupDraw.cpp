@@ -131,11 +131,15 @@ std::vector<uint16_t> CCup::DrawSeededOrder(const std::vector<uint16_t>& entrant
     return list;
 }
 
-// Reaching a round of a club cup lifts the club's climate.
+// Reaching a round of a club cup lifts the club's climate and earns the
+// main sponsor's bonus for the round.
 void CCup::RewardRoundEntrants(const std::vector<uint16_t>& list) const {
     for (uint16_t index : list)
-        if (index < participants.size())
-            participants[index]->ApplyCupProgress(kind == kCupNational, kind == kCupContinental);
+        if (index < participants.size()) {
+            CTeam& club = *participants[index];
+            club.ApplyCupProgress(kind == kCupNational, kind == kCupContinental);
+            club.account.BookSponsorCupBonus(kind == kCupContinental, kind == kCupNational);
+        }
 }
 
 void CCup::BuildSecondGroupStage() {

@@ -35,6 +35,9 @@ constexpr int kFoundingYearSpread = 120;
 constexpr int kMinClimateLevel = 1;
 constexpr int kMaxClimateLevel = 7;
 constexpr int kLowestScoreBoardDivision = 4;
+// A new club with more money around it builds seats, another standing places.
+constexpr int kSeatingEnvironment = 4;
+constexpr int kArenaSides = 4;
 
 constexpr const char* kSecondNameSuffixes[] = {"", " I", " II"};
 
@@ -52,6 +55,26 @@ void SetClubClimate(CTeam& club) {
     const int level = std::clamp(standing, kMinClimateLevel, kMaxClimateLevel);
     club.fansAndFinance = static_cast<uint8_t>(level << 4 | kMoodNormal);
     club.fanAmount = static_cast<uint8_t>(level << 4 | level);
+}
+
+// Steps round the four sides until the arena holds `enough` or no side
+// takes a step any more.
+template <typename Step, typename Enough>
+void StepRoundTheSides(Step step, Enough enough) {
+    for (int side = 0, failed = 0; !enough() && failed < kArenaSides; side = (side + 1) % kArenaSides)
+        failed = step(side == 0, side == 1, side == 2, side == 3) ? 0 : failed + 1;
+}
+
+// The first grid is cut down or built up a line at a time until it just
+// holds the spectators the division brings.
+void SizeArenaToDemand(CTeam& club, int division) {
+    CArena& arena = club.arena;
+    const uint32_t demand = static_cast<uint32_t>(std::max(club.GetSpectatorDemand(division), 0));
+    StepRoundTheSides([&](bool t, bool l, bool b, bool r) { return arena.RemoveGridLine(t, l, b, r); },
+                      [&] { return arena.GetCapacity() <= demand; });
+    const uint8_t kind = club.GetFinancialEnvironment() >= kSeatingEnvironment ? kSeatsMiddle : kStandingMiddle;
+    StepRoundTheSides([&](bool t, bool l, bool b, bool r) { return arena.AddGridLine(t, l, b, r, kind); },
+                      [&] { return arena.GetCapacity() >= demand; });
 }
 
 void SetClubPeople(const CNation& nation, CTeam& club) {
@@ -208,8 +231,7 @@ CTeam* CNation::CreateExtraTeam(int division, int levelPercent, int spreadPercen
     club->foundingYear = static_cast<uint16_t>(kFirstFoundingYear + RandBelow(kFoundingYearSpread));
     SetClubPeople(*this, *club);
     SetClubClimate(*club);
-    // The arena keeps its first grid until the spectator demand of a
-    // division (CTeam::GetSpectatorDemand) can size it.
+    SizeArenaToDemand(*club, division);
     club->arena.SetScoreBoard(static_cast<uint8_t>(
         std::clamp(kLowestScoreBoardDivision - division, 0, static_cast<int>(CArena::kMaxScoreBoard))));
     club->SortSquad();

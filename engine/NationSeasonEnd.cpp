@@ -248,9 +248,10 @@ void CreditChampion(const CNation& nation) {
         return;
     if (IsUserTeam(champion))
         ++g_manager.championships;
-    // The manager's honour (CManager::AddHonourSkill) and the champion's
-    // title and sponsor bonuses (CFinance::BookTitleBonuses,
-    // CFinance::BookSponsorTitleBonus) are credited here once they exist.
+    champion->account.BookTitleBonuses(*champion);
+    champion->account.BookSponsorTitleBonus();
+    // The manager's honour (CManager::AddHonourSkill) is credited here once
+    // it exists.
 }
 
 }  // namespace
@@ -262,8 +263,11 @@ void CNation::EndSeason() {
     cups[kNationalSuperCup]->OnSeasonEnd();
     for (const auto& club : extraTeams)
         club->ProcessSeasonChange();
-    // Every league club pays its tax here once the finances have it
-    // (CFinance::PayTax).
+    // The champion's bonuses belong to the season that is closed here.
+    CreditChampion(*this);
+    for (const auto& league : leagues)
+        for (const auto& club : league->clubs)
+            club->account.PayTax(*club, *league, *this);
 
     if (!IsInactive())
         for (const DivisionPair& pair : PairDivisions(TallyDivisions(*this)))
@@ -272,7 +276,6 @@ void CNation::EndSeason() {
     const size_t firstPlayoff = kFixedCupCount + (HasParallelTopLeagues() ? 1 : 0);
     if (cups.size() > firstPlayoff)
         cups.resize(firstPlayoff);
-    CreditChampion(*this);
     // The championship play-off keeps only its ranking, so that next
     // season's starts afresh.
     if (HasParallelTopLeagues() && cups.size() > kChampionshipPlayoff)

@@ -48,16 +48,6 @@ std::vector<CCup*> CupsOfDay(const CNation& nation, CompetitionMask code) {
     return playing;
 }
 
-// A club whose manager bears the club's name has been taken over at a new
-// game (CManager::PrepareNewGame): his season there starts with the club
-// in the mood of a new manager.
-void StartUserClubSeason(CTeam& club) {
-    if (&club != g_manager.club || club.managerSurname != club.name)
-        return;
-    g_manager.StartClubSeason(false);
-    club.ResetClimateForNewManager();
-}
-
 }  // namespace
 
 void CNation::StartSeason() {
@@ -70,12 +60,9 @@ void CNation::StartSeason() {
             cup->PrepareStructure(view);
         cup->DetermineParticipants(source);
     }
-    // Each club's account starts the season here once the finances have
-    // their season start (CFinance::StartSeason); so far the user's club
-    // alone starts the manager's season there.
     for (const auto& league : leagues)
         for (const auto& club : league->clubs)
-            StartUserClubSeason(*club);
+            club->account.StartSeason(*club, *league, *this);
 
     const CTeam* host = nullptr;
     for (const auto& league : leagues)

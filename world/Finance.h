@@ -179,6 +179,21 @@ public:
     // One and a half season incomes, with the net assets added when asked.
     int64_t CalcCreditLimit(uint32_t seasonIncome, int32_t capital, bool withAssets) const;
 
+    // The season start of a league club: fees and season tickets, the
+    // contracts that ran out drawn anew and the season's first bookings.
+    void StartSeason(CTeam& team, const CLeague& league, CNation& nation);
+    // The season end: the sponsor's and manager's bonuses, a quarter of a
+    // profit as tax, the contracts' terms, the climate by the final place;
+    // the balance then goes into the team's capital.
+    void PayTax(CTeam& team, const CLeague& league, CNation& nation);
+    // The main sponsor's bonus for reaching a cup round.
+    void BookSponsorCupBonus(bool continental, bool national);
+    // The main sponsor's bonus for the title: 0, 5, 10 or 15 percent of
+    // its basic sum by the contract's flags.
+    void BookSponsorTitleBonus();
+    // The staff's title bonuses and the lift a title gives the club.
+    void BookTitleBonuses(CTeam& team);
+
     // The board of a computer-run club, every Monday: its coach, and in
     // their weeks the squad's review, contract renewals and planning.
     void CheckWeekly(CNation& nation, CLeague& league, CTeam& team);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -52,6 +53,9 @@ public:
     static constexpr int kDiaryDays = 370;
     static constexpr int kForecastIncomeItems = 6;
     static constexpr int kForecastCostItems = 8;
+    // The forecast's youth and amateur team costs, booked at the season start.
+    static constexpr size_t kForecastYouthCost = 5;
+    static constexpr size_t kForecastAmateurCost = 6;
 
     // His own player carries both of the style word's two lowest status
     // bits: only for a while in a team, and without a transfer value.

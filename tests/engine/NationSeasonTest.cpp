@@ -5,6 +5,7 @@
 #include <set>
 
 #include "engine/SeasonCalendar.h"
+#include "finance/IncomeFormulae.h"
 #include "platform/BinaryFile.h"
 #include "platform/Random.h"
 #include "tests/engine/MatchFixture.h"
@@ -244,6 +245,42 @@ TEST(NationSeason, TwoSeasonsMoveExactlyTheConfiguredClubs) {
     }
 }
 
+// Every league club's account starts the season with its contracts and
+// first bookings, and ends it with the balance gone into the capital.
+TEST(NationSeason, EveryLeagueClubsAccountRunsFromSeasonStartToSeasonEnd) {
+    SeedRandom(2025);
+    g_gameDate = FirstDayOfSeason(kStartYear);
+    SeasonWorld w;
+    w.continent.SetUpForNewGame();
+    w.continent.StartSeason();
+    for (const auto& league : w.nation->leagues)
+        for (const auto& club : league->clubs) {
+            const CFinance& account = club->account;
+            ASSERT_EQ(account.FigureCount(), kProfessionalFigureCount) << club->name;
+            EXPECT_EQ(account.GetFigure(kIncomeMedia), CalcLeagueTvShare(league->division)) << club->name;
+            EXPECT_GT(account.GetFigure(kIncomeSponsors), 0u) << club->name;
+            EXPECT_GT(account.GetContract(kContractMainSponsor).term, 0u) << club->name;
+            EXPECT_TRUE(club->HasCoach()) << club->name;
+        }
+
+    LayOutCalendar(w, kStartYear);
+    PlaySeason(w, kStartYear);
+    std::map<std::string, int32_t> capital;
+    for (const auto& league : w.nation->leagues)
+        for (const auto& club : league->clubs)
+            if (club->account.GetBalance() != 0)
+                capital[club->name] = club->capital;
+    ASSERT_FALSE(capital.empty());
+    w.continent.AwardTitles();
+    w.continent.EndSeason();
+    // The season's balance went into the capital of every club that stayed.
+    for (const auto& league : w.nation->leagues)
+        for (const auto& club : league->clubs)
+            if (capital.count(club->name))
+                EXPECT_NE(club->capital, capital[club->name]) << club->name;
+    ResetRandom();
+}
+
 TEST(NationSeason, NewGameCompletesANationWithoutLeagues) {
     SeedRandom(5);
     g_gameDate = FirstDayOfSeason(kStartYear);
@@ -276,6 +313,24 @@ TEST(NationSeason, NewGameCompletesANationWithoutLeagues) {
 // Of two parallel top leagues the best clubs play for the title: the
 // champion is the play-off's winner, and the play-off is not set up a
 // second time while it runs.
+// A new club's arena just holds the spectators of its division: one line
+// less on any side would leave some outside.
+TEST(NationClubs, NewClubsArenaHoldsItsDivisionsDemand) {
+    SeedRandom(23);
+    g_gameDate = FirstDayOfSeason(kStartYear);
+    CNation nation;
+    for (int division = 1; division <= 4; ++division) {
+        CTeam& club = *nation.CreateExtraTeam(division, 100, 50);
+        const uint32_t demand = static_cast<uint32_t>(club.GetSpectatorDemand(division));
+        EXPECT_GE(club.arena.GetCapacity(), demand) << division;
+        CArena smaller;
+        smaller.CopyFrom(club.arena);
+        if (smaller.RemoveGridLine(true, false, false, false))
+            EXPECT_LT(smaller.GetCapacity(), demand + PlacesOfBlockKind(kSeatsLarge) * 8) << division;
+    }
+    ResetRandom();
+}
+
 TEST(NationSeason, ParallelTopLeaguesPlayForTheTitle) {
     SeedRandom(8);
     g_gameDate = FirstDayOfSeason(kStartYear);
