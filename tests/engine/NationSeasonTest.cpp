@@ -276,8 +276,9 @@ TEST(NationSeason, EveryLeagueClubsAccountRunsFromSeasonStartToSeasonEnd) {
     // The season's balance went into the capital of every club that stayed.
     for (const auto& league : w.nation->leagues)
         for (const auto& club : league->clubs)
-            if (capital.count(club->name))
+            if (capital.count(club->name)) {
                 EXPECT_NE(club->capital, capital[club->name]) << club->name;
+            }
     ResetRandom();
 }
 
@@ -325,8 +326,9 @@ TEST(NationClubs, NewClubsArenaHoldsItsDivisionsDemand) {
         EXPECT_GE(club.arena.GetCapacity(), demand) << division;
         CArena smaller;
         smaller.CopyFrom(club.arena);
-        if (smaller.RemoveGridLine(true, false, false, false))
+        if (smaller.RemoveGridLine(true, false, false, false)) {
             EXPECT_LT(smaller.GetCapacity(), demand + PlacesOfBlockKind(kSeatsLarge) * 8) << division;
+        }
     }
     ResetRandom();
 }

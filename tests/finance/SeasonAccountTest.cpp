@@ -39,13 +39,6 @@ struct SeasonFixture : testing::Test {
     int Position() { return league.GetTablePosition(&Club()); }
 };
 
-uint32_t Sum(const CFinance& a, uint32_t first, uint32_t last) {
-    uint32_t s = 0;
-    for (uint32_t i = first; i <= last; ++i)
-        s += a.GetFigure(i);
-    return s;
-}
-
 }  // namespace
 
 TEST_F(SeasonFixture, ProfessionalClubDrawsItsContractsAndBooksThem) {
