@@ -50,11 +50,6 @@ enum ContractRecordIndex : uint32_t {
 };
 constexpr uint32_t kFirstOneWordRecord = 22;
 
-// The market rates a game starts with, in tenths of a percent a year; the
-// club economy reckons with them until the yearly rates are drawn.
-constexpr uint32_t kInitialInvestmentBaseRate = 25;
-constexpr uint32_t kInitialLoanBaseRate = 75;
-
 constexpr uint32_t kProfessionalFigureCount = 26;
 constexpr uint32_t kShortFigureCount = 3;
 // Each list's size is stored in one byte.
