@@ -42,6 +42,7 @@ void CollectGlobalState(StateBlock& b) {
     b.weekTrainingRow = g_weekTrainingRow;
     b.fontFaceName = g_fontFaceName;
     b.showEvents = g_optShowEvents;
+    b.interestRates = g_interestRates.ToWords();
 }
 
 void ApplyGlobalState(const StateBlock& b) {
@@ -53,4 +54,5 @@ void ApplyGlobalState(const StateBlock& b) {
     g_weekTrainingRow = b.weekTrainingRow;
     g_fontFaceName = b.fontFaceName;
     g_optShowEvents = b.showEvents;
+    g_interestRates = InterestRates::FromWords(b.interestRates);
 }

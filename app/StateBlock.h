@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/SeasonCalendar.h"
+#include "finance/InterestRates.h"
 #include "platform/Date.h"
 #include "squad/Training.h"
 #include "ui/SkinFiles.h"
@@ -58,7 +59,7 @@ struct StateBlock {
     uint32_t options = kDefaultOptions;
     uint16_t matchListTop = 0;  // the low 16 bits of the match panels' first line
     uint32_t ticksPerDay = 16;
-    std::array<uint16_t, 3> interestRates = {25, 75, 110};  // tenths of a per cent
+    InterestRates::Words interestRates = InterestRates{}.ToWords();
     uint8_t cardOption1 = 1;  // 0: players' shirts with a small border
     uint8_t cardOption2 = 1;  // 1: individual skills at the players' shirts
     std::string skinFolder = kDefaultSkinFolder;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "finance/InterestRates.h"
 #include "world/Continent.h"
 #include "world/Cup.h"
 #include "world/Finance.h"
@@ -69,7 +70,9 @@ void RankClub(CHistory& h, const CTeam& club, const CLeague& league, const Seaso
                       t[kTitleNationalCups])},
            0);
     h.Rank(CHistory::kHighestBudget,
-           {club.name, "", season.year, club.account.CalcSeasonIncome(league, club, kInitialInvestmentBaseRate)}, 0);
+           {club.name, "", season.year,
+            club.account.CalcSeasonIncome(league, club, g_interestRates.investmentBase)},
+           0);
     h.Rank(CHistory::kStrongestTeam,
            {club.name, "", season.year, static_cast<uint32_t>(double{club.GetStrength()} * kStrengthScale)}, 0);
 }

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <numeric>
 
+#include "finance/InterestRates.h"
 #include "platform/Random.h"
 #include "world/GameDate.h"
 #include "world/League.h"
@@ -139,7 +140,7 @@ int ImageScore(const CTeam& club) {
 
 int ManagementScore(const CTeam& club, const CLeague& league) {
     const int health = static_cast<int>(club.account.CalcHealthForecast(league, club));
-    const uint32_t income = club.account.CalcSeasonIncome(league, club, kInitialInvestmentBaseRate);
+    const uint32_t income = club.account.CalcSeasonIncome(league, club, g_interestRates.investmentBase);
     const int assets = club.account.GetAssetRatio(income, club.capital);
     return (health + (assets + 200) / 2) / 2 - 100;
 }

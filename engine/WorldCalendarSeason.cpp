@@ -1,6 +1,7 @@
 #include <unordered_set>
 
 #include "engine/CupOwnerSources.h"
+#include "finance/InterestRates.h"
 #include "platform/Random.h"
 #include "world/GameDate.h"
 #include "world/Manager.h"
@@ -98,6 +99,7 @@ void CWorld::StartNewSeason() {
             continents[c]->championship.DetermineParticipants(source.Continent(c));
     BuildSeasonCalendar();
     g_manager.StartNewSeason();
+    UpdateInterestRates();
 }
 
 // Players who left the clubs of the world leave their national squad; the

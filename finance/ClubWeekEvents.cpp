@@ -1,6 +1,7 @@
 // The weekly life of a club outside its matches. Its first week of every
-// month brings youth and amateur players, lets some of them improve and
-// others leave; the user hears of his own club's.
+// month books the interest of its loans, investments and account, brings
+// youth and amateur players, lets some of them improve and others leave;
+// the user hears of his own club's.
 #include <algorithm>
 #include <cstdint>
 #include <vector>
@@ -150,6 +151,9 @@ void RunAmateurTeam(const CFinance& account, CTeam& team) {
 void CFinance::RunClubWeekEvents(CLeague& league, CTeam& team) {
     if (g_gameDate.Day() > kFirstWeekLastDay)
         return;
+    if (TransactionCount() > 0)
+        BookInterest(team);
+    BookAccountInterest(team.capital);
     RunYouthTeam(*this, league, team);
     RunAmateurTeam(*this, team);
 }

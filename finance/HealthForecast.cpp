@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "finance/IncomeFormulae.h"
+#include "finance/InterestRates.h"
 #include "world/Finance.h"
 #include "world/League.h"
 #include "world/Team.h"
@@ -27,7 +28,7 @@ uint32_t CFinance::CalcHealthForecast(const CLeague& league, const CTeam& team) 
         costs += salary * (league.division < 2 ? kTopStaffShare : kStaffShare) / kStaffShareDivisor;
         costs += CalcYouthTeamCosts(strength);
     }
-    const uint32_t income = CalcSeasonIncome(league, team, kInitialInvestmentBaseRate);
+    const uint32_t income = CalcSeasonIncome(league, team, g_interestRates.investmentBase);
     return CalcHealthForecast(income, static_cast<uint32_t>(std::min<uint64_t>(costs, UINT32_MAX)), team.capital,
-                              kInitialLoanBaseRate);
+                              g_interestRates.loanBase);
 }

@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "finance/IncomeFormulae.h"
+#include "finance/InterestRates.h"
 #include "finance/SquadPlan.h"
 #include "platform/Random.h"
 #include "world/Finance.h"
@@ -113,7 +114,7 @@ int RateUrgency(const SquadSums& sums, int p, const SquadPlan& plan, size_t squa
 
 void SetBudget(const ComputerClub& club, SquadPlan& plan) {
     const CTeam& team = club.team;
-    const int64_t income = team.account.CalcSeasonIncome(club.league, team, kInitialInvestmentBaseRate) / 100;
+    const int64_t income = team.account.CalcSeasonIncome(club.league, team, g_interestRates.investmentBase) / 100;
     const int64_t health = team.account.CalcHealthForecast(club.league, team);
     plan.budget += team.capital <= 0 ? int64_t{team.capital} * 4 / 3 : (int64_t{team.capital} >> 3) * 7;
     plan.budget += income * (health - 100);

@@ -11,6 +11,7 @@
 #include "engine/MatchOptions.h"
 #include "engine/MatchReport.h"
 #include "engine/SeasonCalendar.h"
+#include "finance/InterestRates.h"
 #include "platform/Date.h"
 #include "platform/GameOptions.h"
 #include "platform/ModalRunner.h"
@@ -61,6 +62,7 @@ private:
         ResetFreeWeekPlans();
         ResetWeekPlanNames();
         ResetManager();
+        ResetInterestRates();
 
         ResetOptions();
         ResetMainWindowState();

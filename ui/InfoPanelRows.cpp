@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <variant>
 
+#include "finance/InterestRates.h"
 #include "platform/Random.h"
 #include "platform/Text.h"
 #include "world/Continent.h"
@@ -96,7 +97,7 @@ InfoPanelRows OwnTeamRows(const CTeam& team, const TeamPlace& place) {
 
 int LiquidityIconValue(const CTeam& team, const CLeague* league) {
     const uint32_t income =
-        league ? team.account.CalcSeasonIncome(*league, team, kInitialInvestmentBaseRate) : 0;
+        league ? team.account.CalcSeasonIncome(*league, team, g_interestRates.investmentBase) : 0;
     return ClampIcons((team.account.GetAssetRatio(income, team.capital) + 100) / 20);
 }
 

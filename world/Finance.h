@@ -50,11 +50,6 @@ enum ContractRecordIndex : uint32_t {
 };
 constexpr uint32_t kFirstOneWordRecord = 22;
 
-// The market rates a game starts with, in tenths of a percent a year; the
-// club economy reckons with them until the yearly rates are drawn.
-constexpr uint32_t kInitialInvestmentBaseRate = 25;
-constexpr uint32_t kInitialLoanBaseRate = 75;
-
 constexpr uint32_t kProfessionalFigureCount = 26;
 constexpr uint32_t kShortFigureCount = 3;
 // Each list's size is stored in one byte.
@@ -92,6 +87,10 @@ struct FinanceTransaction {
     uint32_t rate = 0;    // yearly, tenths of a percent, 0-255
     uint32_t months = 0;  // remaining term, 0-127
     uint32_t amount = 0;  // euros, kept in hundreds up to 6,553,500
+
+    static constexpr uint32_t kMostRate = 255;
+    static constexpr uint32_t kMostMonths = 127;
+    static constexpr uint32_t kMostAmount = 6553500;
 
     static FinanceTransaction Unpack(uint32_t word);
     uint32_t Pack() const;
@@ -160,6 +159,32 @@ public:
     FinanceTransaction GetTransaction(size_t i) const;
     // False when the list is full.
     bool AppendTransaction(const FinanceTransaction& t);
+
+    // Takes a loan or makes an investment: the principal moves into or out
+    // of the team's capital. A loan must stay within the credit limit
+    // (without assets), an investment needs money that is not negative.
+    // The amount is kept in whole hundreds; false, with nothing changed,
+    // when refused or when the term or amount does not fit the word.
+    bool AddTransaction(const FinanceTransaction& t, const CLeague& league, CTeam& team, bool sort);
+    // Ends a transaction: the principal goes back, and when asked and the
+    // term has not run out, the early-settlement fee is charged.
+    // Nothing for an index out of range.
+    void SettleTransaction(size_t index, CTeam& team, bool chargeFee);
+    // What ending the transaction before its term costs at today's base
+    // rates; 0 for an index out of range.
+    uint32_t CalcEarlySettlementFee(size_t index) const;
+    // Loans first, then the longer remaining term, the higher rate, the
+    // larger amount; equal ones keep their order.
+    void SortTransactions();
+    // A month of interest on every loan and investment, then the month's
+    // run-down of their terms (RunMonthlyExpiry).
+    void BookInterest(CTeam& team);
+    // Shortens every term by a month and settles what has run out, telling
+    // the user of his club's.
+    void RunMonthlyExpiry(CTeam& team);
+    // A month of interest on the club's money (balance plus capital): the
+    // overdraft rate on a debt, half the investment base rate on credit.
+    void BookAccountInterest(int32_t capital);
 
     // Health in percent: 200 without costs, 100 when costs equal income,
     // 0 from twice the income on.

@@ -6,6 +6,8 @@
 #include "app/BlockScrambler.h"
 #include "app/ConfigFile.h"
 #include "app/Highscore.h"
+#include "app/StateBlock.h"
+#include "finance/InterestRates.h"
 #include "platform/BinaryFile.h"
 #include "platform/Path.h"
 #include "tests/TempFolder.h"
@@ -108,6 +110,18 @@ TEST(StateBlock, RoundTripsEveryFieldAndFailsWhenCutShort) {
         StateBlock partial;
         EXPECT_FALSE(ReadStateBlock(shortFile, partial)) << cut;
     }
+}
+
+// The year's interest rates are game state: a save game and the options
+// file take them from the game and give them back.
+TEST(StateBlock, CarriesTheInterestRatesOfTheGame) {
+    g_interestRates = {31, 88, 120};
+    StateBlock block;
+    CollectGlobalState(block);
+    EXPECT_EQ(block.interestRates, (InterestRates::Words{31, 88, 120}));
+    ResetInterestRates();
+    ApplyGlobalState(block);
+    EXPECT_EQ(g_interestRates.ToWords(), (InterestRates::Words{31, 88, 120}));
 }
 
 TEST_F(SettingsFiles, ConfigFileIsWholeScrambledBlocksAndReadsBack) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/Random.h"
+#include "tests/finance/FinanceSamples.h"
 #include "tests/world/CalendarWorldFixture.h"
 #include "tests/world/PlayerSamples.h"
 #include "world/Finance.h"
@@ -71,4 +72,36 @@ TEST(ClubWeekEvents, PaidYouthPlayersNeverLeave) {
     for (const auto& young : w.club.youth)
         stayed += std::count(paid.begin(), paid.end(), young.get());
     EXPECT_EQ(stayed, paid.size());
+}
+
+// Interest falls due once a month, in its first week: on the loans, which
+// then run a month down, then on the club's money, at the overdraft rate on
+// a debt and half the investment base rate on credit.
+TEST(ClubWeekEvents, InterestIsBookedInTheFirstWeekOfAMonth) {
+    const struct {
+        int day;
+        int32_t capital;
+        uint32_t cost;
+        uint32_t income;
+        uint32_t months;
+    } cases[] = {
+        // The loan's 708 comes first and is part of the money then reckoned.
+        {1, 0, 708 + 6, 0, 23},            // 7 hundreds overdrawn x 110 / 120
+        {7, -120000, 708 + 1106, 0, 23},   // 1207 hundreds x 110 / 120
+        {7, 1200000, 708, 1199, 23},       // 11992 hundreds x 12 / 120
+        {8, -120000, 0, 0, 24},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.day << " " << c.capital);
+        SeedRandom(14);
+        ClubWeeks w;
+        w.club.account = ProfessionalAccount();
+        w.club.capital = c.capital;
+        w.club.account.AppendTransaction({true, 85, 24, 100000});
+        GameDateScope date(Date(2004, 3, c.day));
+        w.club.account.RunClubWeekEvents(w.league, w.club);
+        EXPECT_EQ(w.club.account.GetFigure(kCostMiscellaneous), c.cost);
+        EXPECT_EQ(w.club.account.GetFigure(kIncomeMiscellaneous), c.income);
+        EXPECT_EQ(w.club.account.GetTransaction(0).months, c.months);
+    }
 }
