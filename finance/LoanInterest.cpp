@@ -69,11 +69,12 @@ void CFinance::RunMonthlyExpiry(CTeam& team) {
     }
 }
 
-void CFinance::BookAccountInterest(int32_t capital) {
+int64_t CFinance::BookAccountInterest(int32_t capital) {
     const int64_t money = int64_t{GetBalance()} + capital;
     const InterestRates& r = g_interestRates;
     if (money < 0)
         Book(kCostMiscellaneous, MonthlyInterest(WholeHundreds(-money), r.overdraft));
     else
         Book(kIncomeMiscellaneous, MonthlyInterest(WholeHundreds(money), r.investmentBase >> 1));
+    return money;
 }

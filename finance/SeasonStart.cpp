@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstdint>
 
 #include "career/ManagerPosts.h"
 #include "finance/IncomeFormulae.h"
@@ -220,9 +221,13 @@ void CFinance::StartSeason(CTeam& team, const CLeague& league, CNation& nation) 
         if (user) {
             // The user fills the pool himself; it starts empty at the
             // amount per participant he asked for, else at a fair one.
+            // The weekly events measure his amount against the fair one.
+            const uint32_t fair = participants != 0 ? total / participants : 0;
+            g_manager.forecastMerchandise = static_cast<int32_t>(participants);
+            g_manager.merchandiseWeekFigure = static_cast<int32_t>(std::min<uint32_t>(fair, INT32_MAX));
             uint32_t yearly = GetSponsorPool().yearlyAmount;
-            if (yearly == 0 && participants != 0)
-                yearly = static_cast<uint32_t>(int64_t{total} / participants * kUserPoolShareTenths / 10);
+            if (yearly == 0)
+                yearly = static_cast<uint32_t>(int64_t{fair} * kUserPoolShareTenths / 10);
             SetSponsorPool(0, std::min(yearly, kMaxPoolYearlyAmount));
         } else {
             SetSponsorPool(participants, participants != 0 ? std::min(total / participants, kMaxPoolYearlyAmount) : 0);

@@ -184,7 +184,8 @@ public:
     void RunMonthlyExpiry(CTeam& team);
     // A month of interest on the club's money (balance plus capital): the
     // overdraft rate on a debt, half the investment base rate on credit.
-    void BookAccountInterest(int32_t capital);
+    // Gives the money it reckoned with.
+    int64_t BookAccountInterest(int32_t capital);
 
     // Health in percent: 200 without costs, 100 when costs equal income,
     // 0 from twice the income on.
@@ -222,8 +223,16 @@ public:
     // The board of a computer-run club, every Monday: its coach, and in
     // their weeks the squad's review, contract renewals and planning.
     void CheckWeekly(CNation& nation, CLeague& league, CTeam& team);
-    // Every club, every week: in the first week of a month youth and
-    // amateur players arrive, improve and leave.
+    // Every club, every week, in this order: a professional club trades
+    // fan articles; the user's club adds to his allowance of transfer talks
+    // opened by others, takes new sponsors into its pool early in the
+    // season and may warn or dismiss him. In the first week of a month:
+    // salaries, the board's answer to the league table, interest, the
+    // climate by the club's wealth, in December a computer-run club's loan
+    // or investment (and the spending of a rich club without professional
+    // account), youth and amateur players arriving, improving and leaving,
+    // the fans' mood and the club manager's standing. Last, now and then,
+    // a professional squad's motivation moves towards its ratings.
     void RunClubWeekEvents(CLeague& league, CTeam& team);
 
     bool Write(BinaryFile& f) const;

@@ -310,6 +310,9 @@ public:
     std::array<int32_t, kFanArticleKinds> merchandiseSold{};
     uint8_t noAutoReorder = 0;
     int32_t merchandiseFigure = 0;
+    // The yearly amount per participant that the season start found fair
+    // for his club's pool of sponsors: early in the season new sponsors
+    // join by how his own amount compares with it; none while it is 0.
     int32_t merchandiseWeekFigure = 0;
 
     // Season forecast of his club.
@@ -317,7 +320,7 @@ public:
     std::array<int32_t, kForecastCostItems> forecastCost{};
     int32_t forecastSpectators = 0;
     int32_t forecastSeasonTickets = 0;
-    int32_t forecastMerchandise = 0;
+    int32_t forecastMerchandise = 0;  // supposed participants in the pool of sponsors
 
     uint8_t coachingLevel = 0;  // 1-10
     std::string lastName;

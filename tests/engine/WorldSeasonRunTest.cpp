@@ -227,8 +227,10 @@ TEST(WorldSeasonRun, TwoSeasonsOnTheShippedWorld) {
     SeasonRun run(std::move(world));
     SeedRandom(23);
     run.StartNewGame();
-    // He keeps his club through both seasons.
+    // He keeps his club through both seasons: his contract runs on, and
+    // his board stands behind him whatever his results.
     g_manager.contractYears = 3;
+    g_manager.club->flags |= kTeamJobSafetyCounter;
 
     Membership before;
     std::map<const CLeague*, size_t> sizes;

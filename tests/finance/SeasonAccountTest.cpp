@@ -6,8 +6,10 @@
 #include "finance/IncomeFormulae.h"
 #include "platform/Random.h"
 #include "tests/finance/BigArena.h"
+#include "tests/finance/FinanceSamples.h"
 #include "world/Finance.h"
 #include "world/League.h"
+#include "world/Manager.h"
 #include "world/Nation.h"
 #include "world/Team.h"
 
@@ -106,6 +108,35 @@ TEST_F(SeasonFixture, ClubWithoutContractsBooksItsSumsAsBalanceOnly) {
                           CalcAmateurTeamCosts(club.GetAverageStrength(), e) + 2 * staff + staff / 2;
     EXPECT_EQ(a.GetBalance(), income - costs);
     EXPECT_EQ(a.GetTotalIncome(), 0u);
+}
+
+// The user fills his club's pool of sponsors himself: the season start
+// books nothing for it and leaves it empty, at the amount he asked or else
+// at eight tenths of a fair one. It remembers how many sponsors would join
+// at the fair amount, for his weekly events to measure his asking against.
+TEST_F(SeasonFixture, UsersPoolStartsEmptyAndRemembersWhatIsFair) {
+    CTeam& club = Club();
+    g_manager.club = &club;
+    const int e = club.GetFinancialEnvironment();
+    uint32_t participants = 0;
+    const uint32_t drawn = CalcSponsorPool(club.GetFanAmount(), e, 1, Position(), 6, participants);
+    for (const uint32_t asked : {0u, 12300u}) {
+        SCOPED_TRACE(asked);
+        club.account = ProfessionalAccount();
+        club.account.SetSponsorPool(0, asked);
+        club.account.StartSeason(club, league, nation);
+        const CFinance& a = club.account;
+
+        EXPECT_EQ(g_manager.forecastMerchandise, static_cast<int32_t>(participants));
+        const auto fair = static_cast<uint32_t>(g_manager.merchandiseWeekFigure);
+        EXPECT_GE(fair, drawn * 80 / 100 / participants);
+        EXPECT_LE(fair, drawn * 120 / 100 / participants);
+        const SponsorPool pool = a.GetSponsorPool();
+        EXPECT_EQ(pool.participants, 0u);
+        EXPECT_EQ(pool.yearlyAmount, asked != 0 ? asked : fair * 8 / 10 / 100 * 100);
+        EXPECT_EQ(a.GetFigure(kIncomeSponsors),
+                  a.GetContract(kContractMainSponsor).amount + a.GetContract(kContractArenaSponsor).amount);
+    }
 }
 
 TEST_F(SeasonFixture, ContractsRunTheirTermAndAreDrawnAgainWhenOver) {
