@@ -39,7 +39,7 @@ void WelcomePoolSponsors(CFinance& account) {
         return;
     const SponsorPool pool = account.GetSponsorPool();
     const int64_t joining =
-        std::clamp<int64_t>(JoiningTenths(g_manager.forecastMerchandise, pool.yearlyAmount, fair) / 10, 0,
+        std::clamp<int64_t>(JoiningTenths(g_manager.merchandiseFigure, pool.yearlyAmount, fair) / 10, 0,
                             kMostParticipants - pool.participants);
     account.Book(kIncomeSponsors, static_cast<uint32_t>(joining * pool.yearlyAmount));
     account.SetSponsorPool(pool.participants + static_cast<uint32_t>(joining), pool.yearlyAmount);

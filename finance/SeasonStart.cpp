@@ -223,7 +223,7 @@ void CFinance::StartSeason(CTeam& team, const CLeague& league, CNation& nation) 
             // amount per participant he asked for, else at a fair one.
             // The weekly events measure his amount against the fair one.
             const uint32_t fair = participants != 0 ? total / participants : 0;
-            g_manager.forecastMerchandise = static_cast<int32_t>(participants);
+            g_manager.merchandiseFigure = static_cast<int32_t>(participants);
             g_manager.merchandiseWeekFigure = static_cast<int32_t>(std::min<uint32_t>(fair, INT32_MAX));
             uint32_t yearly = GetSponsorPool().yearlyAmount;
             if (yearly == 0)

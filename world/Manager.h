@@ -309,6 +309,8 @@ public:
     std::array<int32_t, kFanArticleKinds> merchandiseStock{};
     std::array<int32_t, kFanArticleKinds> merchandiseSold{};
     uint8_t noAutoReorder = 0;
+    // How many sponsors the season start reckoned would join his club's
+    // pool at a fair amount.
     int32_t merchandiseFigure = 0;
     // The yearly amount per participant that the season start found fair
     // for his club's pool of sponsors: early in the season new sponsors
@@ -320,7 +322,7 @@ public:
     std::array<int32_t, kForecastCostItems> forecastCost{};
     int32_t forecastSpectators = 0;
     int32_t forecastSeasonTickets = 0;
-    int32_t forecastMerchandise = 0;  // supposed participants in the pool of sponsors
+    int32_t forecastMerchandise = 0;
 
     uint8_t coachingLevel = 0;  // 1-10
     std::string lastName;

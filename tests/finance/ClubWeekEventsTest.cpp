@@ -370,7 +370,7 @@ TEST(ClubWeekEvents, PoolSponsorsJoinEarlyInTheSeasonTheMoreTheCheaper) {
         CFinance& account = w.club.account;
         account = ProfessionalAccount();
         account.SetSponsorPool(c.already, c.asked);
-        g_manager.forecastMerchandise = 200;
+        g_manager.merchandiseFigure = 200;
         g_manager.merchandiseWeekFigure = c.fair;
         GameDateScope date(c.day);
         SeedRandom(24);

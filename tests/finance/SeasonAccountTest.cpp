@@ -127,7 +127,7 @@ TEST_F(SeasonFixture, UsersPoolStartsEmptyAndRemembersWhatIsFair) {
         club.account.StartSeason(club, league, nation);
         const CFinance& a = club.account;
 
-        EXPECT_EQ(g_manager.forecastMerchandise, static_cast<int32_t>(participants));
+        EXPECT_EQ(g_manager.merchandiseFigure, static_cast<int32_t>(participants));
         const auto fair = static_cast<uint32_t>(g_manager.merchandiseWeekFigure);
         EXPECT_GE(fair, drawn * 80 / 100 / participants);
         EXPECT_LE(fair, drawn * 120 / 100 / participants);
