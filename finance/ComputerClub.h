@@ -55,6 +55,10 @@ struct SquadValuation {
 // on the transfer list, and listed players who proved worth it come off.
 // Gives the valuation it judged by.
 SquadValuation ReviewSquad(const ComputerClub& club);
+// Then the board spends or saves by the club's health forecast: a new coach
+// for a club in trouble, sales of the players who cost most for their
+// worth, or building works and subsidies for the youth and amateur teams.
+void ReviewFinances(const ComputerClub& club, const SquadValuation& valuation);
 // Contract weeks: good players whose contracts run out are kept.
 void RenewContracts(const ComputerClub& club);
 // Whether the squad is planned this week; may draw a chance.

@@ -5,7 +5,8 @@
 #include "world/Team.h"
 
 // The weekly check of a computer-run club: its board backs or replaces the
-// coach, then works on the squad in the weeks of the year set aside for it.
+// coach, then works on the squad and the money in the weeks of the year set
+// aside for them.
 
 namespace {
 
@@ -39,7 +40,7 @@ void CFinance::CheckWeekly(CNation& nation, CLeague& league, CTeam& team) {
     const ComputerClub club{nation, league, team};
     const WeeklyCheckDays days = GetWeeklyCheckDays(g_gameDate, IsProfessional());
     if (days.review)
-        ReviewSquad(club);
+        ReviewFinances(club, ReviewSquad(club));
     if (days.contracts)
         RenewContracts(club);
     if (IsSquadPlanningDue(club))
