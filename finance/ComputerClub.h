@@ -31,6 +31,7 @@ int SquadPosition(const CPlayer& player);
 struct WeeklyCheckDays {
     bool review = false;
     bool contracts = false;
+    bool crisisTest = false;
 };
 WeeklyCheckDays GetWeeklyCheckDays(const Date& date, bool professionalAccount);
 
@@ -59,6 +60,9 @@ SquadValuation ReviewSquad(const ComputerClub& club);
 // for a club in trouble, sales of the players who cost most for their
 // worth, or building works and subsidies for the youth and amateur teams.
 void ReviewFinances(const ComputerClub& club, const SquadValuation& valuation);
+// Every second month: a club deep in debt goes through an emergency
+// programme, and when it is in trouble again, through bankruptcy.
+void TestForFinancialCrisis(const ComputerClub& club);
 // Contract weeks: good players whose contracts run out are kept.
 void RenewContracts(const ComputerClub& club);
 // Whether the squad is planned this week; may draw a chance.
