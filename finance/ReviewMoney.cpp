@@ -94,7 +94,9 @@ void SellToSave(const ComputerClub& club, const SquadValuation& valuation, int64
 }
 
 // Places of both kinds, the blocks under construction too.
-int64_t AllPlaces(const CArena& arena) { return int64_t{arena.CountPlaces(false, true)} + arena.CountPlaces(true, true); }
+int64_t AllPlaces(const CArena& arena) {
+    return int64_t{arena.CountPlaces(false, true)} + arena.CountPlaces(true, true);
+}
 
 void PayBuilding(CFinance& account, int64_t& budget, uint32_t price) {
     budget -= price;

@@ -88,7 +88,8 @@ TEST_F(ReviewFinancesTest, SavesBySellingTheDearestPlayerWhosePositionKeepsAnoth
         const CPlayer* sold = Club().squad[partnerLent ? 3 : 1].get();
         for (const auto& player : Club().squad) {
             SCOPED_TRACE(player->GetPosition());
-            EXPECT_EQ(player->IsOnTransferList(true), player.get() == sold || (player.get() == &partner && partnerLent));
+            const bool listed = player.get() == sold || (player.get() == &partner && partnerLent);
+            EXPECT_EQ(player->IsOnTransferList(true), listed);
         }
         TransferEntry entry;
         ASSERT_TRUE(nation.GetTransferEntryOfPlayer(sold, entry));
