@@ -42,22 +42,13 @@ void Count(SquadSums& sums, const CPlayer& player) {
     s.ageSum += player.GetAge();
 }
 
-// What a player on his way out brings in: his season's cost and his fee.
-int64_t OutgoingMoney(const ComputerClub& club, const CPlayer& player) {
-    int64_t money = GetSeasonCost(player, club.league);
-    TransferEntry entry;
-    if (club.nation.GetTransferEntryOfPlayer(&player, entry) && !entry.loan)
-        money += entry.price != 0 ? entry.price : player.GetTransferValue(g_manager.GetInflationPermille());
-    return money;
-}
-
 // The squad that stays and the players agreed to come; the budget takes in
 // what leaves and pays what comes.
 SquadSums TallySquad(const ComputerClub& club, SquadPlan& plan) {
     SquadSums sums;
     for (const auto& player : club.team.squad) {
         if (player->IsOnTransferList(false) || club.nation.IsTransferAgreed(player.get()))
-            plan.budget += OutgoingMoney(club, *player);
+            plan.budget += int64_t{GetSeasonCost(*player, club.league)} + GetExpectedFee(club, *player);
         else
             Count(sums, *player);
     }

@@ -132,25 +132,34 @@ void SignFreePlayers(const ComputerClub& club, SquadPlan& plan) {
     }
 }
 
+PlayerRecipe MakeSquadRecipe(const ComputerClub& club) {
+    const CTeam& team = club.team;
+    PlayerRecipe recipe;
+    recipe.strengthCentre = team.GetAverageStrength();
+    recipe.strengthSpread = kGeneratedStrengthSpread;
+    recipe.talentCentre = team.GetAverageTalent();
+    recipe.talentSpread = kGeneratedTalentSpread;
+    recipe.ageCentre = static_cast<int>(team.GetAverageAge());
+    recipe.ageSpread = kGeneratedAgeSpread;
+    recipe.professional = club.league.IsProfessional();
+    recipe.inflationPermille = g_manager.GetInflationPermille();
+    return recipe;
+}
+
+void AddGeneratedPlayers(const ComputerClub& club, PlayerRecipe recipe, size_t size) {
+    while (club.team.squad.size() < size) {
+        recipe.position = DrawRandomPosition();
+        PlayerPtr player = club.nation.GeneratePlayer(recipe, false);
+        player->RandomizeCondition();
+        club.team.AddPlayer(std::move(player));
+    }
+}
+
 void FillShortSquad(const ComputerClub& club) {
     CTeam& team = club.team;
     const size_t minimum = club.league.playersPerMatch;
     if ((team.flags & kTeamJobSafetyCounter) == kTeamJobSafetyCounter) {
-        PlayerRecipe recipe;
-        recipe.strengthCentre = team.GetAverageStrength();
-        recipe.strengthSpread = kGeneratedStrengthSpread;
-        recipe.talentCentre = team.GetAverageTalent();
-        recipe.talentSpread = kGeneratedTalentSpread;
-        recipe.ageCentre = static_cast<int>(team.GetAverageAge());
-        recipe.ageSpread = kGeneratedAgeSpread;
-        recipe.professional = club.league.IsProfessional();
-        recipe.inflationPermille = g_manager.GetInflationPermille();
-        while (team.squad.size() < minimum) {
-            recipe.position = DrawRandomPosition();
-            PlayerPtr player = club.nation.GeneratePlayer(recipe, false);
-            player->RandomizeCondition();
-            team.AddPlayer(std::move(player));
-        }
+        AddGeneratedPlayers(club, MakeSquadRecipe(club), minimum);
         team.flags &= static_cast<uint8_t>(~kTeamJobSafetyCounter);
     }
     // From the season's start to the turn of the year a short squad counts

@@ -27,33 +27,34 @@ constexpr int kYoungSurplusAge = 25;
 constexpr int kYoungSurplusCount = 2;
 constexpr int kOldSurplusCount = 3;
 
-struct PositionTally {
-    std::array<int, kPositionCount> count{};
-    std::array<int, kPositionCount> strongest{};
-};
-
-PositionTally TallyPositions(const CTeam& team) {
-    PositionTally tally;
+void TallyPositions(const CTeam& team, SquadValuation& valuation) {
     for (const auto& player : team.squad) {
         const int p = SquadPosition(*player);
-        ++tally.count[p];
-        tally.strongest[p] = std::max(tally.strongest[p], player->GetStrengthClass());
+        ++valuation.count[p];
+        valuation.strongest[p] = std::max(valuation.strongest[p], player->GetStrengthClass());
     }
-    return tally;
 }
 
 // Season cost per thousandth of the wage demand that the player's rating
 // earns him: high values pay for little.
-std::vector<uint32_t> CostPerValue(const CTeam& team, const CLeague& league, const std::vector<uint16_t>& ratings) {
+void RateCosts(const CTeam& team, const CLeague& league, SquadValuation& valuation) {
     const int permille = g_manager.GetInflationPermille();
-    std::vector<uint32_t> v;
     for (size_t i = 0; i < team.squad.size(); ++i) {
         const CPlayer& player = *team.squad[i];
         const uint32_t wage = player.GetWageDemand(player.IsProfessional(), league.division, false, false, permille) / 100;
-        const uint32_t base = std::max<uint32_t>(ratings[i] * wage / 1000, 1);
-        v.push_back(GetSeasonCost(player, league) / base);
+        const uint32_t base = std::max<uint32_t>(valuation.ratings[i] * wage / 1000, 1);
+        const uint32_t cost = GetSeasonCost(player, league);
+        valuation.seasonCost.push_back(cost);
+        valuation.costPerValue.push_back(cost / base);
     }
-    return v;
+}
+
+SquadValuation ValueSquad(const ComputerClub& club) {
+    SquadValuation valuation;
+    valuation.ratings = club.team.RateSquadPlayers(club.league);
+    TallyPositions(club.team, valuation);
+    RateCosts(club.team, club.league, valuation);
+    return valuation;
 }
 
 // The mean plus twice the mean deviation.
@@ -85,15 +86,15 @@ void ListExpensivePlayer(CNation& nation, CPlayer& player, int rating) {
 
 // A weak player where the position has enough: the young are lent out,
 // the others sold.
-void ListSurplusPlayer(CNation& nation, CPlayer& player, const PositionTally& tally) {
+void ListSurplusPlayer(CNation& nation, CPlayer& player, const SquadValuation& valuation) {
     const int p = SquadPosition(player);
-    if (player.GetStrengthClass() >= tally.strongest[p])
+    if (player.GetStrengthClass() >= valuation.strongest[p])
         return;
     if (player.GetAge() < kYoungSurplusAge) {
-        if (tally.count[p] > kYoungSurplusCount)
+        if (valuation.count[p] > kYoungSurplusCount)
             nation.AddToTransferList(&player, player.GetContractValuePerYear(g_manager.GetInflationPermille()), true,
                                      false, true);
-    } else if (tally.count[p] > kOldSurplusCount) {
+    } else if (valuation.count[p] > kOldSurplusCount) {
         nation.AddToTransferList(&player, 0, false, false, true);
     }
 }
@@ -109,24 +110,31 @@ uint32_t GetSeasonCost(const CPlayer& player, const CLeague& league) {
     return static_cast<uint32_t>(player.GetSalary() + player.GetBonus() * expected);
 }
 
-void ReviewSquad(const ComputerClub& club) {
+uint32_t GetExpectedFee(const ComputerClub& club, const CPlayer& player) {
+    TransferEntry entry;
+    if (!club.nation.GetTransferEntryOfPlayer(&player, entry) || entry.loan)
+        return 0;
+    return entry.price != 0 ? entry.price : player.GetTransferValue(g_manager.GetInflationPermille());
+}
+
+SquadValuation ReviewSquad(const ComputerClub& club) {
     CTeam& team = club.team;
-    const std::vector<uint16_t> ratings = team.RateSquadPlayers(club.league);
-    const PositionTally tally = TallyPositions(team);
-    const std::vector<uint32_t> v = CostPerValue(team, club.league, ratings);
+    const SquadValuation valuation = ValueSquad(club);
+    const std::vector<uint32_t>& v = valuation.costPerValue;
     const int64_t limit = OutlierLimit(v);
 
     for (size_t i = 0; i < team.squad.size(); ++i) {
         CPlayer& player = *team.squad[i];
         const int p = SquadPosition(player);
         if (v[i] > limit) {
-            if (player.GetStrengthClass() < tally.strongest[p] || tally.count[p] > 1)
-                ListExpensivePlayer(club.nation, player, ratings[i]);
-        } else if (player.IsOnTransferList(true) && ratings[i] > kKeptListedAbove) {
+            if (player.GetStrengthClass() < valuation.strongest[p] || valuation.count[p] > 1)
+                ListExpensivePlayer(club.nation, player, valuation.ratings[i]);
+        } else if (player.IsOnTransferList(true) && valuation.ratings[i] > kKeptListedAbove) {
             club.nation.RemoveFromTransferList(&player);
         }
     }
     for (size_t i = 0; i < team.squad.size(); ++i)
-        if (ratings[i] < kSurplusBelow)
-            ListSurplusPlayer(club.nation, *team.squad[i], tally);
+        if (valuation.ratings[i] < kSurplusBelow)
+            ListSurplusPlayer(club.nation, *team.squad[i], valuation);
+    return valuation;
 }

@@ -5,7 +5,8 @@
 #include "world/Team.h"
 
 // The weekly check of a computer-run club: its board backs or replaces the
-// coach, then works on the squad in the weeks of the year set aside for it.
+// coach, works on the squad and the money in the weeks of the year set
+// aside for them, and every second month looks for a financial crisis.
 
 namespace {
 
@@ -13,6 +14,8 @@ constexpr int kReviewFirstDay = 8;
 constexpr int kReviewLastDay = 14;
 constexpr int kContractFirstDay = 2;
 constexpr int kContractLastDay = 8;
+constexpr int kCrisisFirstDay = 2;
+constexpr int kCrisisLastDay = 8;
 
 bool IsReviewMonth(int month, bool professionalAccount) {
     if (month == 1 || month == 4 || month == 7 || month == 10)
@@ -30,6 +33,7 @@ WeeklyCheckDays GetWeeklyCheckDays(const Date& date, bool professionalAccount) {
     WeeklyCheckDays days;
     days.review = day >= kReviewFirstDay && day <= kReviewLastDay && IsReviewMonth(month, professionalAccount);
     days.contracts = day >= kContractFirstDay && day <= kContractLastDay && (month == 1 || month == 6);
+    days.crisisTest = day >= kCrisisFirstDay && day <= kCrisisLastDay && month % 2 == 0;
     return days;
 }
 
@@ -39,9 +43,11 @@ void CFinance::CheckWeekly(CNation& nation, CLeague& league, CTeam& team) {
     const ComputerClub club{nation, league, team};
     const WeeklyCheckDays days = GetWeeklyCheckDays(g_gameDate, IsProfessional());
     if (days.review)
-        ReviewSquad(club);
+        ReviewFinances(club, ReviewSquad(club));
     if (days.contracts)
         RenewContracts(club);
     if (IsSquadPlanningDue(club))
         PlanSquad(club);
+    if (days.crisisTest)
+        TestForFinancialCrisis(club);
 }

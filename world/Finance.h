@@ -221,7 +221,9 @@ public:
     void BookTitleBonuses(CTeam& team);
 
     // The board of a computer-run club, every Monday: its coach, and in
-    // their weeks the squad's review, contract renewals and planning.
+    // their weeks the squad's review with the money it spends or saves,
+    // contract renewals, planning and, every second month, the test for a
+    // financial crisis.
     void CheckWeekly(CNation& nation, CLeague& league, CTeam& team);
     // Every club, every week, in this order: a professional club trades
     // fan articles; the user's club adds to his allowance of transfer talks
