@@ -68,7 +68,7 @@ void MoneyTally::Settle(MoneyReport& report) {
     }
     std::map<const CTeam*, int> seasonsOverLimit;
     for (const auto& [club, name] : report.overLimit) {
-        const int seasons = crisisSteps_.contains(club) ? 1 : seasonsOverLimit_[club] + 1;
+        const int seasons = crisisSteps_.contains(club) ? 0 : seasonsOverLimit_[club] + 1;
         seasonsOverLimit[club] = seasons;
         if (seasons == kDriftingSeasons)
             report.faults.push_back(name + Format(" is over its credit limit at %d season ends without a crisis",

@@ -19,8 +19,8 @@ class CWorld;
 // steps are counted as they happen (MoneyTally).
 struct LeagueMoney {
     const CLeague* league = nullptr;
-    std::string nation;
-    std::string name;
+    std::string nation{};
+    std::string name{};
     size_t clubs = 0;
     int64_t meanMoney = 0;  // net assets: money, investments less loans
     int64_t lowestMoney = 0;
