@@ -4,6 +4,7 @@
 
 #include "career/ManagerPosts.h"
 #include "finance/FormatMoney.h"
+#include "finance/MoneyEvents.h"
 #include "platform/Random.h"
 #include "world/Finance.h"
 #include "world/League.h"
@@ -100,6 +101,8 @@ void CFinance::PayTax(CTeam& team, const CLeague& league, CNation& nation) {
         if (user)
             g_manager.AddNews("The club has to pay " + FormatMoney(tax) + " for tax", CManager::kNewsRed);
         Book(kCostMiscellaneous, tax);
+        if (MoneyEventListener* listener = GetMoneyEventListener())
+            listener->TaxPaid(team, league, tax);
         team.ChangeFinancialEnvironment(kEnvironmentSteps);
     } else {
         team.ChangeFinancialEnvironment(-kEnvironmentSteps);

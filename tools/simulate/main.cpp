@@ -28,6 +28,7 @@
 #include <string>
 
 #include "platform/Text.h"
+#include "tools/simulate/MoneyReport.h"
 #include "tools/simulate/SeasonReport.h"
 #include "tools/simulate/SeasonSimulation.h"
 #include "tools/simulate/WorldStructure.h"
@@ -119,11 +120,15 @@ int main(int argc, char** argv) {
         return 2;
     }
     bool kept = CheckStructure(simulation.World());
+    MoneyTally tally;
+    const MoneyEventScope counting(tally);
     for (int season = 0; season < args.seasons; ++season) {
         const auto start = std::chrono::steady_clock::now();
         const bool ended = RunToSeasonChange(simulation, kept);
         const Date day = g_gameDate;
+        MoneyReport money;
         if (ended) {
+            money = MakeMoneyReport(simulation.World());
             SeasonReport report = MakeSeasonReport(simulation.World(), day.Year() - 1);
             report.squads.freePlayers = CountFreePlayers(simulation.World());
             PrintSeasonReport(std::cout, report);
@@ -134,6 +139,10 @@ int main(int argc, char** argv) {
                                 g_gameDate.Day());
             return 1;
         }
+        // The season's end pays its tax on the day of the change.
+        tally.Settle(money);
+        PrintMoneyReport(std::cout, money);
+        kept = kept && money.faults.empty();
         const uint64_t checksum = WorldChecksum(simulation.World());
         if (checksum == 0) {
             std::cout << "FAULT: the world can no longer be written as a save game\n";

@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include "tools/simulate/MoneyReport.h"
+#include "world/League.h"
+#include "world/Team.h"
+
+namespace {
+
+MoneyReport OverLimit(const CTeam& club) {
+    MoneyReport report;
+    report.overLimit.emplace_back(&club, "Debtors");
+    return report;
+}
+
+}  // namespace
+
+// A club deep in debt must go through a crisis; one that stays beyond its
+// credit limit season after season without one is drifting.
+TEST(MoneyReport, DebtsThatDriftWithoutACrisisAreAFault) {
+    CTeam club;
+    CLeague league;
+    struct Season {
+        bool overLimit;
+        bool crisis;
+        size_t faults;
+    };
+    const Season seasons[] = {
+        {true, false, 0}, {true, false, 0}, {true, true, 0},   // a crisis starts the count again
+        {true, false, 0}, {true, false, 0}, {true, false, 1},  // the third season end in a row
+        {false, false, 0}, {true, false, 0},                   // recovered for a season
+    };
+    MoneyTally tally;
+    int n = 0;
+    for (const Season& s : seasons) {
+        MoneyReport report = s.overLimit ? OverLimit(club) : MoneyReport{};
+        if (s.crisis)
+            tally.CrisisStep(club, league, false);
+        tally.Settle(report);
+        EXPECT_EQ(report.faults.size(), s.faults) << "season " << n;
+        ++n;
+    }
+}
+
+TEST(MoneyReport, EventsAreAddedToTheirLeagueOnce) {
+    CTeam club;
+    CLeague first, second;
+    MoneyReport report;
+    report.leagues = {LeagueMoney{.league = &first}, LeagueMoney{.league = &second}};
+    MoneyTally tally;
+    tally.TaxPaid(club, first, 300);
+    tally.TaxPaid(club, first, 200);
+    tally.CrisisStep(club, second, false);
+    tally.CrisisStep(club, second, true);
+    tally.Settle(report);
+    EXPECT_EQ(report.leagues[0].tax, 500);
+    EXPECT_EQ(report.leagues[1].crises, 1);
+    EXPECT_EQ(report.leagues[1].bankruptcies, 1);
+
+    MoneyReport next;
+    next.leagues = {LeagueMoney{.league = &first}};
+    tally.Settle(next);
+    EXPECT_EQ(next.leagues[0].tax, 0);
+}

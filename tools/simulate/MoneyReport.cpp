@@ -1,0 +1,101 @@
+#include "tools/simulate/MoneyReport.h"
+
+#include <algorithm>
+#include <ostream>
+
+#include "finance/FormatMoney.h"
+#include "finance/InterestRates.h"
+#include "platform/Text.h"
+#include "world/Team.h"
+#include "world/WorldWalk.h"
+
+namespace {
+
+// Seasons ends over the credit limit, without a crisis, that make drifting.
+constexpr int kDriftingSeasons = 3;
+
+bool IsOverCreditLimit(const CTeam& club, const CLeague& league) {
+    const CFinance& account = club.account;
+    const uint32_t income = account.CalcSeasonIncome(league, club, g_interestRates.investmentBase);
+    return account.GetNetAssets(club.capital) < 0 && account.CalcCreditLimit(income, club.capital, true) <= 0;
+}
+
+LeagueMoney ReadLeague(const CNation& nation, const CLeague& league, MoneyReport& report) {
+    LeagueMoney money{&league, nation.nationalTeam.name, league.name};
+    int64_t sum = 0;
+    for (const auto& club : league.clubs) {
+        const CFinance& account = club->account;
+        const int64_t own = account.GetNetAssets(club->capital);
+        money.lowestMoney = money.clubs == 0 ? own : std::min(money.lowestMoney, own);
+        ++money.clubs;
+        sum += own;
+        money.inTheRed += own < 0;
+        money.sponsors += account.GetFigure(kIncomeSponsors);
+        money.television += account.GetFigure(kIncomeMedia);
+        if (IsOverCreditLimit(*club, league)) {
+            ++money.overCreditLimit;
+            report.overLimit.emplace_back(club.get(), club->name);
+        }
+        if (!league.IsPassive() && account.GetTotalIncome() == 0)
+            report.faults.push_back(money.nation + ", " + money.name + ": " + club->name +
+                                    " booked no income this season");
+    }
+    if (money.clubs > 0)
+        money.meanMoney = sum / static_cast<int64_t>(money.clubs);
+    return money;
+}
+
+std::string Money(int64_t euros) { return Cp1252ToUtf8(FormatMoney(euros)); }
+
+}  // namespace
+
+void MoneyTally::TaxPaid(const CTeam&, const CLeague& league, uint32_t tax) { byLeague_[&league].tax += tax; }
+
+void MoneyTally::CrisisStep(const CTeam& club, const CLeague& league, bool bankrupt) {
+    Events& events = byLeague_[&league];
+    ++(bankrupt ? events.bankruptcies : events.crises);
+    ++crisisSteps_[&club];
+}
+
+void MoneyTally::Settle(MoneyReport& report) {
+    for (LeagueMoney& league : report.leagues) {
+        const auto found = byLeague_.find(league.league);
+        if (found == byLeague_.end())
+            continue;
+        league.tax = found->second.tax;
+        league.crises = found->second.crises;
+        league.bankruptcies = found->second.bankruptcies;
+    }
+    std::map<const CTeam*, int> seasonsOverLimit;
+    for (const auto& [club, name] : report.overLimit) {
+        const int seasons = crisisSteps_.contains(club) ? 0 : seasonsOverLimit_[club] + 1;
+        seasonsOverLimit[club] = seasons;
+        if (seasons == kDriftingSeasons)
+            report.faults.push_back(name + Format(" is over its credit limit at %d season ends without a crisis",
+                                                  kDriftingSeasons));
+    }
+    seasonsOverLimit_ = std::move(seasonsOverLimit);
+    byLeague_.clear();
+    crisisSteps_.clear();
+}
+
+MoneyReport MakeMoneyReport(const CWorld& world) {
+    MoneyReport report;
+    VisitLeagues(world,
+                 [&](const CNation& nation, const CLeague& league) {
+                     report.leagues.push_back(ReadLeague(nation, league, report));
+                 });
+    return report;
+}
+
+void PrintMoneyReport(std::ostream& out, const MoneyReport& report) {
+    out << "Net assets and money (league: mean, lowest; in the red, over the credit limit; sponsors, TV, tax; crises, "
+           "bankruptcies)\n";
+    for (const LeagueMoney& m : report.leagues)
+        out << "  " << Cp1252ToUtf8(m.nation + " - " + m.name) << ": " << Money(m.meanMoney) << ", "
+            << Money(m.lowestMoney) << Format("; %zu, %zu of %zu; ", m.inTheRed, m.overCreditLimit, m.clubs)
+            << Money(m.sponsors) << ", " << Money(m.television) << ", " << Money(m.tax)
+            << Format("; %d, %d\n", m.crises, m.bankruptcies);
+    for (const std::string& fault : report.faults)
+        out << "FAULT: " << Cp1252ToUtf8(fault) << "\n";
+}

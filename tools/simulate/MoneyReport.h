@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "finance/MoneyEvents.h"
+
+class CLeague;
+class CTeam;
+class CWorld;
+
+// What a season did to the clubs' money, league by league. The accounts
+// are read on the season's last day, before the change of season puts the
+// balance into the capital; the tax of the season's end and the crisis
+// steps are counted as they happen (MoneyTally).
+struct LeagueMoney {
+    const CLeague* league = nullptr;
+    std::string nation{};
+    std::string name{};
+    size_t clubs = 0;
+    int64_t meanMoney = 0;  // net assets: money, investments less loans
+    int64_t lowestMoney = 0;
+    size_t inTheRed = 0;
+    size_t overCreditLimit = 0;  // debts beyond what a bank would lend
+    int64_t sponsors = 0;
+    int64_t television = 0;
+    int64_t tax = 0;
+    int crises = 0;
+    int bankruptcies = 0;
+};
+
+struct MoneyReport {
+    std::vector<LeagueMoney> leagues;
+    // The clubs whose debts are beyond their credit limit.
+    std::vector<std::pair<const CTeam*, std::string>> overLimit;
+    std::vector<std::string> faults;
+};
+
+// Counts the events of the season's money while installed.
+class MoneyTally : public MoneyEventListener {
+public:
+    void TaxPaid(const CTeam& club, const CLeague& league, uint32_t tax) override;
+    void CrisisStep(const CTeam& club, const CLeague& league, bool bankrupt) override;
+
+    // Adds the counted events to the report's leagues and starts counting
+    // afresh. A club over its credit limit at three season ends in a row
+    // without a crisis step in between is a fault: its debts drift.
+    void Settle(MoneyReport& report);
+
+private:
+    struct Events {
+        int64_t tax = 0;
+        int crises = 0;
+        int bankruptcies = 0;
+    };
+    std::map<const CLeague*, Events> byLeague_;
+    std::map<const CTeam*, int> crisisSteps_;
+    std::map<const CTeam*, int> seasonsOverLimit_;
+};
+
+// The accounts on the season's last day. A club of a played league that
+// booked no income at all is a fault: its account does not live.
+MoneyReport MakeMoneyReport(const CWorld& world);
+
+void PrintMoneyReport(std::ostream& out, const MoneyReport& report);
