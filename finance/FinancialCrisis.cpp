@@ -6,6 +6,7 @@
 #include "engine/GeneratedPeople.h"
 #include "finance/ComputerClub.h"
 #include "finance/InterestRates.h"
+#include "finance/MoneyEvents.h"
 #include "platform/PlayerMessages.h"
 #include "world/Finance.h"
 #include "world/League.h"
@@ -199,7 +200,10 @@ void TestForFinancialCrisis(const ComputerClub& club) {
         return;
     if (account.CalcHealthForecast(club.league, team) >= kRecoveringHealth)
         return;
-    if (team.flags & kTeamInsolvent)
+    const bool bankrupt = team.flags & kTeamInsolvent;
+    if (MoneyEventListener* listener = GetMoneyEventListener())
+        listener->CrisisStep(team, club.league, bankrupt);
+    if (bankrupt)
         GoBankrupt(club, netAssets);
     else
         RunEmergencyProgramme(club, netAssets);
