@@ -21,8 +21,12 @@ constexpr int64_t kSeasonTicketShare = 70;
 constexpr int32_t kFeeStep = 10;
 constexpr uint32_t kFeeLimit = 0xFFFF;
 
+// An arena without places has no fee to speak of.
 int64_t MeanFee(const CArena& arena, int64_t bench, int64_t seat) {
-    return (arena.CountPlaces(false, false) * bench + arena.CountPlaces(true, false) * seat) / arena.GetCapacity();
+    const int64_t capacity = arena.GetCapacity();
+    if (capacity == 0)
+        return 0;
+    return (arena.CountPlaces(false, false) * bench + arena.CountPlaces(true, false) * seat) / capacity;
 }
 
 uint16_t StoredFee(int64_t fee) {
@@ -81,4 +85,13 @@ void CFinance::SellSeasonTickets(int32_t count, int32_t homeMatches) {
     const int64_t money = (int64_t{sold} - GetSeasonTicketsSold()) * GetSeasonTicketPrice() * homeMatches / 100;
     Book(kIncomeSpectators, static_cast<uint32_t>(money));
     SetWord(kSeasonTicketsWord, (Word(kSeasonTicketsWord) & kFeeLimit) | uint32_t{sold} << 16);
+}
+
+uint32_t CFinance::CalcSeasonGateMoney(const CArena& arena, int64_t spectators, int64_t seasonTicketHolders,
+                                       int homeMatches) const {
+    const int64_t meanFee = MeanFee(arena, GetAdmissionFee(kBenchAdmission), GetAdmissionFee(kSeatAdmission));
+    const int64_t paying = std::min<int64_t>(spectators, arena.GetCapacity()) - seasonTicketHolders;
+    if (paying < 1)
+        return 0;
+    return static_cast<uint32_t>(std::clamp<int64_t>(paying * meanFee / 100 * homeMatches, 0, UINT32_MAX));
 }
