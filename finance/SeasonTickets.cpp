@@ -21,12 +21,8 @@ constexpr int64_t kSeasonTicketShare = 70;
 constexpr int32_t kFeeStep = 10;
 constexpr uint32_t kFeeLimit = 0xFFFF;
 
-// An arena without places has no fee to speak of.
 int64_t MeanFee(const CArena& arena, int64_t bench, int64_t seat) {
-    const int64_t capacity = arena.GetCapacity();
-    if (capacity == 0)
-        return 0;
-    return (arena.CountPlaces(false, false) * bench + arena.CountPlaces(true, false) * seat) / capacity;
+    return (arena.CountPlaces(false, false) * bench + arena.CountPlaces(true, false) * seat) / arena.GetCapacity();
 }
 
 uint16_t StoredFee(int64_t fee) {
