@@ -2,10 +2,9 @@
 // his posts there; when he has just taken the club over, also the people he
 // replaces, the week plan, the weekly records and the season's forecast.
 #include <algorithm>
-#include <array>
 
 #include "career/ManagerPosts.h"
-#include "finance/IncomeFormulae.h"
+#include "finance/SeasonForecast.h"
 #include "platform/Random.h"
 #include "squad/Training.h"
 #include "world/League.h"
@@ -24,19 +23,6 @@ constexpr int kLowestWandered = 30;
 constexpr int kHighestWandered = 70;
 // The first season's crowds are expected a fifth above the demand.
 constexpr int kExpectedCrowdTenths = 12;
-// The merchandise costs 16-31 percent of its revenue.
-constexpr int kLeastMerchandiseCostPercent = 16;
-constexpr int kMerchandiseCostSpread = 16;
-
-// Forecast items.
-constexpr size_t kTvIncome = 2;
-constexpr size_t kMerchandiseIncome = 3;
-constexpr size_t kMiscellaneousIncome = 5;
-constexpr size_t kMerchandiseCost = 0;
-constexpr size_t kSquadCost = 2;
-constexpr size_t kYouthCost = CManager::kForecastYouthCost;
-constexpr size_t kAmateurCost = CManager::kForecastAmateurCost;
-constexpr size_t kMiscellaneousCost = 7;
 
 uint8_t Wander(uint8_t value) {
     int v = value + RandBelow(2 * kWanderSpread + 1) - kWanderSpread;
@@ -79,22 +65,21 @@ void BookContractsAtClub(const CManager& m, bool newClub) {
     account.SetContract(kContractCoach, coach);
 }
 
-void MakeClubForecast(CManager& m, int spectatorDemand) {
-    const CTeam& team = *m.club;
+// The forecast of a club taken over owes nothing to his last club's: it
+// starts from what the club has booked for the season (its youth and
+// amateur teams and its miscellaneous income and costs) and is worked out
+// from there.
+void StartClubForecast(CManager& m) {
+    CTeam& team = *m.club;
     const CFinance& account = team.account;
-    const CLeague& league = *m.league;
-    std::array<int32_t, CManager::kForecastIncomeItems>& income = m.forecastIncome;
-    std::array<int32_t, CManager::kForecastCostItems>& cost = m.forecastCost;
-    income[kTvIncome] = static_cast<int32_t>(CalcLeagueTvShare(league.division));
-    income[kMerchandiseIncome] = static_cast<int32_t>(
-        CalcScaledMeanAmount(static_cast<uint32_t>(spectatorDemand), account.GetSeasonTicketsSold()));
-    income[kMiscellaneousIncome] = static_cast<int32_t>(account.GetFigure(kIncomeMiscellaneous));
-    const int costPercent = kLeastMerchandiseCostPercent + RandBelow(kMerchandiseCostSpread);
-    cost[kMerchandiseCost] = static_cast<int32_t>(int64_t{income[kMerchandiseIncome]} * costPercent / 100);
-    cost[kSquadCost] = static_cast<int32_t>(team.CalcSquadWageBill(league));
-    cost[kYouthCost] = static_cast<int32_t>(account.GetFigure(kCostYouthTeam));
-    cost[kAmateurCost] = static_cast<int32_t>(account.GetFigure(kCostAmateurTeam));
-    cost[kMiscellaneousCost] = static_cast<int32_t>(account.GetFigure(kCostMiscellaneous));
+    m.forecastIncome.fill(0);
+    m.forecastCost.fill(0);
+    m.forecastIncome[CManager::kForecastMiscellaneousIncome] =
+        static_cast<int32_t>(account.GetFigure(kIncomeMiscellaneous));
+    m.forecastCost[CManager::kForecastYouthCost] = static_cast<int32_t>(account.GetFigure(kCostYouthTeam));
+    m.forecastCost[CManager::kForecastAmateurCost] = static_cast<int32_t>(account.GetFigure(kCostAmateurTeam));
+    m.forecastCost[CManager::kForecastMiscellaneousCost] = static_cast<int32_t>(account.GetFigure(kCostMiscellaneous));
+    ComputeSeasonForecast(m, team, *m.league);
 }
 
 // The club's coach and manager make way for him.
@@ -137,13 +122,13 @@ void StartSeasonFigures(CManager& m) {
     m.seasonStartCounter = -1;
     m.seasonTicketsSold = m.forecastSeasonTickets = team.account.GetSeasonTicketsSold();
     m.merchandiseWeekFigure = 0;
-    m.merchandiseFigure = m.forecastMerchandise = static_cast<int32_t>(team.account.GetSponsorPool().participants);
+    m.merchandiseFigure = m.forecastPoolParticipants = static_cast<int32_t>(team.account.GetSponsorPool().participants);
 
     const int demand = team.GetSpectatorDemand(m.league->division);
     const auto expected = static_cast<int32_t>(
         std::min<int64_t>(int64_t{demand} * kExpectedCrowdTenths / 10, team.arena.GetCapacity()));
     m.averageHomeSpectators = m.forecastSpectators = m.nextMatchSeasonTickets = m.spectatorsNextMatch = expected;
-    MakeClubForecast(m, demand);
+    StartClubForecast(m);
 }
 
 void TakeOverClub(CManager& m) {

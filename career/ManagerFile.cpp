@@ -27,8 +27,8 @@ constexpr auto kSeasonRun = [](auto& m, auto&& fields) {
            m.nextMatchSeasonTickets, m.spectatorsNextMatch, m.weeklyBalance, m.seasonTicketsSold,
            m.seasonStartCounter, m.averageHomeSpectators, m.homeMatchCount, m.merchandisePrice, m.merchandiseStock,
            m.noAutoReorder, m.merchandiseSold, m.merchandiseFigure, m.merchandiseWeekFigure, m.forecastIncome,
-           m.forecastCost, m.forecastSpectators, m.forecastSeasonTickets, m.forecastMerchandise, m.transferTalksLeft,
-           m.daySlots);
+           m.forecastCost, m.forecastSpectators, m.forecastSeasonTickets, m.forecastPoolParticipants,
+           m.transferTalksLeft, m.daySlots);
 };
 constexpr auto kClubRecordsRun = [](auto& m, auto&& fields) {
     fields(m.weeklyStrength, m.weeklyFightingSpirit, m.weeklyTeamSpirit, m.weeklyTablePosition,

@@ -46,7 +46,7 @@ void SettleInNewLevel(CManager& m, bool promoted) {
     if (promoted)
         m.targetPlace = std::min(m.targetPlace, league.GetTeamCount() - league.relegatedPlaces);
     club.account.SetSponsorPool(0, 0);
-    m.forecastMerchandise = 0;
+    m.forecastPoolParticipants = 0;
 }
 
 // After promotion and relegation he follows his club into the league of

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "world/Finance.h"
+#include "world/League.h"
 #include "world/Manager.h"
 #include "world/PriceRise.h"
 #include "world/Team.h"
@@ -98,6 +99,10 @@ AdmissionFees CalcAdmissionFees(int leagueLevel, const CTeam& team) {
     fees.seat += fees.seat * p / 1000;
     fees.bench += fees.bench * p / 1000;
     return fees;
+}
+
+int CountTableTeams(const CFinance& account, const CLeague& league) {
+    return account.IsProfessional() ? static_cast<int>(league.clubs.size()) : league.storedClubCount;
 }
 
 uint32_t CalcMainSponsorSum(int demand, int environment, int leagueLevel, int position, int teamCount) {

@@ -4,6 +4,8 @@
 
 #include "world/FanArticles.h"
 
+class CFinance;
+class CLeague;
 class CTeam;
 struct ContractRecord;
 
@@ -22,6 +24,11 @@ struct AdmissionFees {
     int32_t seat = 0;
 };
 AdmissionFees CalcAdmissionFees(int leagueLevel, const CTeam& team);
+
+// The count of teams a club's table position is measured against: the
+// league's clubs for a professional account, else the field the league
+// plays with.
+int CountTableTeams(const CFinance& account, const CLeague& league);
 
 // Yearly sums in euros that sponsors pay a club. Demand is the club's
 // spectator demand, environment its financial environment (0-7).

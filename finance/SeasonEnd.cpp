@@ -5,6 +5,7 @@
 #include "career/ManagerPosts.h"
 #include "finance/FormatMoney.h"
 #include "finance/MoneyEvents.h"
+#include "finance/SeasonForecast.h"
 #include "platform/Random.h"
 #include "world/Finance.h"
 #include "world/League.h"
@@ -14,7 +15,8 @@
 
 // A club's account at the season end: the sponsor's and the manager's
 // bonuses, the tax on a profit, the contracts' terms, the club's climate by
-// its final place, and the balance handed to the capital.
+// its final place, what the user's next forecast starts from, and the
+// balance handed to the capital.
 
 namespace {
 
@@ -122,6 +124,8 @@ void CFinance::PayTax(CTeam& team, const CLeague& league, CNation& nation) {
         team.teamSpirit = static_cast<uint8_t>(kAmateurSpiritBase + RandBelow(kAmateurSpiritSpread));
     }
 
+    if (user)
+        KeepSeasonForForecast(g_manager, *this);
     // A capital at its limit keeps the limit rather than wrap around.
     team.capital = AddSaturated(team.capital, GetBalance());
     ClearSeasonFigures();

@@ -45,7 +45,7 @@ uint32_t CFinance::CalcSeasonIncome(const CLeague& league, const CTeam& team, ui
         income += meanFee * demand / 100 * (homeMatches / kHomeMatchesPerExtraMatch);
 
     const int position = league.GetTablePosition(&team);
-    const int teamCount = IsProfessional() ? static_cast<int>(league.clubs.size()) : league.storedClubCount;
+    const int teamCount = CountTableTeams(*this, league);
     const int fans = team.GetFanAmount();
     const int environment = team.GetFinancialEnvironment();
     const int d = static_cast<int>(demand);

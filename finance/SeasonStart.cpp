@@ -3,6 +3,7 @@
 
 #include "career/ManagerPosts.h"
 #include "finance/IncomeFormulae.h"
+#include "finance/SeasonForecast.h"
 #include "platform/Random.h"
 #include "world/Finance.h"
 #include "world/League.h"
@@ -11,8 +12,9 @@
 #include "world/Team.h"
 
 // A club's account at the season start: its fees and season tickets, the
-// income and staff contracts that ran out drawn anew, and the season's
-// first bookings of sponsors, staff, youth and amateur teams and television.
+// user's season forecast, the income and staff contracts that ran out drawn
+// anew, and the season's first bookings of sponsors, staff, youth and
+// amateur teams and television.
 
 namespace {
 
@@ -25,9 +27,6 @@ constexpr int64_t kMaxAttendanceTarget = 255;
 // The user's club gets this share (tenths) of the pool's total as the
 // yearly amount per participant it offers.
 constexpr int64_t kUserPoolShareTenths = 8;
-// The pool's yearly amount per participant is kept in hundreds, in one
-// byte; more would wrap to a trifle.
-constexpr uint32_t kMaxPoolYearlyAmount = 25500;
 
 // Where a club stands in its league, as its sponsors see it.
 struct LeagueStanding {
@@ -148,20 +147,6 @@ void StartUserClubSeason(CTeam& club) {
     club.ResetClimateForNewManager();
 }
 
-// The season's gate money of a club without a professional account, with
-// its season-ticket holders taken off the demand.
-uint32_t GateMoney(const CFinance& account, const CTeam& team, int demand, int homeMatches) {
-    const CArena& arena = team.arena;
-    const int64_t capacity = arena.GetCapacity();
-    if (capacity <= 0)
-        return 0;
-    const int64_t meanFee = (arena.CountPlaces(true, false) * account.GetAdmissionFee(kSeatAdmission) +
-                             arena.CountPlaces(false, false) * account.GetAdmissionFee(kBenchAdmission)) /
-                            capacity;
-    const int64_t paying = std::max<int64_t>(std::min<int64_t>(demand, capacity) - account.GetSeasonTicketsSold(), 0);
-    return static_cast<uint32_t>(std::clamp<int64_t>(meanFee * paying / 100 * homeMatches, 0, UINT32_MAX));
-}
-
 }  // namespace
 
 void CFinance::StartSeason(CTeam& team, const CLeague& league, CNation& nation) {
@@ -175,6 +160,9 @@ void CFinance::StartSeason(CTeam& team, const CLeague& league, CNation& nation) 
         SellSeasonTickets(CalcSeasonTicketHolders(level, team), homeMatches);
     } else {
         StartUserClubSeason(team);
+        // The forecast reckons with last season's sale target; its youth and
+        // amateur costs are booked below.
+        ComputeSeasonForecast(g_manager, team, league);
         g_manager.seasonTicketsSold = CalcSeasonTicketHolders(level, team);
         g_manager.seasonStartCounter = kSeasonTicketSaleDays;
     }
@@ -182,7 +170,7 @@ void CFinance::StartSeason(CTeam& team, const CLeague& league, CNation& nation) 
     LeagueStanding at;
     at.level = level;
     at.position = league.GetTablePosition(&team);
-    at.teamCount = IsProfessional() ? static_cast<int>(league.clubs.size()) : league.storedClubCount;
+    at.teamCount = CountTableTeams(*this, league);
     at.demand = team.GetSpectatorDemand(level);
     at.professionalLeague = league.IsProfessional();
 
@@ -201,13 +189,15 @@ void CFinance::StartSeason(CTeam& team, const CLeague& league, CNation& nation) 
         }
     }
 
+    // The youth players' wages are booked below with every club's; the
+    // forecast's youth costs hold them.
     const float strength = team.GetAverageStrength();
     if (user) {
-        Book(kCostYouthTeam, static_cast<uint32_t>(std::max(g_manager.forecastCost[CManager::kForecastYouthCost], 0)));
+        const int64_t youth = int64_t{g_manager.forecastCost[CManager::kForecastYouthCost]} - team.GetYouthWageBill();
+        Book(kCostYouthTeam, static_cast<uint32_t>(std::max<int64_t>(youth, 0)));
         Book(kCostAmateurTeam,
              static_cast<uint32_t>(std::max(g_manager.forecastCost[CManager::kForecastAmateurCost], 0)));
     } else {
-        // The youth players' wages are booked below with every club's.
         Book(kCostYouthTeam, CalcYouthTeamCosts(strength));
         Book(kCostAmateurTeam, CalcAmateurTeamCosts(strength, team.GetFinancialEnvironment()));
     }
@@ -228,9 +218,10 @@ void CFinance::StartSeason(CTeam& team, const CLeague& league, CNation& nation) 
             uint32_t yearly = GetSponsorPool().yearlyAmount;
             if (yearly == 0)
                 yearly = static_cast<uint32_t>(int64_t{fair} * kUserPoolShareTenths / 10);
-            SetSponsorPool(0, std::min(yearly, kMaxPoolYearlyAmount));
+            SetSponsorPool(0, std::min(yearly, SponsorPool::kMostYearlyAmount));
         } else {
-            SetSponsorPool(participants, participants != 0 ? std::min(total / participants, kMaxPoolYearlyAmount) : 0);
+            const uint32_t yearly = participants != 0 ? total / participants : 0;
+            SetSponsorPool(participants, std::min(yearly, SponsorPool::kMostYearlyAmount));
             Book(kIncomeSponsors, total);
         }
         Book(kIncomeSponsors, GetContract(kContractArenaSponsor).amount);
@@ -240,7 +231,7 @@ void CFinance::StartSeason(CTeam& team, const CLeague& league, CNation& nation) 
         Book(kIncomeSponsors, ArenaSponsorSum(team, at));
         Book(kIncomeMerchandise,
              CalcScaledMeanAmount(static_cast<uint32_t>(std::max(at.demand, 0)), GetSeasonTicketsSold()));
-        Book(kIncomeSpectators, GateMoney(*this, team, at.demand, homeMatches));
+        Book(kIncomeSpectators, CalcSeasonGateMoney(team.arena, at.demand, GetSeasonTicketsSold(), homeMatches));
         const uint32_t staff = CalcStaffSalary(static_cast<int>(strength) + 1, level, at.professionalLeague);
         Book(kCostEmployees, 2 * staff);
         if (level < 2)

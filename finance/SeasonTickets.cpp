@@ -82,3 +82,12 @@ void CFinance::SellSeasonTickets(int32_t count, int32_t homeMatches) {
     Book(kIncomeSpectators, static_cast<uint32_t>(money));
     SetWord(kSeasonTicketsWord, (Word(kSeasonTicketsWord) & kFeeLimit) | uint32_t{sold} << 16);
 }
+
+uint32_t CFinance::CalcSeasonGateMoney(const CArena& arena, int64_t spectators, int64_t seasonTicketHolders,
+                                       int homeMatches) const {
+    const int64_t meanFee = MeanFee(arena, GetAdmissionFee(kBenchAdmission), GetAdmissionFee(kSeatAdmission));
+    const int64_t paying = std::min<int64_t>(spectators, arena.GetCapacity()) - seasonTicketHolders;
+    if (paying < 1)
+        return 0;
+    return static_cast<uint32_t>(std::clamp<int64_t>(paying * meanFee / 100 * homeMatches, 0, UINT32_MAX));
+}

@@ -5,6 +5,7 @@
 #include <vector>
 
 class BinaryFile;
+class CArena;
 class CLeague;
 class CNation;
 class CTeam;
@@ -97,6 +98,10 @@ struct FinanceTransaction {
 };
 
 struct SponsorPool {
+    // The yearly amount is kept in hundreds, in one byte; more would wrap
+    // to a trifle.
+    static constexpr uint32_t kMostYearlyAmount = 25500;
+
     uint32_t participants = 0;
     uint32_t yearlyAmount = 0;  // per participant, kept in hundreds
 };
@@ -131,6 +136,11 @@ public:
     int32_t CalcSeasonTicketHolders(int leagueLevel, const CTeam& team) const;
     // Sells up to `count` season tickets for the season's home matches.
     void SellSeasonTickets(int32_t count, int32_t homeMatches);
+    // The gate money of the season's home matches at the account's fees,
+    // with `spectators` a match (at most the arena's capacity) of whom the
+    // season-ticket holders pass the gate without paying.
+    uint32_t CalcSeasonGateMoney(const CArena& arena, int64_t spectators, int64_t seasonTicketHolders,
+                                 int homeMatches) const;
     // The season's income as calculated at its start, never below what the
     // season has booked so far. The rate (tenths of a percent) pays on
     // positive net assets.

@@ -53,9 +53,23 @@ public:
     static constexpr int kDiaryDays = 370;
     static constexpr int kForecastIncomeItems = 6;
     static constexpr int kForecastCostItems = 8;
-    // The forecast's youth and amateur team costs, booked at the season start.
+    // The items of the season forecast's revenues...
+    static constexpr size_t kForecastSponsorIncome = 0;
+    static constexpr size_t kForecastSpectatorIncome = 1;
+    static constexpr size_t kForecastMediaIncome = 2;
+    static constexpr size_t kForecastMerchandiseIncome = 3;
+    static constexpr size_t kForecastTransferIncome = 4;
+    static constexpr size_t kForecastMiscellaneousIncome = 5;
+    // ... and of its expenses. The youth and amateur team costs are booked
+    // at the season start.
+    static constexpr size_t kForecastMerchandiseCost = 0;
+    static constexpr size_t kForecastTransferCost = 1;
+    static constexpr size_t kForecastPlayerCost = 2;
+    static constexpr size_t kForecastEmployeeCost = 3;
+    static constexpr size_t kForecastStadiumCost = 4;
     static constexpr size_t kForecastYouthCost = 5;
     static constexpr size_t kForecastAmateurCost = 6;
+    static constexpr size_t kForecastMiscellaneousCost = 7;
 
     // His own player carries both of the style word's two lowest status
     // bits: only for a while in a team, and without a transfer value.
@@ -317,12 +331,14 @@ public:
     // join by how his own amount compares with it; none while it is 0.
     int32_t merchandiseWeekFigure = 0;
 
-    // Season forecast of his club.
+    // Season forecast of his club. The expected average of home spectators,
+    // season-ticket holders and participants in the pool of sponsors are
+    // 0 until set: the forecast then works them out.
     std::array<int32_t, kForecastIncomeItems> forecastIncome{};
     std::array<int32_t, kForecastCostItems> forecastCost{};
     int32_t forecastSpectators = 0;
     int32_t forecastSeasonTickets = 0;
-    int32_t forecastMerchandise = 0;
+    int32_t forecastPoolParticipants = 0;
 
     uint8_t coachingLevel = 0;  // 1-10
     std::string lastName;

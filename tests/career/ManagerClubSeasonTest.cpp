@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "finance/SeasonForecast.h"
 #include "platform/Random.h"
 #include "squad/Training.h"
 #include "tests/career/ManagerFixture.h"
@@ -34,6 +35,7 @@ TEST(ManagerClubSeason, ANewClubInTheSeason) {
         g_gameDate = c.date;
         ASSERT_EQ(GetCurrentSeasonWeek(), c.week);
         g_manager.SetContract({90000, 9000, 7000, 300, 2, 3, 1, 0});
+        g_manager.forecastCost[CManager::kForecastEmployeeCost] = 9000000;  // his last club's
         SeedRandom(1);
 
         g_manager.StartClubSeason(true);
@@ -80,6 +82,9 @@ TEST(ManagerClubSeason, ANewClubInTheSeason) {
         EXPECT_EQ(g_manager.forecastSpectators, crowd) << what;
         EXPECT_EQ(g_manager.seasonStartCounter, -1) << what;
         EXPECT_EQ(g_manager.forecastCost[2], static_cast<int32_t>(club.CalcSquadWageBill(*g_manager.league))) << what;
+        EXPECT_EQ(g_manager.forecastCost[CManager::kForecastEmployeeCost],
+                  static_cast<int32_t>(ForecastEmployeeCosts(club.account)))
+            << what;
         EXPECT_EQ(g_trainingUnitsPerWeek, g_manager.league->trainingUnits) << what;
         EXPECT_EQ(g_manager.clubsManaged, 1) << what;
         EXPECT_EQ(g_manager.seasonsAtClub, 0) << what;

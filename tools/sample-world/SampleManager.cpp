@@ -68,7 +68,7 @@ void FillCounters(CManager& m) {
                        &m.transferTalksLeft, &m.spectatorsNextMatch, &m.nextMatchSeasonTickets, &m.daysToNextMatch,
                        &m.seasonTicketsSold, &m.seasonStartCounter, &m.averageHomeSpectators, &m.homeMatchCount,
                        &m.merchandiseFigure, &m.merchandiseWeekFigure, &m.forecastSpectators,
-                       &m.forecastSeasonTickets, &m.forecastMerchandise})
+                       &m.forecastSeasonTickets, &m.forecastPoolParticipants})
         *v = ++next;
     for (uint8_t* v : {&m.clubExtensionOption, &m.managerExtensionOption, &m.nextClubExtensionOption,
                        &m.nextManagerExtensionOption, &m.hasNextContract, &m.noAutoReorder, &m.coachingLevel})
