@@ -99,6 +99,8 @@ void ShedSquad(const ComputerClub& club, int64_t& netAssets) {
             club.nation.RemovePlayerFromTransferDeals(&player);
             club.nation.freePlayers.push_back(team.RemovePlayer(&player));
             team.account.Book(kIncomeTransfer, static_cast<uint32_t>(half));
+            if (MoneyEventListener* listener = GetMoneyEventListener())
+                listener->PlayerReleased(team, static_cast<uint32_t>(half));
             netAssets += half;
         } else {
             CutPlayerContract(player);

@@ -61,3 +61,28 @@ TEST(MoneyReport, EventsAreAddedToTheirLeagueOnce) {
     tally.Settle(next);
     EXPECT_EQ(next.leagues[0].tax, 0);
 }
+
+// What one club books for a transfer another pays; only the players a club
+// in crisis lets go bring fees that nobody pays.
+TEST(MoneyReport, FeesNobodyPaidAreAFault) {
+    CTeam club;
+    club.account.SetProfessional(1);
+    club.account.ApplyProfessionalSize();
+    struct Case {
+        int64_t received;
+        int64_t paid;
+        uint32_t released;
+        size_t faults;
+    };
+    for (const Case& c : {Case{1000, 1000, 0, 0}, Case{1300, 1000, 300, 0}, Case{1300, 1000, 0, 1},
+                          Case{1000, 1300, 0, 1}}) {
+        MoneyTally tally;
+        if (c.released != 0)
+            tally.PlayerReleased(club, c.released);
+        MoneyReport report;
+        report.feesReceived = c.received;
+        report.feesPaid = c.paid;
+        tally.Settle(report);
+        EXPECT_EQ(report.faults.size(), c.faults) << c.received << " " << c.paid << " " << c.released;
+    }
+}

@@ -32,6 +32,8 @@ LeagueMoney ReadLeague(const CNation& nation, const CLeague& league, MoneyReport
         money.inTheRed += own < 0;
         money.sponsors += account.GetFigure(kIncomeSponsors);
         money.television += account.GetFigure(kIncomeMedia);
+        report.feesReceived += account.GetFigure(kIncomeTransfer);
+        report.feesPaid += account.GetFigure(kCostTransfer);
         if (IsOverCreditLimit(*club, league)) {
             ++money.overCreditLimit;
             report.overLimit.emplace_back(club.get(), club->name);
@@ -57,7 +59,20 @@ void MoneyTally::CrisisStep(const CTeam& club, const CLeague& league, bool bankr
     ++crisisSteps_[&club];
 }
 
+void MoneyTally::PlayerReleased(const CTeam& club, uint32_t fee) {
+    if (club.account.IsProfessional())
+        feesOfReleases_ += fee;
+}
+
 void MoneyTally::Settle(MoneyReport& report) {
+    report.feesOfReleases = feesOfReleases_;
+    feesOfReleases_ = 0;
+    // Every fee one club books another pays, but for the players a club in
+    // crisis lets go.
+    if (report.feesReceived - report.feesOfReleases != report.feesPaid)
+        report.faults.push_back(Format("transfer fees of %lld were booked and %lld paid",
+                                       static_cast<long long>(report.feesReceived - report.feesOfReleases),
+                                       static_cast<long long>(report.feesPaid)));
     for (LeagueMoney& league : report.leagues) {
         const auto found = byLeague_.find(league.league);
         if (found == byLeague_.end())
@@ -96,6 +111,8 @@ void PrintMoneyReport(std::ostream& out, const MoneyReport& report) {
             << Money(m.lowestMoney) << Format("; %zu, %zu of %zu; ", m.inTheRed, m.overCreditLimit, m.clubs)
             << Money(m.sponsors) << ", " << Money(m.television) << ", " << Money(m.tax)
             << Format("; %d, %d\n", m.crises, m.bankruptcies);
+    out << "Transfer fees received " << Money(report.feesReceived) << " (for players let go in a crisis "
+        << Money(report.feesOfReleases) << "), paid " << Money(report.feesPaid) << "\n";
     for (const std::string& fault : report.faults)
         out << "FAULT: " << Cp1252ToUtf8(fault) << "\n";
 }

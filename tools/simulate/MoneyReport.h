@@ -35,6 +35,12 @@ struct LeagueMoney {
 
 struct MoneyReport {
     std::vector<LeagueMoney> leagues;
+    // Transfer fees over the world's professional accounts: what the
+    // sellers booked, of it what clubs in crisis booked for the players
+    // they let go, and what the buyers paid.
+    int64_t feesReceived = 0;
+    int64_t feesOfReleases = 0;
+    int64_t feesPaid = 0;
     // The clubs whose debts are beyond their credit limit.
     std::vector<std::pair<const CTeam*, std::string>> overLimit;
     std::vector<std::string> faults;
@@ -45,6 +51,7 @@ class MoneyTally : public MoneyEventListener {
 public:
     void TaxPaid(const CTeam& club, const CLeague& league, uint32_t tax) override;
     void CrisisStep(const CTeam& club, const CLeague& league, bool bankrupt) override;
+    void PlayerReleased(const CTeam& club, uint32_t fee) override;
 
     // Adds the counted events to the report's leagues and starts counting
     // afresh. A club over its credit limit at three season ends in a row
@@ -58,6 +65,7 @@ private:
         int bankruptcies = 0;
     };
     std::map<const CLeague*, Events> byLeague_;
+    int64_t feesOfReleases_ = 0;
     std::map<const CTeam*, int> crisisSteps_;
     std::map<const CTeam*, int> seasonsOverLimit_;
 };
