@@ -67,6 +67,15 @@ uint32_t SponsorPoolSum(const CTeam& team, const LeagueStanding& at, uint32_t& p
                                at.level, at.professionalLeague);
 }
 
+// A new contract runs for a drawn term, each side's option to extend it
+// drawn too.
+void SignWithOptions(CFinance& account, uint32_t record, ContractRecord& c) {
+    c.term = DrawTerm();
+    c.firstFlag = Coin();
+    c.secondFlag = Coin();
+    account.SetContract(record, c);
+}
+
 void DrawMainSponsor(CFinance& account, const CTeam& team, const LeagueStanding& at, const CNation& nation) {
     const uint32_t sum = MainSponsorSum(team, at);
     account.SetMainSponsorIndex(nation.PickSponsor(sum));
@@ -81,10 +90,7 @@ void DrawMainSponsor(CFinance& account, const CTeam& team, const LeagueStanding&
     // A target beyond what the record holds would wrap to a trifle.
     const int64_t target = std::min<int64_t>(at.demand / (130 + RandBelow(20)), team.arena.GetCapacity() / 10);
     c.target = static_cast<uint32_t>(std::clamp<int64_t>(target, 0, kMaxAttendanceTarget));
-    c.term = DrawTerm();
-    c.firstFlag = Coin();
-    c.secondFlag = Coin();
-    account.SetContract(kContractMainSponsor, c);
+    SignWithOptions(account, kContractMainSponsor, c);
 }
 
 void DrawArenaSponsor(CFinance& account, const CTeam& team, const LeagueStanding& at) {
@@ -107,10 +113,7 @@ void DrawCoach(CFinance& account, CTeam& team, const CLeague& league, const Leag
     const int64_t matchDays = league.GetMatchDayCount(true, true, true);
     if (matchDays > 0)
         c.nationalCupOrPointBonus = static_cast<uint32_t>(int64_t{s} * r / matchDays / 100);
-    c.term = DrawTerm();
-    c.firstFlag = Coin();
-    c.secondFlag = Coin();
-    account.SetContract(kContractCoach, c);
+    SignWithOptions(account, kContractCoach, c);
 }
 
 void DrawManager(CFinance& account, CTeam& team, const LeagueStanding& at, CNation& nation) {
@@ -122,10 +125,7 @@ void DrawManager(CFinance& account, CTeam& team, const LeagueStanding& at, CNati
     c.amount = s - Percent(s, r);
     c.targetBonus = Percent(s, r) * 2;
     c.continentalOrTitleBonus = Percent(s, r) * 2;
-    c.term = DrawTerm();
-    c.firstFlag = Coin();
-    c.secondFlag = Coin();
-    account.SetContract(kContractManager, c);
+    SignWithOptions(account, kContractManager, c);
 }
 
 void DrawKeeperCoach(CFinance& account, CTeam& team, const LeagueStanding& at, CNation& nation) {
