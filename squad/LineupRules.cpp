@@ -19,12 +19,6 @@ void SetLineupPosition(CPlayer& p, int position) {
     p.handAndSlot = static_cast<uint8_t>(keep | position << CPlayer::kSlotShift);
 }
 
-float StrengthAtPosition(CPlayer& p, int position) {
-    SetLineupPosition(p, position);
-    p.UpdatePlayingStrength(true);
-    return p.playingStrength;
-}
-
 int SlotSquadIndex(const CTeam& team, int slot) {
     const int value = team.lineup[slot];
     if (value == 0 || value > static_cast<int>(team.squad.size()))
@@ -35,13 +29,6 @@ int SlotSquadIndex(const CTeam& team, int slot) {
 CPlayer* SlotPlayer(const CTeam& team, int slot) {
     const int i = SlotSquadIndex(team, slot);
     return i < 0 ? nullptr : team.squad[i].get();
-}
-
-bool StandsInSlots(const CTeam& team, int squadIndex, int firstSlot, int endSlot) {
-    for (int s = firstSlot; s < endSlot; ++s)
-        if (SlotSquadIndex(team, s) == squadIndex)
-            return true;
-    return false;
 }
 
 uint16_t LineupAvailabilityMask(const CTeam& team) {

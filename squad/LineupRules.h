@@ -4,6 +4,7 @@
 
 class CPlayer;
 class CTeam;
+class SlotMembership;
 
 // What the lineup code reads and marks on players and teams; shared by the
 // files of squad/ and not meant for other callers.
@@ -19,17 +20,12 @@ bool IsNeverNominated(const CPlayer& p);
 bool IsAlwaysNominated(const CPlayer& p);
 void SetLineupPosition(CPlayer& p, int position);
 
-// His playing strength when he plays the position, off-position reductions
-// included. Leaves his lineup position set to it.
-float StrengthAtPosition(CPlayer& p, int position);
-
 // The player in a slot, or null when the slot is empty or points past the squad.
 CPlayer* SlotPlayer(const CTeam& team, int slot);
 // Squad index in a slot, -1 when it is empty or points past the squad.
 int SlotSquadIndex(const CTeam& team, int slot);
-bool StandsInSlots(const CTeam& team, int squadIndex, int firstSlot, int endSlot);
 // The captain of the current sheet, -1 when nobody on it can lead.
-int FindCaptainOnSheet(const CTeam& team, int sheetSize);
+int FindCaptainOnSheet(const CTeam& team, const SlotMembership& slots, int sheetSize);
 
 // The competitions a team is lined up for: the user's next match for his
 // teams, today's matches for the others.

@@ -270,6 +270,9 @@ public:
     // inSlot: rate him for the lineup slot he holds; otherwise for his own
     // position. Computed afresh; the Update form keeps it in playingStrength.
     float StrengthFor(bool inSlot) const;
+    // His strength in the lineup position `slot` (kNoSlot: none), as though
+    // he held it.
+    float StrengthInSlot(int slot) const;
     void UpdatePlayingStrength(bool inSlot);
 
     // Condition, each change drawn from the game's random generator.

@@ -277,19 +277,23 @@ float CPlayer::BaseStrength() const {
 void CPlayer::ComputeBaseStrength() { playingStrength = BaseStrength(); }
 
 float CPlayer::StrengthFor(bool inSlot) const {
+    if (inSlot)
+        return StrengthInSlot(GetSlot());
     const float base = BaseStrength();
     const int regular = GetPosition();
-    const int slot = GetSlot();
-    if (!inSlot) {
-        if (regular != kGoalkeeper && slot == kGoalkeeper)
-            return base * 0.2f;
-        if (regular != kGoalkeeper && strengthOffset != 0)
-            return (strengthOffset + 100) / 100.0f * base;
-        return base;
-    }
+    if (regular != kGoalkeeper && GetSlot() == kGoalkeeper)
+        return base * 0.2f;
+    if (regular != kGoalkeeper && strengthOffset != 0)
+        return (strengthOffset + 100) / 100.0f * base;
+    return base;
+}
+
+float CPlayer::StrengthInSlot(int slot) const {
+    const float base = BaseStrength();
     if (slot == kNoSlot)
         return base;
 
+    const int regular = GetPosition();
     const int alt = GetAltPosition();
     float factor = 0.5f;
     if (slot == kGoalkeeper || regular == kGoalkeeper)
