@@ -5,6 +5,7 @@
 #include <string>
 
 #include "world/Vocabulary.h"
+#include "world/WorldRef.h"
 
 class BinaryFile;
 class CEditPlayerDlg;
@@ -348,6 +349,9 @@ public:
     std::string firstName;
     std::string nickname;
     std::string lastName;
+    // Where CWorld::GetPlayerRef last found him: it looks in that team's
+    // squad before it searches the world. Never stored.
+    mutable PlayerPlace foundAt;
 
     static constexpr uint8_t kFormMask = 0x1F;
     // Five 3-bit skill levels of 1 in one word.

@@ -1,5 +1,6 @@
 #include "world/Continent.h"
 #include "world/League.h"
+#include "world/NoClubTeam.h"
 #include "world/Nation.h"
 #include "world/Player.h"
 #include "world/Team.h"
@@ -44,6 +45,14 @@ bool FindInSquad(const CTeam& team, const CPlayer* player, uint8_t& squadIndex) 
     return true;
 }
 
+// A player belongs to one squad (national squads, which only borrow him,
+// are not searched): while the team he was last found in still holds him,
+// that team is where the search would find him.
+bool FindWhereLastFound(const CWorld& world, const CPlayer& player, uint8_t& squadIndex) {
+    const CTeam* team = world.ResolveTeam(player.foundAt.ref);
+    return team != &g_noClubTeam && FindInSquad(*team, &player, squadIndex);
+}
+
 }  // namespace
 
 WorldRef CWorld::GetTeamRef(const CTeam* team) const {
@@ -52,10 +61,15 @@ WorldRef CWorld::GetTeamRef(const CTeam* team) const {
 
 // National squads are not searched: their members are club players.
 WorldRef CWorld::GetPlayerRef(const CPlayer* player, uint8_t& squadIndex) const {
-    const WorldRef ref =
-        FindTeamRef(*this, false, [&](const CTeam& team) { return FindInSquad(team, player, squadIndex); });
+    WorldRef ref = kRefNotFound;
+    if (player && FindWhereLastFound(*this, *player, squadIndex))
+        ref = player->foundAt.ref;
+    else
+        ref = FindTeamRef(*this, false, [&](const CTeam& team) { return FindInSquad(team, player, squadIndex); });
     if (ref == kRefNotFound)
         squadIndex = 0;
+    else
+        player->foundAt = {ref, squadIndex};
     return ref;
 }
 

@@ -89,3 +89,30 @@ TEST_F(WorldRefsTest, PlayersAreNamedByTheirClubOnly) {
     EXPECT_EQ(world->GetPlayerRef(freePlayer, index), kRefNotFound);
     EXPECT_EQ(index, 0);
 }
+
+// The place where a player was last found may be stale: he is named by
+// where he stands now.
+TEST_F(WorldRefsTest, PlayersAreNamedWhereTheyStandAfterTheirSquadsChanged) {
+    CNation& nation = ThirdNationOfSecondContinent();
+    CLeague& league = *nation.leagues[1];
+    CPlayer* player = league.clubs[3]->squad[7].get();
+    uint8_t index = 99;
+    ASSERT_EQ(world->GetPlayerRef(player, index), 0x01020103u);
+
+    league.clubs[3]->RemovePlayer(league.clubs[3]->squad[0].get());
+    EXPECT_EQ(world->GetPlayerRef(player, index), 0x01020103u);
+    EXPECT_EQ(index, 6);
+
+    std::swap(league.clubs[3], league.clubs[4]);
+    EXPECT_EQ(world->GetPlayerRef(player, index), 0x01020104u);
+    EXPECT_EQ(index, 6);
+
+    CTeam& buyer = *nation.leagues[0]->clubs[1];
+    buyer.AddPlayer(league.clubs[4]->RemovePlayer(player));
+    EXPECT_EQ(world->GetPlayerRef(player, index), 0x01020001u);
+    EXPECT_EQ(index, buyer.squad.size() - 1);
+
+    nation.freePlayers.push_back(buyer.RemovePlayer(player));
+    EXPECT_EQ(world->GetPlayerRef(player, index), kRefNotFound);
+    EXPECT_EQ(index, 0);
+}
