@@ -49,6 +49,18 @@ Fielding GetFielding(CTeam& team, int player, int sheetSize) {
     return at;
 }
 
+SquadFielding::SquadFielding(const CTeam& team, int sheetSize)
+    : slots_(team), slotsInUse_(SlotRange(0, SlotsInUse(sheetSize))) {}
+
+Fielding SquadFielding::Of(int player) const {
+    const uint32_t slots = slots_.SlotsOf(player) & slotsInUse_;
+    Fielding at;
+    at.onSheet = slots != 0;
+    at.inOffence = (slots & kOffenceFormationSlots) != 0;
+    at.inDefence = (slots & kDefenceFormationSlots) != 0;
+    return at;
+}
+
 int PickPenaltyTaker(CTeam& team, int sheetSize) { return team.PickPenaltyTaker(sheetSize); }
 int PickPenaltyGoalkeeper(CTeam& team, int sheetSize) { return team.PickPenaltyGoalkeeper(sheetSize); }
 int PickCaptain(CTeam& team, int sheetSize) { return team.PickCaptain(sheetSize); }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "squad/SlotMembership.h"
 #include "world/Match.h"
 
 class CPlayer;
@@ -58,6 +59,19 @@ struct Fielding {
     bool InBoth() const { return inOffence && inDefence; }
     bool InOne() const { return inOffence != inDefence; }
     bool Substitute() const { return onSheet && !inOffence && !inDefence; }
+};
+
+// Where every player of a squad stands on the match sheet, read once from
+// the lineup for a pass over the whole squad, during which the lineup must
+// not change. Asks as GetFielding does, without a look at every slot.
+class SquadFielding {
+public:
+    SquadFielding(const CTeam& team, int sheetSize);
+    Fielding Of(int player) const;
+
+private:
+    SlotMembership slots_;
+    uint32_t slotsInUse_;
 };
 
 // The fans' mood 0-7 of the club.

@@ -95,20 +95,19 @@ uint32_t LineupDraft::Repair() {
 uint32_t CTeam::ValidateLineup() { return LineupDraft(*this).Repair(); }
 
 bool CTeam::IsPlayerFielded(int squadIndex, int sheetSize, bool& inOffence, bool& inDefence) const {
-    inOffence = false;
-    inDefence = false;
-    bool fielded = false;
+    // SlotSquadIndex, with the squad's size read once: this runs for every
+    // player of every match several times.
+    const int size = static_cast<int>(squad.size());
+    uint32_t slots = 0;
     const int used = SlotsInUse(sheetSize);
     for (int s = 0; s < used; ++s) {
-        if (SlotSquadIndex(*this, s) != squadIndex)
-            continue;
-        fielded = true;
-        if (s <= kSlotLastDefence)
-            inDefence = true;
-        if (s == kSlotGoalkeeper || (s >= kSlotFirstOffence && s <= kSlotLastOffence))
-            inOffence = true;
+        const int value = lineup[s];
+        const int index = value == 0 || value > size ? -1 : value - 1;
+        slots |= static_cast<uint32_t>(index == squadIndex) << s;
     }
-    return fielded;
+    inDefence = slots & kDefenceFormationSlots;
+    inOffence = slots & kOffenceFormationSlots;
+    return slots != 0;
 }
 
 unsigned CTeam::CountAvailableStarters() const {

@@ -19,18 +19,6 @@ void SetLineupPosition(CPlayer& p, int position) {
     p.handAndSlot = static_cast<uint8_t>(keep | position << CPlayer::kSlotShift);
 }
 
-int SlotSquadIndex(const CTeam& team, int slot) {
-    const int value = team.lineup[slot];
-    if (value == 0 || value > static_cast<int>(team.squad.size()))
-        return -1;
-    return value - 1;
-}
-
-CPlayer* SlotPlayer(const CTeam& team, int slot) {
-    const int i = SlotSquadIndex(team, slot);
-    return i < 0 ? nullptr : team.squad[i].get();
-}
-
 uint16_t LineupAvailabilityMask(const CTeam& team) {
     return IsUserTeam(&team) ? g_userMatchMask : g_dayMatchMask;
 }

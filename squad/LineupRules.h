@@ -2,8 +2,9 @@
 
 #include <cstdint>
 
+#include "world/Team.h"
+
 class CPlayer;
-class CTeam;
 class SlotMembership;
 
 // What the lineup code reads and marks on players and teams; shared by the
@@ -20,10 +21,18 @@ bool IsNeverNominated(const CPlayer& p);
 bool IsAlwaysNominated(const CPlayer& p);
 void SetLineupPosition(CPlayer& p, int position);
 
-// The player in a slot, or null when the slot is empty or points past the squad.
-CPlayer* SlotPlayer(const CTeam& team, int slot);
 // Squad index in a slot, -1 when it is empty or points past the squad.
-int SlotSquadIndex(const CTeam& team, int slot);
+inline int SlotSquadIndex(const CTeam& team, int slot) {
+    const int value = team.lineup[slot];
+    if (value == 0 || value > static_cast<int>(team.squad.size()))
+        return -1;
+    return value - 1;
+}
+// The player in a slot, or null when the slot is empty or points past the squad.
+inline CPlayer* SlotPlayer(const CTeam& team, int slot) {
+    const int i = SlotSquadIndex(team, slot);
+    return i < 0 ? nullptr : team.squad[i].get();
+}
 // The captain of the current sheet, -1 when nobody on it can lead.
 int FindCaptainOnSheet(const CTeam& team, const SlotMembership& slots, int sheetSize);
 

@@ -3,12 +3,9 @@
 #include <array>
 #include <cstdint>
 
-class CTeam;
+#include "squad/LineupSlots.h"
 
-// Bits firstSlot to endSlot - 1.
-constexpr uint32_t SlotRange(int firstSlot, int endSlot) {
-    return firstSlot >= endSlot ? 0u : ((1u << (endSlot - firstSlot)) - 1u) << firstSlot;
-}
+class CTeam;
 
 // The lineup slots each squad player stands in, a bit per slot, read once
 // from a team's lineup: whether a player stands in a range of slots is then
@@ -18,13 +15,17 @@ class SlotMembership {
 public:
     explicit SlotMembership(const CTeam& team);
 
-    // Whether the squad player stands in a slot of [firstSlot, endSlot).
-    bool StandsIn(int squadIndex, int firstSlot, int endSlot) const {
+    // The slots the squad player stands in, a bit per slot.
+    uint32_t SlotsOf(int squadIndex) const {
         // A slot value past the squad names nobody; nor can a slot hold a
         // player past the largest slot value.
         if (squadIndex < 0 || squadIndex >= squadSize_ || squadIndex + 1 >= static_cast<int>(slotsByValue_.size()))
-            return false;
-        return (slotsByValue_[squadIndex + 1] & SlotRange(firstSlot, endSlot)) != 0;
+            return 0;
+        return slotsByValue_[squadIndex + 1];
+    }
+    // Whether the squad player stands in a slot of [firstSlot, endSlot).
+    bool StandsIn(int squadIndex, int firstSlot, int endSlot) const {
+        return (SlotsOf(squadIndex) & SlotRange(firstSlot, endSlot)) != 0;
     }
     // The slots holding the slot value (squad index + 1, 0: the empty
     // ones), a bit per slot.

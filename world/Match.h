@@ -156,6 +156,9 @@ private:
     void ApplyQuickWear();
 
     // Ratings.
+    // Whether his ratings draw from the random generator (apathy): only
+    // then does rating him change more than his playing strength.
+    static bool RatingDraws(const CPlayer& p);
     float SkillTerms(const CPlayer& p, int side, int kind, bool inGoal, int slotOf, float v) const;
     float DefenceTerms(const CPlayer& p, int player, int side, int kind, bool inGoal, float v);
 
