@@ -210,6 +210,8 @@ public:
     void LearnPosition(int position);
     std::string GetLastPositionName() const;
 
+    // The match and the training read these for every player all the
+    // time: they are defined below the class.
     int GetAttribute(int i) const;
     void SetAttribute(int i, int value);
     int GetSkillLevel(int skill) const;
@@ -239,7 +241,9 @@ public:
     void ClearExtensionOption(bool playerOption);
     bool HasChangedTeam() const { return styleTraits & kChangedTeam; }
     // byUser: listed from the user's screens rather than by his club.
-    bool IsOnTransferList(bool byUser) const;
+    bool IsOnTransferList(bool byUser) const {
+        return styleTraits & (byUser ? kListedByUser : kOnTransferList);
+    }
     void AddStrengthOffset(int delta);
     // An absence of days (at most 255), unless a longer one runs already.
     void SetAbsence(int days);
@@ -358,12 +362,44 @@ public:
     static constexpr uint16_t kNormalSkillWord = 0x1249;
 
 private:
+    // The ten skill levels as one 30-bit value, skill 0 in the top bits.
+    static uint32_t SkillValue(const std::array<uint16_t, 2>& words) {
+        return (static_cast<uint32_t>(words[0]) << 15) + words[1];
+    }
+    static int SkillShift(int skill) { return (kSkillCount - 1 - skill) * 3; }
+
     void FillDialog(CEditPlayerDlg& dlg) const;
     void TakeDialog(const CEditPlayerDlg& dlg);
     void NormalizeTraits();
     void NormalizePositions();
     void NormalizeSkills();
 };
+
+inline int CPlayer::GetAttribute(int i) const {
+    if (i >= kAttributeCount)
+        i -= kAttributeCount;
+    if (i < 0 || i >= kAttributeCount)
+        return 0;
+    const uint8_t byte = attributes[i / 2];
+    return i % 2 == 0 ? byte >> 4 : byte & 0x0F;
+}
+
+inline void CPlayer::SetAttribute(int i, int value) {
+    if (i >= kAttributeCount)
+        i -= kAttributeCount;
+    if (i < 0 || i >= kAttributeCount)
+        return;
+    uint8_t& byte = attributes[i / 2];
+    const uint8_t nibble = static_cast<uint8_t>(value & 0x0F);
+    byte = i % 2 == 0 ? static_cast<uint8_t>((byte & 0x0F) | nibble << 4)
+                      : static_cast<uint8_t>((byte & 0xF0) | nibble);
+}
+
+inline int CPlayer::GetSkillLevel(int skill) const {
+    if (skill < 0 || skill >= kSkillCount)
+        return kNormalSkill;
+    return static_cast<int>(SkillValue(skillWords) >> SkillShift(skill)) & 7;
+}
 
 // Age in whole years at the game date of someone born on the packed date.
 int AgeFromPackedDate(uint32_t packedBirthday);
