@@ -11,28 +11,49 @@
 
 namespace {
 
-// Walks the teams that references can name, in the builders' order: per
-// nation its league clubs, then (when asked) its national team, then its
-// extra teams; the reference of the first team `found` accepts.
+// Walks the teams of one nation that references can name, in the
+// builders' order: its league clubs, then (when asked) its national team,
+// then its extra teams; the reference of the first team `found` accepts.
+template <typename Found>
+WorldRef FindNationTeamRef(const CNation& nation, size_t c, size_t n, bool withNationalTeam, Found found) {
+    for (size_t l = 0; l < nation.leagues.size(); ++l) {
+        const auto& clubs = nation.leagues[l]->clubs;
+        for (size_t t = 0; t < clubs.size(); ++t)
+            if (found(*clubs[t]))
+                return PackWorldRef(c, n, l, t);
+    }
+    if (withNationalTeam && found(nation.nationalTeam))
+        return PackWorldRef(c, n, kRefNationLevel, kRefNationalTeam);
+    for (size_t k = 0; k < nation.extraTeams.size(); ++k)
+        if (found(*nation.extraTeams[k]))
+            return PackWorldRef(c, n, kRefNationLevel, k + 1);
+    return kRefNotFound;
+}
+
+// The same over every nation, in the builders' order.
 template <typename Found>
 WorldRef FindTeamRef(const CWorld& world, bool withNationalTeam, Found found) {
     const auto& continents = world.continents;
     for (size_t c = 0; c < continents.size(); ++c) {
         const auto& nations = continents[c]->nations;
         for (size_t n = 0; n < nations.size(); ++n) {
-            const CNation& nation = *nations[n];
-            for (size_t l = 0; l < nation.leagues.size(); ++l) {
-                const auto& clubs = nation.leagues[l]->clubs;
-                for (size_t t = 0; t < clubs.size(); ++t)
-                    if (found(*clubs[t]))
-                        return PackWorldRef(c, n, l, t);
-            }
-            if (withNationalTeam && found(nation.nationalTeam))
-                return PackWorldRef(c, n, kRefNationLevel, kRefNationalTeam);
-            for (size_t k = 0; k < nation.extraTeams.size(); ++k)
-                if (found(*nation.extraTeams[k]))
-                    return PackWorldRef(c, n, kRefNationLevel, k + 1);
+            const WorldRef ref = FindNationTeamRef(*nations[n], c, n, withNationalTeam, found);
+            if (ref != kRefNotFound)
+                return ref;
         }
+    }
+    return kRefNotFound;
+}
+
+// The nation's own teams, when it is one of the world's.
+template <typename Found>
+WorldRef FindTeamRefInNation(const CWorld& world, const CNation& nation, Found found) {
+    const auto& continents = world.continents;
+    for (size_t c = 0; c < continents.size(); ++c) {
+        const auto& nations = continents[c]->nations;
+        for (size_t n = 0; n < nations.size(); ++n)
+            if (nations[n].get() == &nation)
+                return FindNationTeamRef(nation, c, n, false, found);
     }
     return kRefNotFound;
 }
@@ -45,9 +66,8 @@ bool FindInSquad(const CTeam& team, const CPlayer* player, uint8_t& squadIndex) 
     return true;
 }
 
-// A player belongs to one squad (national squads, which only borrow him,
-// are not searched): while the team he was last found in still holds him,
-// that team is where the search would find him.
+// While the team he was last found in still holds him, the search would
+// find him there.
 bool FindWhereLastFound(const CWorld& world, const CPlayer& player, uint8_t& squadIndex) {
     const CTeam* team = world.ResolveTeam(player.foundAt.ref);
     return team != &g_noClubTeam && FindInSquad(*team, &player, squadIndex);
@@ -59,13 +79,18 @@ WorldRef CWorld::GetTeamRef(const CTeam* team) const {
     return FindTeamRef(*this, true, [team](const CTeam& candidate) { return &candidate == team; });
 }
 
-// National squads are not searched: their members are club players.
-WorldRef CWorld::GetPlayerRef(const CPlayer* player, uint8_t& squadIndex) const {
+// National squads are not searched: their members are club players. As he
+// belongs to one squad, wherever he is found first is where the search of
+// the whole world in its order would find him.
+WorldRef CWorld::GetPlayerRef(const CPlayer* player, uint8_t& squadIndex, const CNation* likelyNation) const {
+    const auto inSquad = [&](const CTeam& team) { return FindInSquad(team, player, squadIndex); };
     WorldRef ref = kRefNotFound;
     if (player && FindWhereLastFound(*this, *player, squadIndex))
         ref = player->foundAt.ref;
-    else
-        ref = FindTeamRef(*this, false, [&](const CTeam& team) { return FindInSquad(team, player, squadIndex); });
+    else if (likelyNation)
+        ref = FindTeamRefInNation(*this, *likelyNation, inSquad);
+    if (ref == kRefNotFound)
+        ref = FindTeamRef(*this, false, inSquad);
     if (ref == kRefNotFound)
         squadIndex = 0;
     else

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "tools/sample-world/SampleWorld.h"
 #include "world/Continent.h"
 #include "world/League.h"
@@ -115,4 +117,31 @@ TEST_F(WorldRefsTest, PlayersAreNamedWhereTheyStandAfterTheirSquadsChanged) {
     nation.freePlayers.push_back(buyer.RemovePlayer(player));
     EXPECT_EQ(world->GetPlayerRef(player, index), kRefNotFound);
     EXPECT_EQ(index, 0);
+}
+
+// Looked for first in a likely nation, a player is named as the search of
+// the whole world names him, wherever he plays.
+TEST_F(WorldRefsTest, ALikelyNationChangesNoPlayersReference) {
+    CNation& nation = ThirdNationOfSecondContinent();
+    CNation& other = *world->continents[0]->nations[1];
+    const CNation outsider;
+    struct Case {
+        const char* what;
+        const CPlayer* player;
+        WorldRef ref;
+        uint8_t index;
+    };
+    const Case cases[] = {
+        {"league club", nation.leagues[1]->clubs[3]->squad[7].get(), 0x01020103u, 7},
+        {"extra team", nation.extraTeams[2]->squad[1].get(), 0x0102FF03u, 1},
+        {"free player", nation.freePlayers.front().get(), kRefNotFound, 0},
+    };
+    for (const Case& c : cases)
+        for (const CNation* likely : {&std::as_const(nation), &std::as_const(other), &outsider}) {
+            SCOPED_TRACE(::testing::Message() << c.what << ", likely nation " << likely);
+            c.player->foundAt = {};
+            uint8_t index = 99;
+            EXPECT_EQ(world->GetPlayerRef(c.player, index, likely), c.ref);
+            EXPECT_EQ(index, c.index);
+        }
 }
