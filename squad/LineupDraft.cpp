@@ -16,10 +16,15 @@ void LineupDraft::Set(int slot, uint8_t value) {
 }
 
 float LineupDraft::WorkOutStrength(int squadIndex, int position) {
-    if (strengths_.empty())
+    if (strengths_.empty()) {
         strengths_.assign(team_.squad.size() * kStrengthPositions, std::numeric_limits<float>::quiet_NaN());
+        baseStrengths_.assign(team_.squad.size(), std::numeric_limits<float>::quiet_NaN());
+    }
+    const CPlayer& p = *team_.squad[squadIndex];
+    float& base = baseStrengths_[squadIndex];
+    if (std::isnan(base))
+        base = p.BaseStrength();
     float& strength = strengths_[StrengthIndex(squadIndex, position)];
-    if (std::isnan(strength))
-        strength = team_.squad[squadIndex]->StrengthInSlot(position);
+    strength = base * p.SlotFactor(position);
     return strength;
 }

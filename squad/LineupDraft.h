@@ -48,8 +48,10 @@ private:
 
     CTeam& team_;
     SlotMembership slots_;
-    // Per squad player kStrengthPositions values, NaN until asked for.
+    // Per squad player kStrengthPositions values and his base strength
+    // (CPlayer::StrengthInSlot), NaN until asked for.
     std::vector<float> strengths_;
+    std::vector<float> baseStrengths_;
     // A fill's free players; the next fill reuses the storage.
     std::vector<int> free_;
     bool repaired_ = false;

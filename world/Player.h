@@ -276,8 +276,9 @@ public:
     // position. Computed afresh; the Update form keeps it in playingStrength.
     float StrengthFor(bool inSlot) const;
     // His strength in the lineup position `slot` (kNoSlot: none), as though
-    // he held it.
+    // he held it: his base strength times the slot's factor.
     float StrengthInSlot(int slot) const;
+    float SlotFactor(int slot) const;
     void UpdatePlayingStrength(bool inSlot);
 
     // Condition, each change drawn from the game's random generator.

@@ -288,11 +288,12 @@ float CPlayer::StrengthFor(bool inSlot) const {
     return base;
 }
 
-float CPlayer::StrengthInSlot(int slot) const {
-    const float base = BaseStrength();
-    if (slot == kNoSlot)
-        return base;
+// Times 1 leaves the strength as it is.
+float CPlayer::StrengthInSlot(int slot) const { return BaseStrength() * SlotFactor(slot); }
 
+float CPlayer::SlotFactor(int slot) const {
+    if (slot == kNoSlot)
+        return 1.0f;
     const int regular = GetPosition();
     const int alt = GetAltPosition();
     float factor = 0.5f;
@@ -310,7 +311,7 @@ float CPlayer::StrengthInSlot(int slot) const {
         factor = 0.8f;
     if (slot == regular)
         factor = 1.0f;
-    return base * factor;
+    return factor;
 }
 
 void CPlayer::UpdatePlayingStrength(bool inSlot) { playingStrength = StrengthFor(inSlot); }
