@@ -75,8 +75,14 @@ bool FindWhereLastFound(const CWorld& world, const CPlayer& player, uint8_t& squ
 
 }  // namespace
 
+// A team stands in one place of the tree.
 WorldRef CWorld::GetTeamRef(const CTeam* team) const {
-    return FindTeamRef(*this, true, [team](const CTeam& candidate) { return &candidate == team; });
+    if (team && team != &g_noClubTeam && ResolveTeam(team->foundAt) == team)
+        return team->foundAt;
+    const WorldRef ref = FindTeamRef(*this, true, [team](const CTeam& candidate) { return &candidate == team; });
+    if (ref != kRefNotFound)
+        team->foundAt = ref;
+    return ref;
 }
 
 // National squads are not searched: their members are club players. As he

@@ -145,3 +145,23 @@ TEST_F(WorldRefsTest, ALikelyNationChangesNoPlayersReference) {
             EXPECT_EQ(index, c.index);
         }
 }
+
+// Where a team was last found may be stale: it is named where it stands now.
+TEST_F(WorldRefsTest, TeamsAreNamedWhereTheyStandAfterTheTreeChanged) {
+    CNation& nation = ThirdNationOfSecondContinent();
+    CLeague& league = *nation.leagues[1];
+    const CTeam* club = league.clubs[3].get();
+    ASSERT_EQ(world->GetTeamRef(club), 0x01020103u);
+    std::swap(league.clubs[3], league.clubs[4]);
+    EXPECT_EQ(world->GetTeamRef(club), 0x01020104u);
+    EXPECT_EQ(world->GetTeamRef(league.clubs[3].get()), 0x01020103u);
+
+    const CTeam* extra = nation.extraTeams.back().get();
+    ASSERT_EQ(world->GetTeamRef(extra), 0x0102FF05u);
+    nation.extraTeams.front().swap(nation.extraTeams.back());
+    EXPECT_EQ(world->GetTeamRef(extra), 0x0102FF01u);
+    std::unique_ptr<CTeam> gone = std::move(nation.extraTeams.front());
+    nation.extraTeams.erase(nation.extraTeams.begin());
+    EXPECT_EQ(world->GetTeamRef(gone.get()), kRefNotFound);
+    EXPECT_EQ(world->GetTeamRef(&g_noClubTeam), kRefNotFound);
+}
