@@ -54,6 +54,7 @@ std::vector<int> Challengers(const LineupDraft& draft) {
     const CTeam& team = draft.Team();
     const uint16_t mask = LineupAvailabilityMask(team);
     std::vector<int> list;
+    list.reserve(team.squad.size());
     for (size_t i = 0; i < team.squad.size(); ++i) {
         const CPlayer& p = *team.squad[i];
         if (!draft.Slots().StandsIn(static_cast<int>(i), 0, kSlotFirstSubstitute) && !IsNeverNominated(p) &&

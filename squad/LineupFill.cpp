@@ -47,6 +47,7 @@ void ListFreePlayers(const LineupDraft& draft, int used, std::vector<int>& free)
     const CTeam& team = draft.Team();
     const uint16_t mask = LineupAvailabilityMask(team);
     free.clear();
+    free.reserve(team.squad.size());
     for (size_t i = 0; i < team.squad.size(); ++i) {
         const CPlayer& p = *team.squad[i];
         if (!draft.Slots().StandsIn(static_cast<int>(i), 0, used) && !IsNeverNominated(p) && p.IsAvailable(mask))
