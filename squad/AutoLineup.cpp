@@ -79,6 +79,9 @@ void ImproveSlot(LineupDraft& draft, std::vector<int>& challengers, int k, int u
         // A challenger whom the refill placed on the way already holds a slot.
         if (draft.Slots().StandsIn(challengers[c], 0, kSlotFirstSubstitute))
             continue;
+        // Who is no stronger than the threshold anywhere cannot beat it here.
+        if (draft.BaseStrengthOf(challengers[c]) <= threshold)
+            continue;
         const float strength = draft.StrengthAt(challengers[c], wanted);
         if (strength > threshold) {
             threshold = strength;

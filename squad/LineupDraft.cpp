@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "squad/LineupSlots.h"
 #include "world/Player.h"
 #include "world/Team.h"
 
@@ -15,16 +16,20 @@ void LineupDraft::Set(int slot, uint8_t value) {
     repaired_ = false;
 }
 
-float LineupDraft::WorkOutStrength(int squadIndex, int position) {
-    if (strengths_.empty()) {
-        strengths_.assign(team_.squad.size() * kStrengthPositions, std::numeric_limits<float>::quiet_NaN());
+float LineupDraft::BaseStrengthOf(int squadIndex) {
+    if (baseStrengths_.empty())
         baseStrengths_.assign(team_.squad.size(), std::numeric_limits<float>::quiet_NaN());
-    }
-    const CPlayer& p = *team_.squad[squadIndex];
     float& base = baseStrengths_[squadIndex];
     if (std::isnan(base))
-        base = p.BaseStrength();
-    float& strength = strengths_[StrengthIndex(squadIndex, position)];
-    strength = base * p.SlotFactor(position);
-    return strength;
+        base = team_.squad[squadIndex]->BaseStrength();
+    return base;
+}
+
+// At his own position, or at none, the factor is 1.
+float LineupDraft::StrengthAt(int squadIndex, int position) {
+    const float base = BaseStrengthOf(squadIndex);
+    const CPlayer& p = *team_.squad[squadIndex];
+    if (position == kNoLineupPosition || position == p.GetPosition())
+        return base;
+    return base * p.SlotFactor(position);
 }

@@ -276,7 +276,8 @@ public:
     // position. Computed afresh; the Update form keeps it in playingStrength.
     float StrengthFor(bool inSlot) const;
     // His strength in the lineup position `slot` (kNoSlot: none), as though
-    // he held it: his base strength times the slot's factor.
+    // he held it: his base strength times the slot's factor, which is at
+    // most 1 (his own position and none).
     float StrengthInSlot(int slot) const;
     float SlotFactor(int slot) const;
     void UpdatePlayingStrength(bool inSlot);
