@@ -1,6 +1,5 @@
 #include "squad/LineupDraft.h"
 
-#include <cmath>
 #include <limits>
 
 #include "squad/LineupSlots.h"
@@ -16,12 +15,11 @@ void LineupDraft::Set(int slot, uint8_t value) {
     repaired_ = false;
 }
 
-float LineupDraft::BaseStrengthOf(int squadIndex) {
+float LineupDraft::WorkOutBaseStrength(int squadIndex) {
     if (baseStrengths_.empty())
         baseStrengths_.assign(team_.squad.size(), std::numeric_limits<float>::quiet_NaN());
     float& base = baseStrengths_[squadIndex];
-    if (std::isnan(base))
-        base = team_.squad[squadIndex]->BaseStrength();
+    base = team_.squad[squadIndex]->BaseStrength();
     return base;
 }
 

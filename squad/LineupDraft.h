@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -22,7 +23,11 @@ public:
     uint32_t EmptySlots(int used) const { return slots_.SlotsHolding(0) & SlotRange(0, used); }
     // His strength before the position counts: at no position is he
     // stronger (CPlayer::SlotFactor).
-    float BaseStrengthOf(int squadIndex);
+    float BaseStrengthOf(int squadIndex) {
+        const size_t i = static_cast<size_t>(squadIndex);
+        return i < baseStrengths_.size() && !std::isnan(baseStrengths_[i]) ? baseStrengths_[i]
+                                                                          : WorkOutBaseStrength(squadIndex);
+    }
     // His strength at the lineup position (kNoLineupPosition: none),
     // off-position reductions included.
     float StrengthAt(int squadIndex, int position);
@@ -35,6 +40,8 @@ public:
     uint32_t Repair();
 
 private:
+    float WorkOutBaseStrength(int squadIndex);
+
     CTeam& team_;
     SlotMembership slots_;
     // Per squad player, NaN until asked for.

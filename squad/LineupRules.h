@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
+#include "world/Player.h"
 #include "world/Team.h"
 
-class CPlayer;
 class SlotMembership;
 
 // What the lineup code reads and marks on players and teams; shared by the
@@ -16,10 +16,14 @@ constexpr uint8_t kNeverNominate = 0x02;
 constexpr uint8_t kAlwaysNominate = 0x04;
 constexpr uint8_t kCaptainMark = 0x10;
 
-bool IsBarred(const CPlayer& p);
-bool IsNeverNominated(const CPlayer& p);
-bool IsAlwaysNominated(const CPlayer& p);
-void SetLineupPosition(CPlayer& p, int position);
+// The lineup asks these for every player many times: they are inline.
+inline bool IsBarred(const CPlayer& p) { return p.matchMarks & MatchMarks::kOutOfPlay; }
+inline bool IsNeverNominated(const CPlayer& p) { return p.handAndSlot & kNeverNominate; }
+inline bool IsAlwaysNominated(const CPlayer& p) { return p.handAndSlot & kAlwaysNominate; }
+inline void SetLineupPosition(CPlayer& p, int position) {
+    const uint8_t keep = p.handAndSlot & ((1u << CPlayer::kSlotShift) - 1);
+    p.handAndSlot = static_cast<uint8_t>(keep | position << CPlayer::kSlotShift);
+}
 
 // Squad index in a slot, -1 when it is empty or points past the squad.
 inline int SlotSquadIndex(const CTeam& team, int slot) {
