@@ -251,9 +251,7 @@ void CMatch::ApplyQuickWear() {
         const Fielding at = fielding.Of(i);
         if (!at.onSheet)
             continue;
-        const int calls = at.Substitute() ? 10 : 20;
-        for (int c = 0; c < calls; ++c)
-            AdjustEnergy(i, 1, -6);
+        AdjustEnergyRepeatedly(i, 1, -6, at.Substitute() ? 10 : 20);
 
         CPlayer& p = PlayerAt(team, i);
         int r = RandBelow(10000);

@@ -118,6 +118,8 @@ public:
     // Pieces of the engine that the quick result shares.
     void ComputeSideBonuses();
     void AdjustEnergy(int player, int side, int steps);
+    // The same, that many times over.
+    void AdjustEnergyRepeatedly(int player, int side, int steps, int times);
     void AdjustGrade(int player, int side, int steps);
     bool CheckInjury(int player, int side, int kind);
 
