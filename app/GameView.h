@@ -146,6 +146,8 @@ public:
     const NavAvailability& ScreenAvailable() const { return screenAvailable_; }
     const ToolTips& Tips() const { return toolTips_; }
     CTeam* UserTeam() const { return userTeam_; }
+    // The matches this window's match days have collected and played.
+    uint64_t MatchesPlayed() const { return matchesPlayed_; }
 
     // The status panel shown while game time runs (GameViewStatusPanel.cpp);
     // "full" draws the background first. The calendar's rectangle of the
@@ -246,6 +248,7 @@ private:
     CompetitionMask competitionMask_ = 0;
     // The matches belong to their competitions; the list only points.
     std::vector<CMatch*> todaysMatches_;
+    uint64_t matchesPlayed_ = 0;
     CMatch* shownMatch_ = nullptr;
     MatchDayClock matchClock_;
     bool userPlaysToday_ = false;

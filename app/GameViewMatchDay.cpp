@@ -65,6 +65,7 @@ void CGameView::RunMatchDay() {
     shownMatch_ = nullptr;
     matchClock_.Start();
     world_->CollectTodaysMatches(todaysMatches_);
+    matchesPlayed_ += todaysMatches_.size();
     if (todaysMatches_.empty()) {
         world_->CompleteMatchDay(competitionMask_);
         return;

@@ -31,6 +31,8 @@ float CMatch::RandomFloat(float x) {
     return static_cast<float>(Rand() * x / 32768.0);
 }
 
+bool CMatch::RatingDraws(const CPlayer& p) { return p.HasCharacterTrait(kApathy); }
+
 float CMatch::GetActionRating(int player, int side, int kind) {
     CTeam& team = Team(side);
     if (player < 0 || player >= SquadSize(team))
@@ -42,7 +44,7 @@ float CMatch::GetActionRating(int player, int side, int kind) {
         v = static_cast<float>(p.GetStrengthClass());
     if (p.HasStyleTrait(kHomeMatchesOnly))
         v = &team != home.team ? v * 0.85f : v * 1.05f;
-    if (p.HasCharacterTrait(kApathy))
+    if (RatingDraws(p))
         v = v * (80 + RandBelow(32)) / 100;
     if (IsOutOfPlay(p))
         return 0;

@@ -72,8 +72,9 @@ void CMatch::UpdateSideAfterMatch(MatchSide& side, const MatchSide& other, bool 
                                   bool nationalCup, bool nationalTeam) {
     CTeam& team = *side.team;
     const bool won = side.goals > other.goals;
+    const SquadFielding fielding(team, sheetSize);
     for (int i = 0; i < SquadSize(team); ++i)
-        if (GetFielding(team, i, sheetSize).onSheet)
+        if (fielding.Of(i).onSheet)
             UpdatePlayerAfterMatch(side, i, won, league, continental, nationalCup, nationalTeam);
     for (int i = 0; i < SquadSize(team); ++i)
         PlayerAt(team, i).matchMarks &= ~(kOutOfPlay | kKickedOff);

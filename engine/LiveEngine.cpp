@@ -97,8 +97,9 @@ bool CMatch::PlayPossessionStep() {
 
 bool CMatch::ChangePossession() {
     CTeam& attackers = *g_matchContext.AttackTeam();
+    const SquadFielding fielding(attackers, sheetSize);
     for (int i = 0; i < SquadSize(attackers); ++i) {
-        const Fielding at = GetFielding(attackers, i, sheetSize);
+        const Fielding at = fielding.Of(i);
         if (!at.onSheet)
             continue;
         if (at.Substitute() || match_player::IsOutOfPlay(PlayerAt(attackers, i)))

@@ -45,27 +45,34 @@ int DrawInjuryOfSeverity(int severity) {
 
 }  // namespace
 
-void CMatch::AdjustEnergy(int player, int side, int steps) {
+void CMatch::AdjustEnergy(int player, int side, int steps) { AdjustEnergyRepeatedly(player, side, steps, 1); }
+
+// Nothing but his energy changes from one time to the next: whether he
+// is out of play, his fitness and the side's effort are read once.
+void CMatch::AdjustEnergyRepeatedly(int player, int side, int steps, int times) {
     CTeam& team = Team(side);
     if (player < 0 || player >= SquadSize(team))
         return;
     CPlayer& p = PlayerAt(team, player);
     if (steps < 0 && IsOutOfPlay(p))
         return;
-    if (RandBelow(100) < (p.GetSkillLevel(kSkillFitness) - 1) * 15)
-        return;
-    int energy = Energy(p);
-    if (steps >= 0) {
-        for (int i = 0; i < steps; ++i)
-            if (RandBelow(100) < (p.freshness + p.fitness) / 2 && energy < kMaxEnergy)
-                ++energy;
-    } else {
-        const int count = std::abs(steps - (Effort(team) - 2));
-        for (int i = 0; i < count; ++i)
-            if (RandBelow(100) > p.fitness && energy >= 1)
-                --energy;
+    const int resisted = (p.GetSkillLevel(kSkillFitness) - 1) * 15;
+    const int count = std::abs(steps - (Effort(team) - 2));
+    for (int time = 0; time < times; ++time) {
+        if (RandBelow(100) < resisted)
+            continue;
+        int energy = Energy(p);
+        if (steps >= 0) {
+            for (int i = 0; i < steps; ++i)
+                if (RandBelow(100) < (p.freshness + p.fitness) / 2 && energy < kMaxEnergy)
+                    ++energy;
+        } else {
+            for (int i = 0; i < count; ++i)
+                if (RandBelow(100) > p.fitness && energy >= 1)
+                    --energy;
+        }
+        SetEnergy(p, energy);
     }
-    SetEnergy(p, energy);
 }
 
 void CMatch::AdjustGrade(int player, int side, int steps) {

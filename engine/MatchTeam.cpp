@@ -6,26 +6,11 @@
 
 namespace match_team {
 
-int SquadSize(const CTeam& team) { return static_cast<int>(team.squad.size()); }
-CPlayer& PlayerAt(CTeam& team, int index) { return *team.squad[static_cast<size_t>(index)]; }
-const CPlayer& PlayerAt(const CTeam& team, int index) { return *team.squad[static_cast<size_t>(index)]; }
-
-int SlotPlayer(const CTeam& team, int slot) {
-    if (slot < 0 || slot >= kLineupSlotCount)
-        return -1;
-    const int player = team.lineup[static_cast<size_t>(slot)] - 1;
-    return player < SquadSize(team) ? player : -1;
-}
-
 void SetSlot(CTeam& team, int slot, int player) {
     if (slot >= 0 && slot < kLineupSlotCount)
         team.lineup[static_cast<size_t>(slot)] = static_cast<uint8_t>(player + 1);
 }
 
-uint16_t OffenceWeights(const CTeam& team) { return team.offenceWeights; }
-uint16_t DefenceTactics(const CTeam& team) { return team.defenceTactics; }
-uint32_t MarkingWord(const CTeam& team) { return team.markingAssignments; }
-uint8_t DefenceSystem(const CTeam& team) { return team.defenceSystem; }
 std::vector<uint16_t>& Injuries(CTeam& team) { return team.injuries; }
 int FansMood(const CTeam& team) { return team.GetFanMood(); }
 
@@ -49,6 +34,18 @@ Fielding GetFielding(CTeam& team, int player, int sheetSize) {
     return at;
 }
 
+SquadFielding::SquadFielding(const CTeam& team, int sheetSize)
+    : slots_(team), slotsInUse_(SlotRange(0, SlotsInUse(sheetSize))) {}
+
+Fielding SquadFielding::Of(int player) const {
+    const uint32_t slots = slots_.SlotsOf(player) & slotsInUse_;
+    Fielding at;
+    at.onSheet = slots != 0;
+    at.inOffence = (slots & kOffenceFormationSlots) != 0;
+    at.inDefence = (slots & kDefenceFormationSlots) != 0;
+    return at;
+}
+
 int PickPenaltyTaker(CTeam& team, int sheetSize) { return team.PickPenaltyTaker(sheetSize); }
 int PickPenaltyGoalkeeper(CTeam& team, int sheetSize) { return team.PickPenaltyGoalkeeper(sheetSize); }
 int PickCaptain(CTeam& team, int sheetSize) { return team.PickCaptain(sheetSize); }
@@ -59,15 +56,6 @@ bool IsUsersTeam(const CTeam& team) { return IsUserTeam(&team); }
 }  // namespace match_team
 
 namespace match_player {
-
-int Energy(const CPlayer& p) { return p.matchMarks >> MatchMarks::kEnergyShift; }
-
-void SetEnergy(CPlayer& p, int energy) {
-    p.matchMarks = static_cast<uint16_t>((p.matchMarks & ~MatchMarks::kEnergyMask) |
-                                         (energy << MatchMarks::kEnergyShift & MatchMarks::kEnergyMask));
-}
-
-bool IsOutOfPlay(const CPlayer& p) { return p.matchMarks & MatchMarks::kOutOfPlay; }
 
 int CardCount(const CPlayer& p) {
     using namespace MatchMarks;

@@ -3,7 +3,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "squad/SlotMembership.h"
 #include "world/Match.h"
+#include "world/Player.h"
+#include "world/Team.h"
 
 class CPlayer;
 class CTeam;
@@ -13,16 +16,22 @@ class CTeam;
 // -1 for an empty slot.
 namespace match_team {
 
-int SquadSize(const CTeam& team);
-CPlayer& PlayerAt(CTeam& team, int index);
-const CPlayer& PlayerAt(const CTeam& team, int index);
-int SlotPlayer(const CTeam& team, int slot);
+// The match asks these for every player and action: they are inline.
+inline int SquadSize(const CTeam& team) { return static_cast<int>(team.squad.size()); }
+inline CPlayer& PlayerAt(CTeam& team, int index) { return *team.squad[static_cast<size_t>(index)]; }
+inline const CPlayer& PlayerAt(const CTeam& team, int index) { return *team.squad[static_cast<size_t>(index)]; }
+inline int SlotPlayer(const CTeam& team, int slot) {
+    if (slot < 0 || slot >= kLineupSlotCount)
+        return -1;
+    const int player = team.lineup[static_cast<size_t>(slot)] - 1;
+    return player < SquadSize(team) ? player : -1;
+}
 void SetSlot(CTeam& team, int slot, int player);
 
-uint16_t OffenceWeights(const CTeam& team);
-uint16_t DefenceTactics(const CTeam& team);
-uint32_t MarkingWord(const CTeam& team);
-uint8_t DefenceSystem(const CTeam& team);
+inline uint16_t OffenceWeights(const CTeam& team) { return team.offenceWeights; }
+inline uint16_t DefenceTactics(const CTeam& team) { return team.defenceTactics; }
+inline uint32_t MarkingWord(const CTeam& team) { return team.markingAssignments; }
+inline uint8_t DefenceSystem(const CTeam& team) { return team.defenceSystem; }
 std::vector<uint16_t>& Injuries(CTeam& team);
 
 // The three fields of the defence-tactics word.
@@ -40,9 +49,12 @@ inline int Marking(const CTeam& team, int slot) { return (MarkingWord(team) >> (
 // A player's marks while the match runs.
 namespace match_player {
 
-int Energy(const CPlayer& p);
-void SetEnergy(CPlayer& p, int energy);
-bool IsOutOfPlay(const CPlayer& p);
+inline int Energy(const CPlayer& p) { return p.matchMarks >> MatchMarks::kEnergyShift; }
+inline void SetEnergy(CPlayer& p, int energy) {
+    p.matchMarks = static_cast<uint16_t>((p.matchMarks & ~MatchMarks::kEnergyMask) |
+                                         (energy << MatchMarks::kEnergyShift & MatchMarks::kEnergyMask));
+}
+inline bool IsOutOfPlay(const CPlayer& p) { return p.matchMarks & MatchMarks::kOutOfPlay; }
 // Yellow card, first and second suspension already given.
 int CardCount(const CPlayer& p);
 
@@ -58,6 +70,19 @@ struct Fielding {
     bool InBoth() const { return inOffence && inDefence; }
     bool InOne() const { return inOffence != inDefence; }
     bool Substitute() const { return onSheet && !inOffence && !inDefence; }
+};
+
+// Where every player of a squad stands on the match sheet, read once from
+// the lineup for a pass over the whole squad, during which the lineup must
+// not change. Asks as GetFielding does, without a look at every slot.
+class SquadFielding {
+public:
+    SquadFielding(const CTeam& team, int sheetSize);
+    Fielding Of(int player) const;
+
+private:
+    SlotMembership slots_;
+    uint32_t slotsInUse_;
 };
 
 // The fans' mood 0-7 of the club.

@@ -90,15 +90,20 @@ void CMatch::ComputeQuickValues(MatchSide& side, std::vector<int>& values, int& 
     values.assign(size, 0);
     total = 0;
     keepers = 0;
+    const SquadFielding fielding(team, sheetSize);
     for (int i = 0; i < size; ++i) {
+        const Fielding at = fielding.Of(i);
         int value = 0;
-        value = static_cast<int>(GetActionRating(i, 1, kOneOnOne) * w0 + value);
-        value = static_cast<int>(GetActionRating(i, 1, kDistanceThrow) * w2 + value);
-        value = static_cast<int>(GetActionRating(i, 1, kCombination) * w1 + value);
-        value = static_cast<int>(GetActionRating(i, 1, kFastBreak) * w3 + value);
-        value = static_cast<int>(GetActionRating(i, 1, kFinishingShot) * 3 + value);
-        value = std::max(value, 0);
-        const Fielding at = GetFielding(team, i, sheetSize);
+        // A player off the sheet is worth nothing; he is rated only for
+        // the draws his ratings make.
+        if (at.onSheet || RatingDraws(PlayerAt(team, i))) {
+            value = static_cast<int>(GetActionRating(i, 1, kOneOnOne) * w0 + value);
+            value = static_cast<int>(GetActionRating(i, 1, kDistanceThrow) * w2 + value);
+            value = static_cast<int>(GetActionRating(i, 1, kCombination) * w1 + value);
+            value = static_cast<int>(GetActionRating(i, 1, kFastBreak) * w3 + value);
+            value = static_cast<int>(GetActionRating(i, 1, kFinishingShot) * 3 + value);
+            value = std::max(value, 0);
+        }
         if (!at.onSheet)
             value = 0;
         else if (at.Substitute())
@@ -206,10 +211,11 @@ void CMatch::GradeSide(MatchSide& side, const std::vector<int>& values, int tota
     m = std::clamp<int64_t>(m, (base / 4) * sheet, (3 * base / 4) * sheet);
     const int keeper = SlotPlayer(team, kSlotGoalkeeper);
 
+    const SquadFielding fielding(team, sheet);
     for (size_t i = 0; i < values.size(); ++i) {
         const int index = static_cast<int>(i);
         int grade = (values[i] == 0 && index != keeper) ? kNeutralGrade : base;
-        const Fielding at = GetFielding(team, index, sheet);
+        const Fielding at = fielding.Of(index);
         if (!at.onSheet) {
             side.grades[i] = static_cast<uint8_t>(grade);
             continue;
@@ -240,13 +246,12 @@ void CMatch::ApplyQuickWear() {
     MatchSide& side = Side(1);
     CTeam& team = *side.team;
     const int size = SquadSize(team);
+    const SquadFielding fielding(team, sheetSize);
     for (int i = 0; i < size; ++i) {
-        const Fielding at = GetFielding(team, i, sheetSize);
+        const Fielding at = fielding.Of(i);
         if (!at.onSheet)
             continue;
-        const int calls = at.Substitute() ? 10 : 20;
-        for (int c = 0; c < calls; ++c)
-            AdjustEnergy(i, 1, -6);
+        AdjustEnergyRepeatedly(i, 1, -6, at.Substitute() ? 10 : 20);
 
         CPlayer& p = PlayerAt(team, i);
         int r = RandBelow(10000);

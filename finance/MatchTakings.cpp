@@ -15,8 +15,9 @@ namespace {
 // Match bonuses of the players of one side who took part.
 uint32_t SumPlayerBonuses(CTeam& team, int sheetSize) {
     uint32_t sum = 0;
+    const SquadFielding fielding(team, sheetSize);
     for (int i = 0; i < SquadSize(team); ++i)
-        if (GetFielding(team, i, sheetSize).onSheet)
+        if (fielding.Of(i).onSheet)
             sum += PlayerAt(team, i).GetBonus();
     return sum;
 }

@@ -1,5 +1,6 @@
 #include <vector>
 
+#include "squad/LineupDraft.h"
 #include "squad/LineupRules.h"
 #include "squad/LineupSlots.h"
 #include "world/Player.h"
@@ -49,12 +50,14 @@ void ChooseDefenceSystem(CTeam& team) {
 
 // Squad players outside the starting slots and the substitute goalkeeper's
 // who may play, in squad order.
-std::vector<int> Challengers(const CTeam& team) {
+std::vector<int> Challengers(const LineupDraft& draft) {
+    const CTeam& team = draft.Team();
     const uint16_t mask = LineupAvailabilityMask(team);
     std::vector<int> list;
+    list.reserve(team.squad.size());
     for (size_t i = 0; i < team.squad.size(); ++i) {
         const CPlayer& p = *team.squad[i];
-        if (!StandsInSlots(team, static_cast<int>(i), 0, kSlotFirstSubstitute) && !IsNeverNominated(p) &&
+        if (!draft.Slots().StandsIn(static_cast<int>(i), 0, kSlotFirstSubstitute) && !IsNeverNominated(p) &&
             p.IsAvailable(mask))
             list.push_back(static_cast<int>(i));
     }
@@ -62,19 +65,24 @@ std::vector<int> Challengers(const CTeam& team) {
 }
 
 // Gives slot k to the strongest challenger who beats its holder there.
-void ImproveSlot(CTeam& team, std::vector<int>& challengers, int k, int used) {
+void ImproveSlot(LineupDraft& draft, std::vector<int>& challengers, int k, int used) {
+    const CTeam& team = draft.Team();
     const int wanted = WantedPosition(k);
     float threshold = 0.0f;
-    if (CPlayer* holder = SlotPlayer(team, k)) {
-        const float strength = StrengthAtPosition(*holder, wanted);
-        threshold = IsAlwaysNominated(*holder) ? kAlwaysNominatedThreshold : strength;
+    const int holder = SlotSquadIndex(team, k);
+    if (holder >= 0) {
+        const float strength = draft.StrengthAt(holder, wanted);
+        threshold = IsAlwaysNominated(*team.squad[holder]) ? kAlwaysNominatedThreshold : strength;
     }
     int choice = -1;
     for (size_t c = 0; c < challengers.size(); ++c) {
         // A challenger whom the refill placed on the way already holds a slot.
-        if (StandsInSlots(team, challengers[c], 0, kSlotFirstSubstitute))
+        if (draft.Slots().StandsIn(challengers[c], 0, kSlotFirstSubstitute))
             continue;
-        const float strength = StrengthAtPosition(*team.squad[challengers[c]], wanted);
+        // Who is no stronger than the threshold anywhere cannot beat it here.
+        if (draft.BaseStrengthOf(challengers[c]) <= threshold)
+            continue;
+        const float strength = draft.StrengthAt(challengers[c], wanted);
         if (strength > threshold) {
             threshold = strength;
             choice = static_cast<int>(c);
@@ -83,37 +91,33 @@ void ImproveSlot(CTeam& team, std::vector<int>& challengers, int k, int used) {
     if (choice < 0)
         return;
     const uint8_t value = static_cast<uint8_t>(challengers[choice] + 1);
-    team.lineup[k] = value;
+    draft.Set(k, value);
     if (k >= kSlotFirstDefence && k <= kSlotLastDefence)
-        team.lineup[k + kOffenceSlotOffset] = value;
+        draft.Set(k + kOffenceSlotOffset, value);
     for (int s = kSlotFirstSubstitute; s < used; ++s)
         if (team.lineup[s] == value)
-            team.lineup[s] = 0;
+            draft.Set(s, 0);
     challengers.erase(challengers.begin() + choice);
-}
-
-float OwnPositionStrength(CPlayer& p) {
-    p.UpdatePlayingStrength(false);
-    return p.playingStrength;
 }
 
 // A substitute who defends clearly better than a defender takes his defence
 // slot and stays on the sheet as a substitute; the defender keeps his offence slot.
-void BringInDefenceSpecialists(CTeam& team, int used) {
+void BringInDefenceSpecialists(LineupDraft& draft, int used) {
+    const CTeam& team = draft.Team();
     for (int s = kSlotFirstSubstitute; s < used; ++s) {
-        CPlayer* sub = SlotPlayer(team, s);
-        if (!sub || StandsInSlots(team, SlotSquadIndex(team, s), kSlotFirstDefence, kSlotLastDefence + 1))
+        const CPlayer* sub = SlotPlayer(team, s);
+        if (!sub || draft.Slots().StandsIn(SlotSquadIndex(team, s), kSlotFirstDefence, kSlotLastDefence + 1))
             continue;
-        const float value = OwnPositionStrength(*sub) +
+        const float value = sub->StrengthFor(false) +
                             (sub->GetSkillLevel(kSkillDuelling) + sub->GetSkillLevel(kSkillBlocking) - 2) / 2.0f;
         for (int d = kSlotFirstDefence; d <= kSlotLastDefence; ++d) {
-            CPlayer* defender = SlotPlayer(team, d);
+            const CPlayer* defender = SlotPlayer(team, d);
             if (!defender)
                 continue;
-            const float strength = OwnPositionStrength(*defender);
+            const float strength = defender->StrengthFor(false);
             if (strength + kDefenceMargin < value &&
                 (defender->strengthOffset < 0 || strength * kDefenceFactor < value)) {
-                team.lineup[d] = team.lineup[s];
+                draft.Set(d, team.lineup[s]);
                 break;
             }
         }
@@ -126,12 +130,13 @@ void CTeam::AutoLineup(bool chooseSystem) {
     ClearLineup();
     if (chooseSystem)
         ChooseDefenceSystem(*this);
-    FillLineupByCriterion(kByStrength);
+    LineupDraft draft(*this);
+    draft.Fill(kByStrength);
     const int used = SlotsInUse(g_matchSheetSize);
-    std::vector<int> challengers = Challengers(*this);
+    std::vector<int> challengers = Challengers(draft);
     for (int k = kSlotGoalkeeper; k <= kSlotSubstituteGoalkeeper; ++k) {
-        ImproveSlot(*this, challengers, k, used);
-        FillLineupByCriterion(kByStrength);
+        ImproveSlot(draft, challengers, k, used);
+        draft.Fill(kByStrength);
     }
-    BringInDefenceSpecialists(*this, used);
+    BringInDefenceSpecialists(draft, used);
 }

@@ -1,3 +1,4 @@
+#include "squad/LineupDraft.h"
 #include "squad/LineupRules.h"
 #include "squad/LineupSlots.h"
 #include "world/Player.h"
@@ -17,36 +18,39 @@ void ResetMatchSheet() {
 
 namespace {
 
-void DropStaleSlots(CTeam& team, int used) {
+void DropStaleSlots(LineupDraft& draft, int used) {
     for (int s = 0; s < used; ++s)
-        if (team.lineup[s] > team.squad.size())
-            team.lineup[s] = 0;
+        if (draft.Team().lineup[s] > draft.Team().squad.size())
+            draft.Set(s, 0);
 }
 
-void DropUnavailablePlayers(CTeam& team, int used) {
-    const uint16_t mask = LineupAvailabilityMask(team);
+void DropUnavailablePlayers(LineupDraft& draft, int used) {
+    const uint16_t mask = LineupAvailabilityMask(draft.Team());
     for (int s = 0; s < used; ++s) {
-        const CPlayer* p = SlotPlayer(team, s);
+        const CPlayer* p = SlotPlayer(draft.Team(), s);
         if (p && !p->IsAvailable(mask))
-            team.lineup[s] = 0;
+            draft.Set(s, 0);
     }
 }
 
 // A player stands at most once from the offence formation on; his first
 // slot stays. (Defence plus offence is how he plays both formations.)
-void DropRepeatedPlayers(CTeam& team, int used) {
+void DropRepeatedPlayers(LineupDraft& draft, int used) {
     for (int s = kSlotFirstOffence; s < used; ++s) {
-        if (team.lineup[s] == 0)
+        const uint8_t value = draft.Team().lineup[s];
+        if (value == 0)
             continue;
-        for (int later = s + 1; later < used; ++later)
-            if (team.lineup[later] == team.lineup[s])
-                team.lineup[later] = 0;
+        const uint32_t later = draft.Slots().SlotsHolding(value) & SlotRange(s + 1, used);
+        for (int slot = s + 1; slot < used; ++slot)
+            if (later & 1u << slot)
+                draft.Set(slot, 0);
     }
 }
 
 // Derived marks: captain and lineup position, rewritten from the slots.
-void MarkPlayers(CTeam& team, int used) {
-    const int captain = FindCaptainOnSheet(team, g_matchSheetSize);
+void MarkPlayers(const LineupDraft& draft, int used) {
+    CTeam& team = draft.Team();
+    const int captain = FindCaptainOnSheet(team, draft.Slots(), g_matchSheetSize);
     for (size_t i = 0; i < team.squad.size(); ++i) {
         CPlayer& p = *team.squad[i];
         p.handAndSlot &= static_cast<uint8_t>(~kCaptainMark);
@@ -65,14 +69,6 @@ void MarkPlayers(CTeam& team, int used) {
     }
 }
 
-uint32_t EmptySlots(const CTeam& team, int used) {
-    uint32_t empty = 0;
-    for (int s = 0; s < used; ++s)
-        if (team.lineup[s] == 0)
-            empty |= 1u << s;
-    return empty;
-}
-
 }  // namespace
 
 int WantedPosition(int slot) {
@@ -85,31 +81,33 @@ int WantedPosition(int slot) {
 
 void CTeam::ClearLineup() { lineup.fill(0); }
 
-uint32_t CTeam::ValidateLineup() {
+uint32_t LineupDraft::Repair() {
     const int used = SlotsInUse(g_matchSheetSize);
     DropStaleSlots(*this, used);
-    if (IsUserTeam(this))
+    if (IsUserTeam(&team_))
         DropUnavailablePlayers(*this, used);
     DropRepeatedPlayers(*this, used);
     MarkPlayers(*this, used);
-    return EmptySlots(*this, used);
+    repaired_ = true;
+    return EmptySlots(used);
 }
 
+uint32_t CTeam::ValidateLineup() { return LineupDraft(*this).Repair(); }
+
 bool CTeam::IsPlayerFielded(int squadIndex, int sheetSize, bool& inOffence, bool& inDefence) const {
-    inOffence = false;
-    inDefence = false;
-    bool fielded = false;
+    // SlotSquadIndex, with the squad's size read once: this runs for every
+    // player of every match several times.
+    const int size = static_cast<int>(squad.size());
+    uint32_t slots = 0;
     const int used = SlotsInUse(sheetSize);
     for (int s = 0; s < used; ++s) {
-        if (SlotSquadIndex(*this, s) != squadIndex)
-            continue;
-        fielded = true;
-        if (s <= kSlotLastDefence)
-            inDefence = true;
-        if (s == kSlotGoalkeeper || (s >= kSlotFirstOffence && s <= kSlotLastOffence))
-            inOffence = true;
+        const int value = lineup[s];
+        const int index = value == 0 || value > size ? -1 : value - 1;
+        slots |= static_cast<uint32_t>(index == squadIndex) << s;
     }
-    return fielded;
+    inDefence = slots & kDefenceFormationSlots;
+    inOffence = slots & kOffenceFormationSlots;
+    return slots != 0;
 }
 
 unsigned CTeam::CountAvailableStarters() const {

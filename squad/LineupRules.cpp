@@ -2,47 +2,12 @@
 
 #include "platform/GameOptions.h"
 #include "squad/LineupSlots.h"
-#include "world/Player.h"
 #include "world/Team.h"
 
 namespace {
 constexpr int kReferenceHeight = 185;
 constexpr int kWomensReferenceHeight = 175;
 }  // namespace
-
-bool IsBarred(const CPlayer& p) { return p.matchMarks & MatchMarks::kOutOfPlay; }
-bool IsNeverNominated(const CPlayer& p) { return p.handAndSlot & kNeverNominate; }
-bool IsAlwaysNominated(const CPlayer& p) { return p.handAndSlot & kAlwaysNominate; }
-
-void SetLineupPosition(CPlayer& p, int position) {
-    const uint8_t keep = p.handAndSlot & ((1u << CPlayer::kSlotShift) - 1);
-    p.handAndSlot = static_cast<uint8_t>(keep | position << CPlayer::kSlotShift);
-}
-
-float StrengthAtPosition(CPlayer& p, int position) {
-    SetLineupPosition(p, position);
-    p.UpdatePlayingStrength(true);
-    return p.playingStrength;
-}
-
-int SlotSquadIndex(const CTeam& team, int slot) {
-    const int value = team.lineup[slot];
-    if (value == 0 || value > static_cast<int>(team.squad.size()))
-        return -1;
-    return value - 1;
-}
-
-CPlayer* SlotPlayer(const CTeam& team, int slot) {
-    const int i = SlotSquadIndex(team, slot);
-    return i < 0 ? nullptr : team.squad[i].get();
-}
-
-bool StandsInSlots(const CTeam& team, int squadIndex, int firstSlot, int endSlot) {
-    for (int s = firstSlot; s < endSlot; ++s)
-        if (SlotSquadIndex(team, s) == squadIndex)
-            return true;
-    return false;
-}
 
 uint16_t LineupAvailabilityMask(const CTeam& team) {
     return IsUserTeam(&team) ? g_userMatchMask : g_dayMatchMask;

@@ -2,8 +2,10 @@
 
 #include <cstdint>
 
-class CPlayer;
-class CTeam;
+#include "world/Player.h"
+#include "world/Team.h"
+
+class SlotMembership;
 
 // What the lineup code reads and marks on players and teams; shared by the
 // files of squad/ and not meant for other callers.
@@ -14,22 +16,29 @@ constexpr uint8_t kNeverNominate = 0x02;
 constexpr uint8_t kAlwaysNominate = 0x04;
 constexpr uint8_t kCaptainMark = 0x10;
 
-bool IsBarred(const CPlayer& p);
-bool IsNeverNominated(const CPlayer& p);
-bool IsAlwaysNominated(const CPlayer& p);
-void SetLineupPosition(CPlayer& p, int position);
+// The lineup asks these for every player many times: they are inline.
+inline bool IsBarred(const CPlayer& p) { return p.matchMarks & MatchMarks::kOutOfPlay; }
+inline bool IsNeverNominated(const CPlayer& p) { return p.handAndSlot & kNeverNominate; }
+inline bool IsAlwaysNominated(const CPlayer& p) { return p.handAndSlot & kAlwaysNominate; }
+inline void SetLineupPosition(CPlayer& p, int position) {
+    const uint8_t keep = p.handAndSlot & ((1u << CPlayer::kSlotShift) - 1);
+    p.handAndSlot = static_cast<uint8_t>(keep | position << CPlayer::kSlotShift);
+}
 
-// His playing strength when he plays the position, off-position reductions
-// included. Leaves his lineup position set to it.
-float StrengthAtPosition(CPlayer& p, int position);
-
-// The player in a slot, or null when the slot is empty or points past the squad.
-CPlayer* SlotPlayer(const CTeam& team, int slot);
 // Squad index in a slot, -1 when it is empty or points past the squad.
-int SlotSquadIndex(const CTeam& team, int slot);
-bool StandsInSlots(const CTeam& team, int squadIndex, int firstSlot, int endSlot);
+inline int SlotSquadIndex(const CTeam& team, int slot) {
+    const int value = team.lineup[slot];
+    if (value == 0 || value > static_cast<int>(team.squad.size()))
+        return -1;
+    return value - 1;
+}
+// The player in a slot, or null when the slot is empty or points past the squad.
+inline CPlayer* SlotPlayer(const CTeam& team, int slot) {
+    const int i = SlotSquadIndex(team, slot);
+    return i < 0 ? nullptr : team.squad[i].get();
+}
 // The captain of the current sheet, -1 when nobody on it can lead.
-int FindCaptainOnSheet(const CTeam& team, int sheetSize);
+int FindCaptainOnSheet(const CTeam& team, const SlotMembership& slots, int sheetSize);
 
 // The competitions a team is lined up for: the user's next match for his
 // teams, today's matches for the others.

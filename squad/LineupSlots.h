@@ -16,6 +16,16 @@ constexpr int kStarterSlotCount = kSlotLastDefence - kSlotGoalkeeper + 1;
 // sheet: the lineup uses that many slots more than the sheet has players.
 constexpr int kFormationOnlySlots = kSlotLastDefence - kSlotFirstDefence + 1;
 
+// Bits firstSlot to endSlot - 1.
+constexpr uint32_t SlotRange(int firstSlot, int endSlot) {
+    return firstSlot >= endSlot ? 0u : ((1u << (endSlot - firstSlot)) - 1u) << firstSlot;
+}
+// The slots in which a player plays the defence formation, and those in
+// which he plays the offence: the goalkeeper's slot is in both.
+constexpr uint32_t kDefenceFormationSlots = SlotRange(kSlotGoalkeeper, kSlotLastDefence + 1);
+constexpr uint32_t kOffenceFormationSlots =
+    1u << kSlotGoalkeeper | SlotRange(kSlotFirstOffence, kSlotLastOffence + 1);
+
 // The defence slot of a field position is its number.
 constexpr int DefenceSlotOf(int position) { return position; }
 constexpr int OffenceSlotOf(int position) { return position + kOffenceSlotOffset; }

@@ -3,6 +3,7 @@
 #include "platform/Random.h"
 #include "squad/LineupRules.h"
 #include "squad/LineupSlots.h"
+#include "squad/SlotMembership.h"
 #include "world/Player.h"
 #include "world/Team.h"
 
@@ -59,9 +60,8 @@ std::vector<uint8_t> RankSquad(const CTeam& team, Rating rating) {
     return list;
 }
 
-bool IsReady(const CTeam& team, int squadIndex, int sheetSize) {
-    return squadIndex < static_cast<int>(team.squad.size()) &&
-           StandsInSlots(team, squadIndex, 0, SlotsInUse(sheetSize)) &&
+bool IsReady(const CTeam& team, const SlotMembership& slots, int squadIndex, int sheetSize) {
+    return squadIndex < static_cast<int>(team.squad.size()) && slots.StandsIn(squadIndex, 0, SlotsInUse(sheetSize)) &&
            !IsBarred(*team.squad[squadIndex]);
 }
 
@@ -76,9 +76,10 @@ int FirstReadyOnSheet(const CTeam& team, int sheetSize) {
     return -1;
 }
 
-int FirstReadyOfList(const CTeam& team, const std::vector<uint8_t>& list, int sheetSize) {
+int FirstReadyOfList(const CTeam& team, const SlotMembership& slots, const std::vector<uint8_t>& list,
+                     int sheetSize) {
     for (uint8_t i : list)
-        if (IsReady(team, i, sheetSize))
+        if (IsReady(team, slots, i, sheetSize))
             return i;
     return FirstReadyOnSheet(team, sheetSize);
 }
@@ -88,8 +89,8 @@ int OrFirstPlayer(int squadIndex) { return squadIndex < 0 ? 0 : squadIndex; }
 
 }  // namespace
 
-int FindCaptainOnSheet(const CTeam& team, int sheetSize) {
-    return FirstReadyOfList(team, team.captains, sheetSize);
+int FindCaptainOnSheet(const CTeam& team, const SlotMembership& slots, int sheetSize) {
+    return FirstReadyOfList(team, slots, team.captains, sheetSize);
 }
 
 void CTeam::RebuildResponsibilityLists() {
@@ -99,17 +100,18 @@ void CTeam::RebuildResponsibilityLists() {
 }
 
 int CTeam::PickCaptain(int sheetSize) const {
-    return OrFirstPlayer(FindCaptainOnSheet(*this, sheetSize));
+    return OrFirstPlayer(FindCaptainOnSheet(*this, SlotMembership(*this), sheetSize));
 }
 
 int CTeam::PickPenaltyGoalkeeper(int sheetSize) const {
-    return OrFirstPlayer(FirstReadyOfList(*this, penaltyKeepers, sheetSize));
+    return OrFirstPlayer(FirstReadyOfList(*this, SlotMembership(*this), penaltyKeepers, sheetSize));
 }
 
 int CTeam::PickPenaltyTaker(int sheetSize) const {
+    const SlotMembership slots(*this);
     for (size_t rank = 0; rank < penaltyTakers.size(); ++rank) {
         const int doubt = kTakerDoubt / static_cast<int>((rank + 1) * (rank + 1));
-        if (RandBelow(100) > doubt && IsReady(*this, penaltyTakers[rank], sheetSize))
+        if (RandBelow(100) > doubt && IsReady(*this, slots, penaltyTakers[rank], sheetSize))
             return penaltyTakers[rank];
     }
     return OrFirstPlayer(FirstReadyOnSheet(*this, sheetSize));

@@ -191,9 +191,16 @@ void TrainSkills(CPlayer& p, const SkillRun& run, bool away) {
     const bool keeper = p.IsGoalkeeper();
     const int first = keeper ? kSkillCount : 0;
     const int last = keeper ? kChanceCount : kSkillCount;
+    // Nothing in the loop changes his position or his contract: what the
+    // draws are measured against is read once.
+    const bool professional = p.IsProfessional();
+    const int gainRange = professional ? 100 : 140;
+    const Chances chances = run.chances;
+    const int decline = run.decline;
+    const int lossOffset = (keeper ? decline : 0) + (!professional && decline > 20 ? 20 : 0);
     for (int i = first; i < last; ++i) {
-        const int gain = RandBelow(p.IsProfessional() ? 100 : 140);
-        if (gain < run.chances[i] && !away) {
+        const int gain = RandBelow(gainRange);
+        if (gain < chances[i] && !away) {
             p.SetAttribute(i, std::min(p.GetAttribute(i) + 1, kMaxSkillValue));
             p.ChangeForm(1);
             p.AdvanceSkillTraining(i);
@@ -201,12 +208,8 @@ void TrainSkills(CPlayer& p, const SkillRun& run, bool away) {
         }
         if (!run.firstPart)
             continue;
-        int loss = RandBelow(100);
-        if (keeper)
-            loss -= run.decline;
-        if (!p.IsProfessional() && run.decline > 20)
-            loss -= 20;
-        if (loss < run.decline) {
+        const int loss = RandBelow(100) - lossOffset;
+        if (loss < decline) {
             p.SetAttribute(i, std::max(p.GetAttribute(i) - 1, 0));
             p.ChangeForm(-1);
             p.CheckSkillDecline();

@@ -103,7 +103,7 @@ void CNation::ResolveTransferTalks() {
         CPlayer* player = t.player;
         CTeam* buyer = t.club;
         uint8_t squadIndex = 0;
-        CTeam* seller = g_manager.ResolveTeam(g_manager.GetPlayerRef(player, squadIndex));
+        CTeam* seller = g_manager.ResolveTeam(g_manager.GetPlayerRef(player, squadIndex, this));
         TransferEntry entry;
         const CLeague* sellerLeague = FindLeagueOfClub(seller);
         const bool open = buyer != g_manager.club && !IsUserClubPlayer(player) &&

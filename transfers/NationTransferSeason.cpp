@@ -52,7 +52,7 @@ void CNation::CarryOutAgreedTransfers(const CWorld& world) {
     for (size_t i = 0; i < agreedTransfers.size(); ++i) {
         const TransferPair& agreed = agreedTransfers[i];
         uint8_t squadIndex = 0;
-        CTeam* from = world.ResolveTeam(world.GetPlayerRef(agreed.player, squadIndex));
+        CTeam* from = world.ResolveTeam(world.GetPlayerRef(agreed.player, squadIndex, this));
         if (from == &g_noClubTeam || agreed.club == &g_noClubTeam)
             continue;
         PlayerContract terms;

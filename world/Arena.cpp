@@ -59,10 +59,6 @@ bool CArena::SetBlockKind(size_t index, uint8_t kind) {
     return true;
 }
 
-uint8_t CArena::GetBlockState(size_t index) const {
-    return index < blockStates_.size() ? blockStates_[index] : 0;
-}
-
 uint8_t CArena::GetBlockStateAt(int column, int row) const {
     const auto index = GridIndex(column, row);
     return index ? GetBlockState(*index) : 0;
@@ -89,8 +85,14 @@ uint32_t CArena::CountPlaces(bool seats, bool includeClosed) const {
     return places;
 }
 
+// The standing places and the seats of the open blocks, in one pass: the
+// income and attendance forecasts ask for it all the time.
 uint32_t CArena::GetCapacity() const {
-    return std::max<uint32_t>(1, CountPlaces(false, false) + CountPlaces(true, false));
+    uint32_t places = 0;
+    for (size_t i = 0; i < blockKinds_.size(); ++i)
+        if (!(GetBlockState(i) & kBlockClosed))
+            places += PlacesOfBlockKind(blockKinds_[i]);
+    return std::max<uint32_t>(1, places);
 }
 
 uint32_t CArena::CountPlacesUnderConstruction(bool seats) const {

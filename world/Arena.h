@@ -78,7 +78,9 @@ public:
     // False for an index beyond the kind list or a kind above 7.
     bool SetBlockKind(size_t index, uint8_t kind);
     // The state list may be shorter than the kind list; missing states are 0.
-    uint8_t GetBlockState(size_t index) const;
+    uint8_t GetBlockState(size_t index) const {
+        return index < blockStates_.size() ? blockStates_[index] : 0;
+    }
     uint8_t GetBlockStateAt(int column, int row) const;
     // False for an index beyond the kind list.
     bool SetBlockState(size_t index, uint8_t state);

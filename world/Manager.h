@@ -190,7 +190,7 @@ public:
     // The world's references and queries through his world. Without a
     // world nothing is found: kRefNotFound, &g_noClubTeam, false, no players.
     WorldRef GetTeamRef(const CTeam* team) const;
-    WorldRef GetPlayerRef(const CPlayer* player, uint8_t& squadIndex) const;
+    WorldRef GetPlayerRef(const CPlayer* player, uint8_t& squadIndex, const CNation* likelyNation = nullptr) const;
     WorldObject ResolveRef(WorldRef ref, RefLevel stopAt = RefLevel::kTeam) const;
     CTeam* ResolveTeam(WorldRef ref) const;
     bool IsInNationalTeam(const CPlayer* player) const;

@@ -8,9 +8,9 @@
 
 WorldRef CManager::GetTeamRef(const CTeam* team) const { return world ? world->GetTeamRef(team) : kRefNotFound; }
 
-WorldRef CManager::GetPlayerRef(const CPlayer* player, uint8_t& squadIndex) const {
+WorldRef CManager::GetPlayerRef(const CPlayer* player, uint8_t& squadIndex, const CNation* likelyNation) const {
     squadIndex = 0;
-    return world ? world->GetPlayerRef(player, squadIndex) : kRefNotFound;
+    return world ? world->GetPlayerRef(player, squadIndex, likelyNation) : kRefNotFound;
 }
 
 WorldObject CManager::ResolveRef(WorldRef ref, RefLevel stopAt) const {

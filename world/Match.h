@@ -118,6 +118,8 @@ public:
     // Pieces of the engine that the quick result shares.
     void ComputeSideBonuses();
     void AdjustEnergy(int player, int side, int steps);
+    // The same, that many times over.
+    void AdjustEnergyRepeatedly(int player, int side, int steps, int times);
     void AdjustGrade(int player, int side, int steps);
     bool CheckInjury(int player, int side, int kind);
 
@@ -156,6 +158,9 @@ private:
     void ApplyQuickWear();
 
     // Ratings.
+    // Whether his ratings draw from the random generator (apathy): only
+    // then does rating him change more than his playing strength.
+    static bool RatingDraws(const CPlayer& p);
     float SkillTerms(const CPlayer& p, int side, int kind, bool inGoal, int slotOf, float v) const;
     float DefenceTerms(const CPlayer& p, int player, int side, int kind, bool inGoal, float v);
 

@@ -51,7 +51,7 @@ bool CNation::AddToTransferList(CPlayer* player, uint32_t price, bool loan, bool
     entry.loan = loan;
     entry.free = free;
     uint8_t squadIndex = 0;
-    entry.leagueByte = RefLeague(g_manager.GetPlayerRef(player, squadIndex));
+    entry.leagueByte = RefLeague(g_manager.GetPlayerRef(player, squadIndex, this));
     transferEntries.push_back(entry.Pack());
     listedPlayers.push_back(player);
     return true;

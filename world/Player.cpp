@@ -13,13 +13,6 @@ namespace {
 
 constexpr int kMinNicknameLength = 2;
 
-// The ten skill levels as one 30-bit value, skill 0 in the top bits.
-uint32_t SkillValue(const std::array<uint16_t, 2>& words) {
-    return (static_cast<uint32_t>(words[0]) << 15) + words[1];
-}
-
-int SkillShift(int skill) { return (kSkillCount - 1 - skill) * 3; }
-
 }  // namespace
 
 namespace {
@@ -107,32 +100,6 @@ std::string CPlayer::GetLastPositionName() const {
     return PositionCode(position);
 }
 
-int CPlayer::GetAttribute(int i) const {
-    if (i >= kAttributeCount)
-        i -= kAttributeCount;
-    if (i < 0 || i >= kAttributeCount)
-        return 0;
-    const uint8_t byte = attributes[i / 2];
-    return i % 2 == 0 ? byte >> 4 : byte & 0x0F;
-}
-
-void CPlayer::SetAttribute(int i, int value) {
-    if (i >= kAttributeCount)
-        i -= kAttributeCount;
-    if (i < 0 || i >= kAttributeCount)
-        return;
-    uint8_t& byte = attributes[i / 2];
-    const uint8_t nibble = static_cast<uint8_t>(value & 0x0F);
-    byte = i % 2 == 0 ? static_cast<uint8_t>((byte & 0x0F) | nibble << 4)
-                      : static_cast<uint8_t>((byte & 0xF0) | nibble);
-}
-
-int CPlayer::GetSkillLevel(int skill) const {
-    if (skill < 0 || skill >= kSkillCount)
-        return kNormalSkill;
-    return static_cast<int>(SkillValue(skillWords) >> SkillShift(skill)) & 7;
-}
-
 void CPlayer::SetSkillLevel(int skill, int level) {
     if (skill < 0 || skill >= kSkillCount)
         return;
@@ -162,10 +129,6 @@ bool CPlayer::HasExtensionOption(bool playerOption) const {
 
 void CPlayer::ClearExtensionOption(bool playerOption) {
     contractFlags &= static_cast<uint8_t>(~(playerOption ? kPlayerOption : kClubOption));
-}
-
-bool CPlayer::IsOnTransferList(bool byUser) const {
-    return styleTraits & (byUser ? kListedByUser : kOnTransferList);
 }
 
 void CPlayer::AddStrengthOffset(int delta) {

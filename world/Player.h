@@ -5,6 +5,7 @@
 #include <string>
 
 #include "world/Vocabulary.h"
+#include "world/WorldRef.h"
 
 class BinaryFile;
 class CEditPlayerDlg;
@@ -209,6 +210,8 @@ public:
     void LearnPosition(int position);
     std::string GetLastPositionName() const;
 
+    // The match and the training read these for every player all the
+    // time: they are defined below the class.
     int GetAttribute(int i) const;
     void SetAttribute(int i, int value);
     int GetSkillLevel(int skill) const;
@@ -238,7 +241,9 @@ public:
     void ClearExtensionOption(bool playerOption);
     bool HasChangedTeam() const { return styleTraits & kChangedTeam; }
     // byUser: listed from the user's screens rather than by his club.
-    bool IsOnTransferList(bool byUser) const;
+    bool IsOnTransferList(bool byUser) const {
+        return styleTraits & (byUser ? kListedByUser : kOnTransferList);
+    }
     void AddStrengthOffset(int delta);
     // An absence of days (at most 255), unless a longer one runs already.
     void SetAbsence(int days);
@@ -270,6 +275,11 @@ public:
     // inSlot: rate him for the lineup slot he holds; otherwise for his own
     // position. Computed afresh; the Update form keeps it in playingStrength.
     float StrengthFor(bool inSlot) const;
+    // His strength in the lineup position `slot` (kNoSlot: none), as though
+    // he held it: his base strength times the slot's factor, which is at
+    // most 1 (his own position and none).
+    float StrengthInSlot(int slot) const;
+    float SlotFactor(int slot) const;
     void UpdatePlayingStrength(bool inSlot);
 
     // Condition, each change drawn from the game's random generator.
@@ -345,18 +355,53 @@ public:
     std::string firstName;
     std::string nickname;
     std::string lastName;
+    // Where CWorld::GetPlayerRef last found him: it looks in that team's
+    // squad before it searches the world. Never stored.
+    mutable PlayerPlace foundAt;
 
     static constexpr uint8_t kFormMask = 0x1F;
     // Five 3-bit skill levels of 1 in one word.
     static constexpr uint16_t kNormalSkillWord = 0x1249;
 
 private:
+    // The ten skill levels as one 30-bit value, skill 0 in the top bits.
+    static uint32_t SkillValue(const std::array<uint16_t, 2>& words) {
+        return (static_cast<uint32_t>(words[0]) << 15) + words[1];
+    }
+    static int SkillShift(int skill) { return (kSkillCount - 1 - skill) * 3; }
+
     void FillDialog(CEditPlayerDlg& dlg) const;
     void TakeDialog(const CEditPlayerDlg& dlg);
     void NormalizeTraits();
     void NormalizePositions();
     void NormalizeSkills();
 };
+
+inline int CPlayer::GetAttribute(int i) const {
+    if (i >= kAttributeCount)
+        i -= kAttributeCount;
+    if (i < 0 || i >= kAttributeCount)
+        return 0;
+    const uint8_t byte = attributes[i / 2];
+    return i % 2 == 0 ? byte >> 4 : byte & 0x0F;
+}
+
+inline void CPlayer::SetAttribute(int i, int value) {
+    if (i >= kAttributeCount)
+        i -= kAttributeCount;
+    if (i < 0 || i >= kAttributeCount)
+        return;
+    uint8_t& byte = attributes[i / 2];
+    const uint8_t nibble = static_cast<uint8_t>(value & 0x0F);
+    byte = i % 2 == 0 ? static_cast<uint8_t>((byte & 0x0F) | nibble << 4)
+                      : static_cast<uint8_t>((byte & 0xF0) | nibble);
+}
+
+inline int CPlayer::GetSkillLevel(int skill) const {
+    if (skill < 0 || skill >= kSkillCount)
+        return kNormalSkill;
+    return static_cast<int>(SkillValue(skillWords) >> SkillShift(skill)) & 7;
+}
 
 // Age in whole years at the game date of someone born on the packed date.
 int AgeFromPackedDate(uint32_t packedBirthday);

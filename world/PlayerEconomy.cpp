@@ -277,19 +277,24 @@ float CPlayer::BaseStrength() const {
 void CPlayer::ComputeBaseStrength() { playingStrength = BaseStrength(); }
 
 float CPlayer::StrengthFor(bool inSlot) const {
+    if (inSlot)
+        return StrengthInSlot(GetSlot());
     const float base = BaseStrength();
     const int regular = GetPosition();
-    const int slot = GetSlot();
-    if (!inSlot) {
-        if (regular != kGoalkeeper && slot == kGoalkeeper)
-            return base * 0.2f;
-        if (regular != kGoalkeeper && strengthOffset != 0)
-            return (strengthOffset + 100) / 100.0f * base;
-        return base;
-    }
-    if (slot == kNoSlot)
-        return base;
+    if (regular != kGoalkeeper && GetSlot() == kGoalkeeper)
+        return base * 0.2f;
+    if (regular != kGoalkeeper && strengthOffset != 0)
+        return (strengthOffset + 100) / 100.0f * base;
+    return base;
+}
 
+// Times 1 leaves the strength as it is.
+float CPlayer::StrengthInSlot(int slot) const { return BaseStrength() * SlotFactor(slot); }
+
+float CPlayer::SlotFactor(int slot) const {
+    if (slot == kNoSlot)
+        return 1.0f;
+    const int regular = GetPosition();
     const int alt = GetAltPosition();
     float factor = 0.5f;
     if (slot == kGoalkeeper || regular == kGoalkeeper)
@@ -306,7 +311,7 @@ float CPlayer::StrengthFor(bool inSlot) const {
         factor = 0.8f;
     if (slot == regular)
         factor = 1.0f;
-    return base * factor;
+    return factor;
 }
 
 void CPlayer::UpdatePlayingStrength(bool inSlot) { playingStrength = StrengthFor(inSlot); }

@@ -9,6 +9,7 @@
 #include "world/Arena.h"
 #include "world/Finance.h"
 #include "world/NoClubTeam.h"
+#include "world/WorldRef.h"
 
 class Bitmap;
 class BinaryFile;
@@ -375,6 +376,9 @@ public:
     std::string fansNickname;
     uint8_t article = 0;  // 0 none, 1 "the"
     std::string name;
+    // Where CWorld::GetTeamRef last found the team: it looks there before
+    // it searches the world. Never stored.
+    mutable WorldRef foundAt = kRefNotFound;
 
 private:
     void RemapSquadIndices(const std::vector<int>& newIndexOf);

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <set>
 
 #include "world/InjuryDays.h"
@@ -122,21 +123,30 @@ bool CTeam::FindPlayer(const CPlayer* player, size_t& index) const {
     return false;
 }
 
+// Each step moves on the player who holds the number of the first squad
+// player sharing his, the next one after him with it. Counting each
+// number's holders finds that pair without comparing every two players.
 void CTeam::MakePlayerNumbersUnique() {
-    // 256 numbers exist; a larger squad cannot be made unique.
-    if (squad.size() > 256)
+    constexpr size_t kNumbers = 256;
+    // A larger squad cannot be made unique.
+    if (squad.size() > kNumbers)
         return;
-    bool moved = true;
-    while (moved) {
-        moved = false;
-        for (size_t i = 0; i < squad.size() && !moved; ++i) {
-            for (size_t j = 0; j < squad.size() && !moved; ++j) {
-                if (i != j && squad[i]->number == squad[j]->number) {
-                    ++squad[j]->number;
-                    moved = true;
-                }
-            }
-        }
+    std::array<uint16_t, kNumbers> holders{};
+    for (const auto& p : squad)
+        ++holders[p->number];
+    for (;;) {
+        size_t first = 0;
+        while (first < squad.size() && holders[squad[first]->number] < 2)
+            ++first;
+        if (first == squad.size())
+            return;
+        const uint8_t shared = squad[first]->number;
+        size_t next = first + 1;
+        while (squad[next]->number != shared)
+            ++next;
+        --holders[shared];
+        ++squad[next]->number;
+        ++holders[squad[next]->number];
     }
 }
 

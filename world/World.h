@@ -50,9 +50,10 @@ public:
     void FindClublessNationalPlayers(std::vector<CPlayer*>& players) const;
 
     // World references. A team or player found nowhere gives kRefNotFound
-    // (and squad index 0).
+    // (and squad index 0). A player is looked for in the likely nation's
+    // teams before the whole world is searched.
     WorldRef GetTeamRef(const CTeam* team) const;
-    WorldRef GetPlayerRef(const CPlayer* player, uint8_t& squadIndex) const;
+    WorldRef GetPlayerRef(const CPlayer* player, uint8_t& squadIndex, const CNation* likelyNation = nullptr) const;
     WorldObject ResolveRef(WorldRef ref, RefLevel stopAt = RefLevel::kTeam) const;
     // The team a reference names, &g_noClubTeam when none.
     CTeam* ResolveTeam(WorldRef ref) const;

@@ -134,7 +134,7 @@ bool CWorld::WriteNationalSquads(BinaryFile& f) const {
         f.Write(static_cast<uint8_t>(squad.size()));
         for (const auto& player : squad) {
             uint8_t index = 0;
-            f.Write(GetPlayerRef(player.get(), index));
+            f.Write(GetPlayerRef(player.get(), index, &nation));
             f.Write(index);
         }
         return f.Ok();

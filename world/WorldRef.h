@@ -34,6 +34,12 @@ constexpr uint8_t RefNation(WorldRef ref) { return static_cast<uint8_t>(ref >> 1
 constexpr uint8_t RefLeague(WorldRef ref) { return static_cast<uint8_t>(ref >> 8); }
 constexpr uint8_t RefTeam(WorldRef ref) { return static_cast<uint8_t>(ref); }
 
+// A player's place: his team's reference and his squad index.
+struct PlayerPlace {
+    WorldRef ref = kRefNotFound;
+    uint8_t squadIndex = 0;
+};
+
 // How far down the tree a reference is followed. A reference to a
 // continent, nation or league is built like a team's; its lower bytes are
 // ignored.

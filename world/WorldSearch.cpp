@@ -44,7 +44,7 @@ uint16_t TraitTestMask(uint16_t listMask, int traitCount) {
 }
 
 bool StartsWith(const std::string& text, const std::string& start) {
-    return text.compare(0, start.size(), start) == 0 && text.size() >= start.size();
+    return start.empty() || (text.compare(0, start.size(), start) == 0 && text.size() >= start.size());
 }
 
 // The filters turned into the tests they make on a player's record.
@@ -86,6 +86,8 @@ struct SearchTests {
         return (p.skillWords[0] & firstWord) || (p.skillWords[1] & secondWord);
     }
 
+    // Every test must pass; the cheap ones on the record's bits go first,
+    // the age, which needs the date worked out, last.
     bool Passes(const CPlayer& p) const {
         if (p.styleTraits & kTransferHidden)
             return false;
@@ -96,17 +98,19 @@ struct SearchTests {
         const int alt = p.GetAltPosition();
         if (!(position & (1u << p.GetPosition())) && !(alt >= 0 && (position & (1u << alt))))
             return false;
-        if (!(talent & (1u << p.GetTalent())) || !AgePasses(p.GetAge()) || !SkillsPass(p))
+        if (!(talent & (1u << p.GetTalent())) || !SkillsPass(p))
             return false;
-        if (!StartsWith(p.lastName, lastName) || !StartsWith(p.firstName, firstName))
+        if (style && !(p.styleTraits & style))
+            return false;
+        if (character && !(p.characterTraits & character))
             return false;
         if (filter.fixedFeeOnly && p.GetFixedTransferFee() == 0)
             return false;
         if (filter.contractEndsOnly && p.contractYears > 1 && p.IsProfessional())
             return false;
-        if (style && !(p.styleTraits & style))
+        if (!StartsWith(p.lastName, lastName) || !StartsWith(p.firstName, firstName))
             return false;
-        return !character || (p.characterTraits & character);
+        return AgePasses(p.GetAge());
     }
 
     const PlayerSearchFilter& filter;

@@ -171,3 +171,26 @@ TEST(TeamSquad, ANationalSquadOnlyBorrowsItsPlayers) {
     player->firstName = "still his club's";
     EXPECT_TRUE(club.squad[0].get_deleter().Owns());
 }
+
+// Of two equal numbers the later player's moves up by one, the first shared
+// number first, until no two players share one; 255 moves up to 0.
+TEST(TeamSquad, PlayerNumbersAreMadeUnique) {
+    struct Case {
+        std::vector<int> before;
+        std::vector<int> after;
+    };
+    const Case cases[] = {
+        {{1, 2, 3}, {1, 2, 3}},
+        {{5, 5, 5}, {5, 6, 7}},
+        {{7, 5, 5, 6}, {7, 5, 6, 8}},
+        {{255, 255, 0}, {255, 0, 1}},
+        {{3, 9, 3, 4, 9, 4}, {3, 9, 4, 5, 10, 6}},
+    };
+    for (const Case& c : cases) {
+        CTeam team;
+        for (int n : c.before)
+            team.squad.push_back(MakePlayer(kRightWing, n));
+        team.MakePlayerNumbersUnique();
+        EXPECT_EQ(Numbers(team.squad), c.after);
+    }
+}

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "tools/sample-world/SampleWorld.h"
 #include "world/Continent.h"
 #include "world/League.h"
@@ -88,4 +90,78 @@ TEST_F(WorldRefsTest, PlayersAreNamedByTheirClubOnly) {
     nation.nationalTeam.squad.push_back(LendPlayer(freePlayer));
     EXPECT_EQ(world->GetPlayerRef(freePlayer, index), kRefNotFound);
     EXPECT_EQ(index, 0);
+}
+
+// The place where a player was last found may be stale: he is named by
+// where he stands now.
+TEST_F(WorldRefsTest, PlayersAreNamedWhereTheyStandAfterTheirSquadsChanged) {
+    CNation& nation = ThirdNationOfSecondContinent();
+    CLeague& league = *nation.leagues[1];
+    CPlayer* player = league.clubs[3]->squad[7].get();
+    uint8_t index = 99;
+    ASSERT_EQ(world->GetPlayerRef(player, index), 0x01020103u);
+
+    league.clubs[3]->RemovePlayer(league.clubs[3]->squad[0].get());
+    EXPECT_EQ(world->GetPlayerRef(player, index), 0x01020103u);
+    EXPECT_EQ(index, 6);
+
+    std::swap(league.clubs[3], league.clubs[4]);
+    EXPECT_EQ(world->GetPlayerRef(player, index), 0x01020104u);
+    EXPECT_EQ(index, 6);
+
+    CTeam& buyer = *nation.leagues[0]->clubs[1];
+    buyer.AddPlayer(league.clubs[4]->RemovePlayer(player));
+    EXPECT_EQ(world->GetPlayerRef(player, index), 0x01020001u);
+    EXPECT_EQ(index, buyer.squad.size() - 1);
+
+    nation.freePlayers.push_back(buyer.RemovePlayer(player));
+    EXPECT_EQ(world->GetPlayerRef(player, index), kRefNotFound);
+    EXPECT_EQ(index, 0);
+}
+
+// Looked for first in a likely nation, a player is named as the search of
+// the whole world names him, wherever he plays.
+TEST_F(WorldRefsTest, ALikelyNationChangesNoPlayersReference) {
+    CNation& nation = ThirdNationOfSecondContinent();
+    CNation& other = *world->continents[0]->nations[1];
+    const CNation outsider;
+    struct Case {
+        const char* what;
+        const CPlayer* player;
+        WorldRef ref;
+        uint8_t index;
+    };
+    const Case cases[] = {
+        {"league club", nation.leagues[1]->clubs[3]->squad[7].get(), 0x01020103u, 7},
+        {"extra team", nation.extraTeams[2]->squad[1].get(), 0x0102FF03u, 1},
+        {"free player", nation.freePlayers.front().get(), kRefNotFound, 0},
+    };
+    for (const Case& c : cases)
+        for (const CNation* likely : {&std::as_const(nation), &std::as_const(other), &outsider}) {
+            SCOPED_TRACE(::testing::Message() << c.what << ", likely nation " << likely);
+            c.player->foundAt = {};
+            uint8_t index = 99;
+            EXPECT_EQ(world->GetPlayerRef(c.player, index, likely), c.ref);
+            EXPECT_EQ(index, c.index);
+        }
+}
+
+// Where a team was last found may be stale: it is named where it stands now.
+TEST_F(WorldRefsTest, TeamsAreNamedWhereTheyStandAfterTheTreeChanged) {
+    CNation& nation = ThirdNationOfSecondContinent();
+    CLeague& league = *nation.leagues[1];
+    const CTeam* club = league.clubs[3].get();
+    ASSERT_EQ(world->GetTeamRef(club), 0x01020103u);
+    std::swap(league.clubs[3], league.clubs[4]);
+    EXPECT_EQ(world->GetTeamRef(club), 0x01020104u);
+    EXPECT_EQ(world->GetTeamRef(league.clubs[3].get()), 0x01020103u);
+
+    const CTeam* extra = nation.extraTeams.back().get();
+    ASSERT_EQ(world->GetTeamRef(extra), 0x0102FF05u);
+    nation.extraTeams.front().swap(nation.extraTeams.back());
+    EXPECT_EQ(world->GetTeamRef(extra), 0x0102FF01u);
+    std::unique_ptr<CTeam> gone = std::move(nation.extraTeams.front());
+    nation.extraTeams.erase(nation.extraTeams.begin());
+    EXPECT_EQ(world->GetTeamRef(gone.get()), kRefNotFound);
+    EXPECT_EQ(world->GetTeamRef(&g_noClubTeam), kRefNotFound);
 }

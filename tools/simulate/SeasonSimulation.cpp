@@ -32,6 +32,8 @@ SeasonSimulation::SeasonSimulation(const Settings& settings)
 
 CWorld& SeasonSimulation::World() { return game_.View().World(); }
 
+uint64_t SeasonSimulation::MatchesPlayed() { return game_.View().MatchesPlayed(); }
+
 SeasonSimulation::DayKind SeasonSimulation::NextDayKind() const {
     if (DatedStepsOf(g_gameDate) & DayStep::kSeasonChange)
         return DayKind::kSeasonChange;

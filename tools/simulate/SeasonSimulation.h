@@ -36,6 +36,8 @@ public:
     bool RunDay() { return game_.RunDay(); }
 
     CWorld& World();
+    // The matches the game's match days have played so far.
+    uint64_t MatchesPlayed();
     const HeadlessModalRunner& Boxes() const { return game_.Boxes(); }
 
 private:
