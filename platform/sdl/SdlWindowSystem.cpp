@@ -58,6 +58,13 @@ std::unique_ptr<SdlWindowSystem> SdlWindowSystem::Create(const Options& options,
             *error = std::string(what) + ": " + SDL_GetError();
         return nullptr;
     };
+    // The pictures are drawn in memory and only copied to the screen, which
+    // needs no graphics card: SDL's renderer in memory draws into the
+    // window's own surface, which must not be a texture of OpenGL either.
+    // Loading an OpenGL stack (a software one on a virtual display) would
+    // cost more start-up time and memory than the whole game.
+    SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         return fail("no display");
     std::unique_ptr<SdlWindowSystem> system(new SdlWindowSystem);
@@ -75,9 +82,7 @@ std::unique_ptr<SdlWindowSystem> SdlWindowSystem::Create(const Options& options,
     system->window_ = SDL_CreateWindow(kTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
     if (!system->window_)
         return fail("cannot open the window");
-    system->renderer_ = SDL_CreateRenderer(system->window_, -1, SDL_RENDERER_ACCELERATED);
-    if (!system->renderer_)
-        system->renderer_ = SDL_CreateRenderer(system->window_, -1, SDL_RENDERER_SOFTWARE);
+    system->renderer_ = SDL_CreateRenderer(system->window_, -1, SDL_RENDERER_SOFTWARE);
     if (!system->renderer_)
         return fail("cannot draw into the window");
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
