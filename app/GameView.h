@@ -48,6 +48,9 @@ public:
     static constexpr unsigned kDayTimer = 101;
     static constexpr unsigned kMatchTimer = 102;
     static constexpr unsigned kToolTipTimer = 103;
+    // Starts the music once the window's first picture is up: opening the
+    // sound device may take a while.
+    static constexpr unsigned kMusicStartTimer = 104;
     static constexpr unsigned kDayTickMs = 30;
     static constexpr unsigned kMatchTickMs = 100;
     static constexpr int kRevealTicks = 16;
@@ -185,6 +188,7 @@ private:
     void PlaceToolTips();
     void PlaceMatchDayToolTips();
     void ShowToolTip();
+    void StartMusicOnShow();
     void Trace() const;
     void RepaintScreen(DeviceContext& dc, bool full);
     void ExitProgram();

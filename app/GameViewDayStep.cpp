@@ -35,6 +35,8 @@ void CGameView::OnTimer(unsigned id) {
         MatchTick();
     else if (id == kToolTipTimer)
         ShowToolTip();
+    else if (id == kMusicStartTimer)
+        StartMusicOnShow();
 }
 
 // A day takes 2 x kRevealTicks ticks: its steps run in the first, the new

@@ -13,7 +13,12 @@ constexpr int kNoticeIcon = 0;
 
 void CGameView::OnShowWindow(bool show) {
     if (show)
-        music_.Play(GameMusic::kFolderList, true, false);
+        SetTimer(kMusicStartTimer, kDayTickMs);
+}
+
+void CGameView::StartMusicOnShow() {
+    KillTimer(kMusicStartTimer);
+    music_.Play(GameMusic::kFolderList, true, false);
 }
 
 void CGameView::OnKeyDown(unsigned key, unsigned, unsigned) {

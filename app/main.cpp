@@ -2,23 +2,32 @@
 // (which runs the start-up) and runs the main loop until the user quits.
 // "--club NAME" starts a new game at once with the manager at that club,
 // past the start screen; the tests on a virtual display start it so.
+// "--startup-probe" prints the time to the first picture and the peak
+// memory to stderr and goes on; "--startup-probe-quit" ends after printing.
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/GameApp.h"
 #include "app/SelfTestRun.h"
+#include "app/StartupProbe.h"
 #include "platform/sdl/SdlBackend.h"
 
 int main(int argc, char** argv) {
     std::string club;
+    std::optional<StartupProbe::After> probe;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--club" && i + 1 < argc) {
             club = argv[++i];
+        } else if (arg == "--startup-probe") {
+            probe = StartupProbe::After::GoOn;
+        } else if (arg == "--startup-probe-quit") {
+            probe = StartupProbe::After::Quit;
         } else {
-            std::fprintf(stderr, "usage: corvanta [--club NAME]\n");
+            std::fprintf(stderr, "usage: corvanta [--club NAME] [--startup-probe | --startup-probe-quit]\n");
             return EXIT_FAILURE;
         }
     }
@@ -39,5 +48,8 @@ int main(int argc, char** argv) {
         view.BeginNewGame();
     }
     std::unique_ptr<SelfTestRun> selfTest = SelfTestRun::FromEnvironment(backend->System(), view);
+    std::optional<StartupProbe> startupProbe;
+    if (probe)
+        startupProbe.emplace(*probe);
     return app.Run();
 }

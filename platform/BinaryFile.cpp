@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "platform/Path.h"
+#include "platform/WholeFile.h"
 
 namespace {
 
@@ -41,6 +42,18 @@ void SyncFolderOf(const std::string& path) {
         return;
     ::fsync(fd);
     ::close(fd);
+}
+
+// Copies up to count bytes of a file held in memory from its read position
+// on, and moves the position past them.
+size_t TakeBytes(const std::vector<uint8_t>& bytes, size_t& pos, void* dst, size_t count) {
+    const size_t n = std::min(count, bytes.size() - pos);
+    // An empty read may come with null pointers, which memcpy must not see.
+    if (n == 0)
+        return 0;
+    std::memcpy(dst, bytes.data() + pos, n);
+    pos += n;
+    return n;
 }
 
 }  // namespace
@@ -143,15 +156,7 @@ bool BinaryFile::WriteString(const std::string& s) {
     return Write(len) && WriteBytes(s.data(), len);
 }
 
-size_t MemoryFile::DoRead(void* dst, size_t count) {
-    const size_t n = std::min(count, bytes_.size() - pos_);
-    // An empty read may come with null pointers, which memcpy must not see.
-    if (n == 0)
-        return 0;
-    std::memcpy(dst, bytes_.data() + pos_, n);
-    pos_ += n;
-    return n;
-}
+size_t MemoryFile::DoRead(void* dst, size_t count) { return TakeBytes(bytes_, pos_, dst, count); }
 
 size_t MemoryFile::DoWrite(const void* src, size_t count) {
     const auto* p = static_cast<const uint8_t*>(src);
@@ -177,14 +182,10 @@ DiskFile::~DiskFile() {
 }
 
 std::unique_ptr<DiskFile> DiskFile::OpenRead(const std::string& storedPath) {
-    const std::string path = ResolvePath(storedPath).string();
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec))
+    std::optional<std::vector<uint8_t>> contents = ReadWholeFile(ResolvePath(storedPath));
+    if (!contents)
         return nullptr;
-    std::FILE* fp = std::fopen(path.c_str(), "rb");
-    if (!fp)
-        return nullptr;
-    return std::unique_ptr<DiskFile>(new DiskFile(fp, path, ""));
+    return std::unique_ptr<DiskFile>(new DiskFile(std::move(*contents)));
 }
 
 std::unique_ptr<DiskFile> DiskFile::OpenWrite(const std::string& storedPath) {
@@ -220,15 +221,7 @@ bool DiskFile::Commit() {
     return false;
 }
 
-bool DiskFile::AtEnd() {
-    if (!fp_)
-        return true;
-    const int c = std::fgetc(fp_);
-    if (c == EOF)
-        return true;
-    std::ungetc(c, fp_);
-    return false;
-}
+bool DiskFile::AtEnd() const { return readPos_ == contents_.size(); }
 
 bool MoveFileDurably(const std::string& fromStoredPath, const std::string& toStoredPath) {
     const std::string to = ResolvePath(toStoredPath).string();
@@ -238,9 +231,7 @@ bool MoveFileDurably(const std::string& fromStoredPath, const std::string& toSto
     return true;
 }
 
-size_t DiskFile::DoRead(void* dst, size_t count) {
-    return fp_ && temp_.empty() ? std::fread(dst, 1, count, fp_) : 0;
-}
+size_t DiskFile::DoRead(void* dst, size_t count) { return TakeBytes(contents_, readPos_, dst, count); }
 
 size_t DiskFile::DoWrite(const void* src, size_t count) {
     return fp_ && !temp_.empty() ? std::fwrite(src, 1, count, fp_) : 0;

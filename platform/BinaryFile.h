@@ -73,6 +73,8 @@ private:
 };
 
 // A file on disk, opened by its stored path (backslashes, any case).
+// A file to read is read whole when it is opened and its fields are taken
+// from memory, where thousands of small reads cost nothing.
 // Writing goes to a file beside the target that replaces it only on Commit,
 // so a failed save never leaves a half-written file in place of a good one.
 class DiskFile : public BinaryFile {
@@ -85,17 +87,20 @@ public:
     // write failed or the file could not be moved; the old file then stays.
     bool Commit();
     // True when the whole file has been read.
-    bool AtEnd();
+    bool AtEnd() const;
 
 protected:
     size_t DoRead(void* dst, size_t count) override;
     size_t DoWrite(const void* src, size_t count) override;
 
 private:
+    explicit DiskFile(std::vector<uint8_t> contents) : contents_(std::move(contents)) {}
     DiskFile(std::FILE* fp, std::string target, std::string temp);
-    std::FILE* fp_;
+    std::FILE* fp_ = nullptr;  // while writing
     std::string target_;
     std::string temp_;  // empty when reading
+    std::vector<uint8_t> contents_;  // the file read
+    size_t readPos_ = 0;
 };
 
 // Moves a file onto another name (stored paths), replacing what was there,

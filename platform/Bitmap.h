@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/Colour.h"
+#include "platform/PixelAllocator.h"
 
 // A picture of 32-bit pixels in memory (see Colour.h for their form), rows
 // from the top, each row Stride() pixels long. The window backend presents
@@ -47,5 +48,5 @@ public:
 private:
     int width_ = 0;
     int height_ = 0;
-    std::vector<uint32_t> pixels_;
+    std::vector<uint32_t, PixelAllocator<uint32_t>> pixels_;
 };

@@ -30,19 +30,45 @@ void OnMusicFinished() {
     SDL_PushEvent(&event);
 }
 
+bool OpenDevice() {
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+        return false;
+    if (Mix_OpenAudio(kFrequency, MIX_DEFAULT_FORMAT, kChannels, kChunkSize) == 0)
+        return true;
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return false;
+}
+
+// Whether SDL reads the bytes as a wave file; no device is needed for that.
+bool IsWave(const std::vector<uint8_t>& bytes) {
+    SDL_AudioSpec spec;
+    Uint8* samples = nullptr;
+    Uint32 length = 0;
+    if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1, &spec, &samples,
+                        &length))
+        return false;
+    SDL_FreeWAV(samples);
+    return true;
+}
+
 }  // namespace
 
-SdlSound::SdlSound(uint32_t endEvent) {
-    g_endEvent = endEvent;
+SdlSound::SdlSound(uint32_t endEvent) { g_endEvent = endEvent; }
+
+bool SdlSound::Open() {
+    if (tried_)
+        return open_;
+    tried_ = true;
     open_ = OpenDevice();
     if (!open_) {
         SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
         open_ = OpenDevice();
     }
-    if (!open_)
-        return;
-    Mix_Init(MIX_INIT_MP3 | MIX_INIT_OGG | MIX_INIT_MID | MIX_INIT_FLAC);
-    Mix_HookMusicFinished(OnMusicFinished);
+    if (open_) {
+        Mix_Init(MIX_INIT_MP3 | MIX_INIT_OGG | MIX_INIT_MID | MIX_INIT_FLAC);
+        Mix_HookMusicFinished(OnMusicFinished);
+    }
+    return open_;
 }
 
 SdlSound::~SdlSound() {
@@ -51,21 +77,13 @@ SdlSound::~SdlSound() {
     StopMusic();
     FreeMusic();
     Mix_HaltChannel(-1);
-    for (Mix_Chunk* chunk : waves_)
-        Mix_FreeChunk(chunk);
+    for (const Wave& wave : waves_)
+        if (wave.chunk)
+            Mix_FreeChunk(wave.chunk);
     Mix_HookMusicFinished(nullptr);
     Mix_CloseAudio();
     Mix_Quit();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
-}
-
-bool SdlSound::OpenDevice() {
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
-        return false;
-    if (Mix_OpenAudio(kFrequency, MIX_DEFAULT_FORMAT, kChannels, kChunkSize) == 0)
-        return true;
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    return false;
 }
 
 void SdlSound::TitleEnded(int32_t serialCode) {
@@ -79,19 +97,20 @@ std::string SdlSound::MusicErrorText(int code) const {
 }
 
 int SdlSound::LoadWave(const std::vector<uint8_t>& bytes) {
-    if (!open_ || bytes.empty())
+    if (bytes.empty() || !IsWave(bytes))
         return kNoWave;
-    Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
-    if (!chunk)
-        return kNoWave;
-    waves_.push_back(chunk);
+    waves_.push_back({bytes, nullptr});
     return static_cast<int>(waves_.size()) - 1;
 }
 
-void SdlSound::PlayWave(int wave, bool loop) {
-    if (!open_ || wave < 0 || wave >= static_cast<int>(waves_.size()))
+void SdlSound::PlayWave(int id, bool loop) {
+    if (id < 0 || id >= static_cast<int>(waves_.size()) || !Open())
         return;
-    Mix_PlayChannel(kWaveChannel, waves_[wave], loop ? kLoopForever : 0);
+    Wave& wave = waves_[id];
+    if (!wave.chunk)
+        wave.chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(wave.bytes.data(), static_cast<int>(wave.bytes.size())), 1);
+    if (wave.chunk)
+        Mix_PlayChannel(kWaveChannel, wave.chunk, loop ? kLoopForever : 0);
 }
 
 void SdlSound::StopWave() {
@@ -100,7 +119,7 @@ void SdlSound::StopWave() {
 }
 
 int SdlSound::StartMusic(const std::string& path) {
-    if (!open_)
+    if (!Open())
         return 0;
     FreeMusic();
     music_ = Mix_LoadMUS(path.c_str());

@@ -5,15 +5,18 @@
 #include <algorithm>
 #include <climits>
 
+#include "platform/PictureFit.h"
 #include "platform/Text.h"
 #include "platform/Window.h"
 #include "platform/sdl/SdlKeys.h"
+#include "platform/sdl/X11FullScreen.h"
 
 namespace {
 
 // How long the loop sleeps at most when no timer is set.
 constexpr uint64_t kIdleWaitMs = 500;
 constexpr const char* kTitle = "Corvanta";
+constexpr int kCentred = SDL_WINDOWPOS_CENTERED;
 // A bitmap's pixels as they lie in memory: R, G, B and an unused byte.
 constexpr uint32_t kPixelFormat = SDL_PIXELFORMAT_XBGR8888;
 
@@ -50,6 +53,32 @@ std::optional<MouseButton> ButtonOf(uint8_t sdlButton) {
     }
 }
 
+// Hidden until the first picture, so start-up work shows no empty window.
+SDL_Window* OpenWindow(const SDL_Rect& place, bool fullScreen) {
+    SDL_Window* window = SDL_CreateWindow(kTitle, place.x, place.y, place.w, place.h,
+                                          SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS);
+    if (window && fullScreen && !AskForFullScreenBeforeMapping(window))
+        SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    return window;
+}
+
+SDL_Rect SdlRectOf(const Rect& r) { return {r.left, r.top, r.Width(), r.Height()}; }
+
+// Blacks out the parts of the screen beside the placed picture.
+void FillBars(SDL_Surface* screen, const Rect& placed) {
+    const Uint32 black = SDL_MapRGB(screen->format, 0, 0, 0);
+    const Rect bars[] = {{0, 0, screen->w, placed.top},
+                         {0, placed.bottom, screen->w, screen->h},
+                         {0, placed.top, placed.left, placed.bottom},
+                         {placed.right, placed.top, screen->w, placed.bottom}};
+    for (const Rect& bar : bars) {
+        if (bar.IsEmpty())
+            continue;
+        const SDL_Rect r = SdlRectOf(bar);
+        SDL_FillRect(screen, &r, black);
+    }
+}
+
 }  // namespace
 
 std::unique_ptr<SdlWindowSystem> SdlWindowSystem::Create(const Options& options, std::string* error) {
@@ -58,32 +87,23 @@ std::unique_ptr<SdlWindowSystem> SdlWindowSystem::Create(const Options& options,
             *error = std::string(what) + ": " + SDL_GetError();
         return nullptr;
     };
+    // The window's surface stays in memory rather than becoming a texture
+    // of OpenGL, which (a software stack on a virtual display) would cost
+    // more start-up time and memory than the whole game.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         return fail("no display");
     std::unique_ptr<SdlWindowSystem> system(new SdlWindowSystem);
-    SDL_DisplayMode desktop{};
-    if (SDL_GetDesktopDisplayMode(0, &desktop) != 0)
+    SDL_Rect screen{};
+    if (SDL_GetDisplayBounds(0, &screen) != 0)
         return fail("no screen");
-    int width = options.pictureWidth > 0 ? options.pictureWidth : desktop.w;
-    int height = options.pictureHeight > 0 ? options.pictureHeight : desktop.h;
+    int width = options.pictureWidth > 0 ? options.pictureWidth : screen.w;
+    int height = options.pictureHeight > 0 ? options.pictureHeight : screen.h;
     system->picture_ = {0, 0, width, height};
-
-    // Hidden until the first picture, so start-up work shows no empty window.
-    uint32_t flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS;
-    if (options.fullScreen)
-        flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
-    system->window_ = SDL_CreateWindow(kTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
+    system->window_ = OpenWindow(options.fullScreen ? screen : SDL_Rect{kCentred, kCentred, width, height},
+                                 options.fullScreen);
     if (!system->window_)
         return fail("cannot open the window");
-    system->renderer_ = SDL_CreateRenderer(system->window_, -1, SDL_RENDERER_ACCELERATED);
-    if (!system->renderer_)
-        system->renderer_ = SDL_CreateRenderer(system->window_, -1, SDL_RENDERER_SOFTWARE);
-    if (!system->renderer_)
-        return fail("cannot draw into the window");
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
-    // The picture keeps its proportions and the mouse is told in its pixels.
-    SDL_RenderSetLogicalSize(system->renderer_, width, height);
-
     system->musicEndEvent_ = SDL_RegisterEvents(1);
     system->sound_ = std::make_unique<SdlSound>(system->musicEndEvent_);
     return system;
@@ -91,10 +111,7 @@ std::unique_ptr<SdlWindowSystem> SdlWindowSystem::Create(const Options& options,
 
 SdlWindowSystem::~SdlWindowSystem() {
     sound_.reset();
-    for (auto& [window, texture] : textures_)
-        SDL_DestroyTexture(texture.texture);
-    if (renderer_)
-        SDL_DestroyRenderer(renderer_);
+    SDL_FreeSurface(canvas_);
     if (window_)
         SDL_DestroyWindow(window_);
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
@@ -125,13 +142,13 @@ void SdlWindowSystem::Handle(const SDL_Event& event) {
         MarkChanged();
         break;
     case SDL_MOUSEMOTION:
-        mouse_ = {event.motion.x, event.motion.y};
+        mouse_ = ToPicture(event.motion.x, event.motion.y);
         Deliver(InputEvent::Move(mouse_, MouseFlags(event.motion.state)));
         break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
         if (auto button = ButtonOf(event.button.button)) {
-            mouse_ = {event.button.x, event.button.y};
+            mouse_ = ToPicture(event.button.x, event.button.y);
             InputEvent input = event.type == SDL_MOUSEBUTTONDOWN ? InputEvent::Down(mouse_, *button, event.button.clicks)
                                                                  : InputEvent::Up(mouse_, *button);
             input.flags = MouseFlags(SDL_GetMouseState(nullptr, nullptr));
@@ -190,71 +207,89 @@ void SdlWindowSystem::SetClipboardText(const std::string& cp1252) {
     SDL_SetClipboardText(Cp1252ToUtf8(cp1252).c_str());
 }
 
-SDL_Texture* SdlWindowSystem::TextureOf(Window& window) {
-    Rect r = window.WindowRect();
-    Texture& t = textures_[&window];
-    if (t.texture && (t.width != r.Width() || t.height != r.Height())) {
-        SDL_DestroyTexture(t.texture);
-        t.texture = nullptr;
-    }
-    if (!t.texture) {
-        t.texture = SDL_CreateTexture(renderer_, kPixelFormat, SDL_TEXTUREACCESS_STREAMING, r.Width(),
-                                      r.Height());
-        t.width = r.Width();
-        t.height = r.Height();
-    }
-    return t.texture;
+Point SdlWindowSystem::ToPicture(int windowX, int windowY) const {
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(window_, &width, &height);
+    return WindowToPicture({windowX, windowY}, PictureSize(), FitPicture(PictureSize(), {width, height}));
 }
 
-void SdlWindowSystem::Compose() {
-    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-    SDL_RenderClear(renderer_);
+// The shown windows go straight onto the screen when the picture has the
+// window's size; otherwise onto a canvas of the picture's size, which is
+// then scaled smoothly into its place.
+bool SdlWindowSystem::Compose() {
+    SDL_Surface* screen = SDL_GetWindowSurface(window_);
+    if (!screen)
+        return false;
+    const Rect placed = FitPicture(PictureSize(), {screen->w, screen->h});
+    FillBars(screen, placed);
+    if (placed == picture_)
+        return CopyWindows(screen);
+    SDL_Surface* canvas = CanvasLike(screen);
+    if (!canvas || !CopyWindows(canvas))
+        return false;
+    SDL_Rect target = SdlRectOf(placed);
+    return SDL_SoftStretchLinear(canvas, nullptr, screen, &target) == 0;
+}
+
+bool SdlWindowSystem::CopyWindows(SDL_Surface* target) {
+    // What no window covers stays black.
+    if (shown_.empty() || shown_.front()->WindowRect() != picture_) {
+        const SDL_Rect all = SdlRectOf(picture_);
+        SDL_FillRect(target, &all, SDL_MapRGB(target->format, 0, 0, 0));
+    }
     for (Window* window : shown_) {
-        Rect r = window->WindowRect();
-        if (r.IsEmpty())
-            continue;
-        SDL_Texture* texture = TextureOf(*window);
-        if (!texture)
-            continue;
-        const Bitmap& surface = window->Surface();
+        Bitmap& surface = window->Surface();
         if (surface.IsEmpty())
             continue;
-        SDL_UpdateTexture(texture, nullptr, surface.Pixels(), surface.PitchBytes());
-        SDL_Rect target{r.left, r.top, r.Width(), r.Height()};
-        SDL_RenderCopy(renderer_, texture, nullptr, &target);
+        SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(surface.Pixels(), surface.Width(), surface.Height(),
+                                                                 32, surface.PitchBytes(), kPixelFormat);
+        if (!source)
+            return false;
+        const Rect r = window->WindowRect();
+        SDL_Rect at{r.left, r.top, surface.Width(), surface.Height()};
+        const bool copied = SDL_BlitSurface(source, nullptr, target, &at) == 0;
+        SDL_FreeSurface(source);
+        if (!copied)
+            return false;
     }
+    return true;
+}
+
+SDL_Surface* SdlWindowSystem::CanvasLike(const SDL_Surface* screen) {
+    if (canvas_ && (canvas_->format->format != screen->format->format || canvas_->w != picture_.Width() ||
+                    canvas_->h != picture_.Height())) {
+        SDL_FreeSurface(canvas_);
+        canvas_ = nullptr;
+    }
+    if (!canvas_)
+        canvas_ = SDL_CreateRGBSurfaceWithFormat(0, picture_.Width(), picture_.Height(), 32, screen->format->format);
+    return canvas_;
 }
 
 void SdlWindowSystem::Present(const std::vector<Window*>& windows) {
     shown_ = windows;
-    Compose();
-    SDL_RenderPresent(renderer_);
+    // A picture put into a window that is not on the screen yet is lost.
     if (SDL_GetWindowFlags(window_) & SDL_WINDOW_HIDDEN)
         SDL_ShowWindow(window_);
+    if (Compose())
+        SDL_UpdateWindowSurface(window_);
 }
 
-void SdlWindowSystem::OnForget(Window& window) {
-    std::erase(shown_, &window);
-    auto it = textures_.find(&window);
-    if (it == textures_.end())
-        return;
-    SDL_DestroyTexture(it->second.texture);
-    textures_.erase(it);
-}
+void SdlWindowSystem::OnForget(Window& window) { std::erase(shown_, &window); }
 
 bool SdlWindowSystem::ReadScreen(Bitmap& screen) {
-    int width = 0;
-    int height = 0;
-    if (SDL_GetRendererOutputSize(renderer_, &width, &height) != 0)
+    if (!Compose())
         return false;
-    screen.Create(width, height);
+    const SDL_Surface* surface = SDL_GetWindowSurface(window_);
+    screen.Create(surface->w, surface->h);
     if (screen.IsEmpty())
         return false;
-    Compose();
-    bool ok = SDL_RenderReadPixels(renderer_, nullptr, kPixelFormat, screen.Pixels(), screen.PitchBytes()) == 0;
-    SDL_RenderPresent(renderer_);
-    for (int y = 0; y < height; ++y)
-        for (uint32_t* p = screen.Row(y); p != screen.Row(y) + width; ++p)
+    const bool ok = SDL_ConvertPixels(surface->w, surface->h, surface->format->format, surface->pixels,
+                                      surface->pitch, kPixelFormat, screen.Pixels(), screen.PitchBytes()) == 0;
+    SDL_UpdateWindowSurface(window_);
+    for (int y = 0; y < screen.Height(); ++y)
+        for (uint32_t* p = screen.Row(y); p != screen.Row(y) + screen.Width(); ++p)
             *p &= kColourMask;
     return ok;
 }

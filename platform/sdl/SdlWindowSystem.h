@@ -1,6 +1,5 @@
 #pragma once
 
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -9,15 +8,16 @@
 #include "platform/WindowSystem.h"
 #include "platform/sdl/SdlSound.h"
 
-struct SDL_Renderer;
-struct SDL_Texture;
+struct SDL_Surface;
 struct SDL_Window;
 union SDL_Event;
 
 // The window system on SDL2: one window without a title bar over the whole
 // screen, on which the surfaces of the game's windows are shown, scaled to
 // the screen when the picture has another size; SDL's events become the
-// windows' messages on the one thread that runs the loop.
+// windows' messages on the one thread that runs the loop. The surfaces are
+// copied into the window's own surface in memory; no graphics card is
+// asked to draw.
 class SdlWindowSystem : public WindowSystem {
 public:
     struct Options {
@@ -41,7 +41,7 @@ public:
     SDL_Window* NativeWindow() const { return window_; }
 
     // Shows the picture again and reads it back as the screen shows it;
-    // false when the renderer cannot.
+    // false when the window has no surface.
     bool ReadScreen(Bitmap& screen);
 
 protected:
@@ -54,17 +54,15 @@ private:
     void Handle(const SDL_Event& event);
     void HandleKey(const SDL_Event& event);
     void HandleText(const char* utf8);
-    void Compose();
-    SDL_Texture* TextureOf(Window& window);
+    bool Compose();
+    bool CopyWindows(SDL_Surface* target);
+    SDL_Surface* CanvasLike(const SDL_Surface* screen);
+    Size PictureSize() const { return {picture_.Width(), picture_.Height()}; }
+    Point ToPicture(int windowX, int windowY) const;
 
     SDL_Window* window_ = nullptr;
-    SDL_Renderer* renderer_ = nullptr;
-    struct Texture {
-        SDL_Texture* texture = nullptr;
-        int width = 0;
-        int height = 0;
-    };
-    std::map<Window*, Texture> textures_;
+    // The picture at its own size, when the window has another one.
+    SDL_Surface* canvas_ = nullptr;
     std::vector<Window*> shown_;
     Rect picture_;
     Point mouse_;

@@ -299,6 +299,7 @@ TEST_F(GameView, ShowingTheWindowStartsTheStartTitleAndItsEndTheNextTitle) {
     EXPECT_NE(g_effectSounds[kEffectWhistle], SoundPlayer::kNoWave);
     EXPECT_EQ(g_effectSounds[kEffectPulse], SoundPlayer::kNoWave);
     frame.Show();
+    system.AdvanceTime(CGameView::kDayTickMs);  // the music starts after the first picture
     system.Sound().EndTitle();
     system.AdvanceTime(1);
     std::vector<std::string> played;

@@ -111,6 +111,22 @@ TEST_F(DiskFileTest, UncommittedWriteLeavesTheOldFile) {
               1);
 }
 
+// The file is read whole on opening; its end is still where reading stops.
+TEST_F(DiskFileTest, ReadingPastTheEndFailsAndStaysFailed) {
+    std::ofstream(dir_ / "Save" / "short.ksv", std::ios::binary) << "\x03" "abc" "\x01\x02";
+    auto in = DiskFile::OpenRead("Save\\short.ksv");
+    ASSERT_TRUE(in);
+    std::string s;
+    ASSERT_TRUE(in->ReadString(s));
+    EXPECT_EQ(s, "abc");
+    EXPECT_FALSE(in->AtEnd());
+    uint32_t v = 7;
+    EXPECT_FALSE(in->Read(v));
+    EXPECT_FALSE(in->Ok());
+    uint8_t b = 0;
+    EXPECT_FALSE(in->Read(b));
+}
+
 TEST_F(DiskFileTest, MissingFileGivesNull) {
     EXPECT_FALSE(DiskFile::OpenRead("Save\\none.ksv"));
     EXPECT_FALSE(DiskFile::OpenRead("Save"));

@@ -36,3 +36,13 @@ TEST(WholeFile, ReadsPlainFilesWholeAndAnythingElseAsNoFile) {
     for (const Case& c : cases)
         EXPECT_EQ(ReadWholeFile(folder / c.name), c.bytes) << c.name;
 }
+
+// The system's own files tell a size of 0 and still have contents; a file
+// that grew after it was measured is the same case.
+TEST(WholeFile, ReadsOnPastTheSizeTheFileTold) {
+    std::ifstream in("/proc/self/cmdline", std::ios::binary);
+    const std::vector<uint8_t> expected((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_EQ(fs::file_size("/proc/self/cmdline"), 0u);
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(ReadWholeFile("/proc/self/cmdline"), expected);
+}

@@ -1,10 +1,12 @@
 // Opens the player's window on SDL, paints a moving test pattern on a
 // timer, runs a modal dialog in a nested loop and quits on Escape. With
 // --quit-after it ends by itself and checks that the screen showed the
-// picture, so the backend can be tried under a virtual display.
+// picture without loading OpenGL, so the backend can be tried under a
+// virtual display.
 #include <cstdio>
 #include <cstdlib>
 #include <algorithm>
+#include <fstream>
 #include <set>
 #include <string>
 
@@ -22,7 +24,9 @@ constexpr unsigned kDialogCloseMs = 300;
 // A test pattern shows far more colours than a blank or single-coloured screen.
 constexpr size_t kMinScreenColours = 16;
 
-enum ExitCode { kExitOk = 0, kExitNoDisplay = 1, kExitBlankScreen = 2, kExitDialogFailed = 3 };
+enum ExitCode { kExitOk = 0, kExitNoDisplay = 1, kExitBlankScreen = 2, kExitDialogFailed = 3, kExitOpenGlLoaded = 4 };
+// Parts of an OpenGL stack as they show in the process's memory map.
+constexpr const char* kOpenGlLibraries[] = {"/libGL", "/libEGL", "/libLLVM", "_dri.so"};
 
 struct Settings {
     int quitAfterMs = 0;  // 0: run until Escape
@@ -35,6 +39,18 @@ size_t DistinctColours(const Bitmap& picture) {
     for (int y = 0; y < picture.Height(); ++y)
         colours.insert(picture.Row(y), picture.Row(y) + picture.Width());
     return colours.size();
+}
+
+// The backend shows its pictures without OpenGL, which on a virtual
+// display is a software stack costing more time and memory than the game.
+bool OpenGlLoaded() {
+    std::ifstream maps("/proc/self/maps");
+    std::string line;
+    while (std::getline(maps, line))
+        for (const char* library : kOpenGlLibraries)
+            if (line.find(library) != std::string::npos)
+                return true;
+    return false;
 }
 
 // A dialog window: Enter and Escape end it, and in the automatic run its
@@ -143,6 +159,9 @@ private:
         } else if (!dialogOk_) {
             std::fprintf(stderr, "window-demo: the dialog did not end with OK\n");
             exitCode_ = kExitDialogFailed;
+        } else if (OpenGlLoaded()) {
+            std::fprintf(stderr, "window-demo: an OpenGL library is loaded\n");
+            exitCode_ = kExitOpenGlLoaded;
         }
         if (!settings_.screenshot.empty() && !screen.SavePng(settings_.screenshot))
             std::fprintf(stderr, "window-demo: cannot write %s\n", settings_.screenshot.c_str());
