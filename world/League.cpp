@@ -86,14 +86,19 @@ CPlayer* CLeague::FindTopScorer() const {
 }
 
 // Squared distance from the area's centre, halved inside the area; the
-// map's coordinates are 3/5 of the area's.
+// map's coordinates are 3/5 of the area's. An area far off the map (its
+// edges are free numbers of the file) is as far as the result can say,
+// never wrapped round to a near one.
 int CLeague::GetAreaDistance(int x, int y) const {
-    const int px = x * 5 / 3, py = y * 5 / 3;
-    const int dx = px - (areaLeft + areaRight) / 2, dy = py - (areaTop + areaBottom) / 2;
-    int distance = dx * dx + dy * dy;
+    // An offset this large already gives a distance beyond an int's range.
+    constexpr int64_t kFarOff = int64_t{1} << 20;
+    const int64_t px = x * 5 / 3, py = y * 5 / 3;
+    const int64_t dx = std::clamp(px - (int64_t{areaLeft} + areaRight) / 2, -kFarOff, kFarOff);
+    const int64_t dy = std::clamp(py - (int64_t{areaTop} + areaBottom) / 2, -kFarOff, kFarOff);
+    int64_t distance = dx * dx + dy * dy;
     if (px >= areaLeft && px <= areaRight && py >= areaTop && py <= areaBottom)
         distance /= 2;
-    return distance;
+    return static_cast<int>(std::min<int64_t>(distance, INT32_MAX));
 }
 
 void CLeague::ValidateSettings() {

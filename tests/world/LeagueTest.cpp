@@ -241,6 +241,33 @@ TEST(League, SettingsCheck) {
     EXPECT_EQ(league.storedClubCount, 4);
 }
 
+// Map points are 3/5 of the area's scale; a point inside the area counts
+// half its squared distance from the centre. An area far off the map is
+// farther than any on it, its distance never wrapping round to a small one.
+TEST(League, AreaDistanceFromTheCentre) {
+    struct Case {
+        int32_t left, top, right, bottom;
+        int x, y;
+        int distance;
+    };
+    const Case cases[] = {
+        {0, 0, 200, 200, 60, 60, 0},         // (100, 100): the centre
+        {0, 0, 200, 200, 30, 60, 1250},      // (50, 100): 50 * 50, halved inside
+        {0, 0, 100, 100, 90, 30, 10000},     // (150, 50): 100 * 100 outside
+        {0, 0, 100, 100, 90, 90, 20000},     // (150, 150)
+        {2000000000, 2000000000, 2100000000, 2100000000, 0, 0, INT32_MAX},
+        {INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN, 255, 255, INT32_MAX},
+    };
+    for (const Case& c : cases) {
+        CLeague league;
+        league.areaLeft = c.left;
+        league.areaTop = c.top;
+        league.areaRight = c.right;
+        league.areaBottom = c.bottom;
+        EXPECT_EQ(league.GetAreaDistance(c.x, c.y), c.distance) << c.left << " " << c.x << "," << c.y;
+    }
+}
+
 // The season's goals per club and squad place, and where the top scorer
 // stands: the most goals, the first club and then the first squad place
 // on a tie.
