@@ -4,6 +4,7 @@
 
 #include "world/League.h"
 #include "world/Nation.h"
+#include "world/Team.h"
 
 std::vector<DivisionPair> PairDivisions(const std::vector<DivisionTally>& tally) {
     std::vector<DivisionPair> pairs;
@@ -39,4 +40,8 @@ CTeam* ClubAtPlace(const CLeague& league, int place) {
         return nullptr;
     const size_t club = league.tableOrder[place] - 1u;
     return club < league.clubs.size() ? league.clubs[club].get() : nullptr;
+}
+
+int AreaDistance(const CLeague& league, const CTeam& club) {
+    return league.GetAreaDistance(club.mapPosition & 0xFF, club.mapPosition >> 8);
 }

@@ -23,3 +23,5 @@ std::vector<DivisionPair> PairDivisions(const std::vector<DivisionTally>& tally)
 std::vector<CLeague*> LeaguesOfDivision(const CNation& nation, int division);
 // The club at a 0-based table place; null past the table's end.
 CTeam* ClubAtPlace(const CLeague& league, int place);
+// How far the club's point on the nation map lies from the league's region.
+int AreaDistance(const CLeague& league, const CTeam& club);

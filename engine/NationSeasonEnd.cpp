@@ -30,9 +30,6 @@ constexpr int kPaddingLevel = 100, kPaddingSpread = 50;
 constexpr int kPromotedPaddingLevel = 100, kPromotedPaddingSpread = 60;
 constexpr int kNewcomerLevel = 70, kNewcomerSpread = 50;
 
-int MapX(const CTeam& club) { return club.mapPosition & 0xFF; }
-int MapY(const CTeam& club) { return club.mapPosition >> 8; }
-
 // The clubs of one move between divisions, taken out of their leagues (or
 // the extra teams) before any is put into its new one.
 class ClubMove {
@@ -65,7 +62,7 @@ public:
         for (CLeague* league : leagues) {
             if (room[league] <= 0)
                 continue;
-            const int distance = league->GetAreaDistance(MapX(*club), MapY(*club));
+            const int distance = AreaDistance(*league, *club);
             if (!target || distance < best) {
                 target = league;
                 best = distance;

@@ -1,10 +1,12 @@
 // The people of a nation at the season's end: weak and old free players
 // become staff, players leave their clubs, second teams go down below
-// their first teams, squads get contracts that fit their league, and the
-// pools of free staff age.
+// their first teams, squads get contracts that fit their league, the
+// leagues' clubs are shared out again by region when the user asks for it
+// (NationLeagueReassignment.cpp), and the pools of free staff age.
 #include <algorithm>
 
 #include "engine/NationDivisions.h"
+#include "platform/GameOptions.h"
 #include "platform/Random.h"
 #include "world/League.h"
 #include "world/Manager.h"
@@ -179,7 +181,7 @@ void MoveDownSecondTeam(CNation& nation, CLeague& home, CTeam& second, std::vect
     CLeague* target = nullptr;
     int best = 0;
     for (CLeague* league : LeaguesOfDivision(nation, below)) {
-        const int distance = league->GetAreaDistance(second.mapPosition & 0xFF, second.mapPosition >> 8);
+        const int distance = AreaDistance(*league, second);
         if (!target || distance < best) {
             target = league;
             best = distance;
@@ -287,9 +289,8 @@ void CNation::TurnOverPeople() {
     if (!IsInactive())
         MoveDownSecondTeams(*this);
     RenewContracts(*this);
-    // Sharing the clubs of each division out again by region, the option
-    // "reassign the teams of the leagues at the end of a season", is not
-    // offered yet.
+    if (ReassignsLeagueClubs())
+        ReassignLeagueClubs();
     AgeStaffPools(*this);
     for (const auto& player : freePlayers)
         player->StartNewSeason();

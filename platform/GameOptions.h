@@ -13,7 +13,11 @@ extern const uint32_t* g_pOptions;
 void ResetOptions();
 // Gradients are filled with one stretched strip instead of a line per row.
 constexpr uint32_t kOptionGradientStrips = 0x8000;
+// At the end of every season each division's clubs are shared out again
+// among its leagues by region.
+constexpr uint32_t kOptReassignLeagueClubs = 0x20000;
 constexpr uint32_t kOptWomensGame = 0x80000;
 // The new-game wizard lets the user choose the nations that stay active.
 constexpr uint32_t kOptChooseActiveNations = 0x200000;
 inline bool IsWomensGame() { return g_pOptions && (*g_pOptions & kOptWomensGame); }
+inline bool ReassignsLeagueClubs() { return g_pOptions && (*g_pOptions & kOptReassignLeagueClubs); }

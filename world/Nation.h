@@ -129,6 +129,10 @@ public:
     void DoWeekStep();
     void StartPlayOffs();
     void EndSeason();
+    // Each division's clubs of the leagues that play, shared out again by
+    // region: the leagues keep their sizes and, where they can, the clubs
+    // their table places. The season's end runs it when the user asks.
+    void ReassignLeagueClubs();
     // What the structure check of the nation's cups reads of it.
     CupOwnerView GetCupOwnerView() const;
 

@@ -7,6 +7,7 @@
 #include "engine/SeasonCalendar.h"
 #include "finance/IncomeFormulae.h"
 #include "platform/BinaryFile.h"
+#include "platform/GameOptions.h"
 #include "platform/Random.h"
 #include "tests/engine/MatchFixture.h"
 #include "tests/world/NationSamples.h"
@@ -169,6 +170,39 @@ void ExpectEveryClubInOneLeague(const SeasonWorld& w, const std::map<std::string
         EXPECT_FALSE(seen.count(extra.get())) << extra->name;
 }
 
+int DistanceTo(const CLeague& league, const CTeam& club) {
+    return league.GetAreaDistance(club.mapPosition & 0xFF, club.mapPosition >> 8);
+}
+
+// The leagues, in list order, each hold the clubs nearest to their region
+// among those the leagues before them left.
+void ExpectSharedOutByRegion(const std::vector<const CLeague*>& leagues) {
+    std::vector<const CTeam*> left;
+    for (const CLeague* league : leagues)
+        for (const auto& club : league->clubs)
+            left.push_back(club.get());
+    for (const CLeague* league : leagues) {
+        int farthestTaken = 0;
+        for (const auto& club : league->clubs) {
+            farthestTaken = std::max(farthestTaken, DistanceTo(*league, *club));
+            std::erase(left, club.get());
+        }
+        for (const CTeam* club : left)
+            EXPECT_GE(DistanceTo(*league, *club), farthestTaken) << league->name << " left " << club->name;
+    }
+}
+
+class OptionsScope {
+public:
+    explicit OptionsScope(uint32_t options) : options_(options) { g_pOptions = &options_; }
+    ~OptionsScope() { g_pOptions = nullptr; }
+    OptionsScope(const OptionsScope&) = delete;
+    OptionsScope& operator=(const OptionsScope&) = delete;
+
+private:
+    uint32_t options_;
+};
+
 }  // namespace
 
 // Two seasons driven day by day: the leagues play their round robin, the
@@ -243,6 +277,37 @@ TEST(NationSeason, TwoSeasonsMoveExactlyTheConfiguredClubs) {
             EXPECT_NE(name, south.back());
         }
     }
+}
+
+// With the option to reassign the leagues' clubs, the season's end shares
+// out the lower division again by region: the two lower leagues, each with
+// every second club lying in the other's region, end up each with the
+// clubs nearest to it, their sizes kept and every club in one league.
+TEST(NationSeason, WithTheOptionTheLowerLeaguesAreSharedOutByRegion) {
+    SeedRandom(2026);
+    GameDateScope date(FirstDayOfSeason(kStartYear));
+    SeasonWorld w;
+    CLeague& north = w.League(1);
+    CLeague& south = w.League(2);
+    for (size_t i = 0; i < north.clubs.size(); i += 2)
+        std::swap(north.clubs[i]->mapPosition, south.clubs[i]->mapPosition);
+    w.continent.SetUpForNewGame();
+    w.continent.StartSeason();
+    std::map<std::string, size_t> sizes;
+    for (const auto& league : w.nation->leagues)
+        sizes[league->name] = league->clubs.size();
+    LayOutCalendar(w, kStartYear);
+    PlaySeason(w, kStartYear);
+
+    w.continent.AwardTitles();
+    {
+        const OptionsScope reassigning(kOptReassignLeagueClubs);
+        w.continent.EndSeason();
+    }
+
+    ExpectEveryClubInOneLeague(w, sizes);
+    ExpectSharedOutByRegion({&north, &south});
+    ResetRandom();
 }
 
 // Every league club's account starts the season with its contracts and
