@@ -38,11 +38,6 @@ int LeagueLevelOf(CupNationSource& nation, const CTeam* team) {
 
 }  // namespace
 
-int CCup::GetPlaceCount() const {
-    const int places = cumulativePlaces.empty() ? 0 : cumulativePlaces.back();
-    return places + ((flags & kCupExtraPlace) ? 1 : 0);
-}
-
 bool CCup::IsAlreadyParticipant(const CTeam* team, int place, bool checkExtra) const {
     const int count = static_cast<int>(participants.size());
     for (int p = 0; p < std::min(place, count); ++p)

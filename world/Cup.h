@@ -110,6 +110,10 @@ public:
     // Fits the slot arrays to the owner and checks that the rounds balance;
     // sets and returns the takes-place flag.
     bool PrepareStructure(const CupOwnerView& owner);
+    // Whether the cup as it stands could be played for that owner: what
+    // PrepareStructure decides after fitting the slot arrays, without
+    // changing anything.
+    bool PassesStructureCheck(const CupOwnerView& owner) const;
     bool TakesPlace() const { return takesPlace != 0; }
     // Takes place in the season beginning in seasonYear: the national
     // teams' tournaments by the year rules, the others every season.
@@ -240,6 +244,8 @@ private:
     int FirstStageMatchDays() const;
     int SecondStageMatchDays() const;
     int CountPlacesEnteringRound(const std::vector<int>& lateEntrants, int round) const;
+    size_t CountSlotsFor(const CupOwnerView& owner) const;
+    bool SlotArraysFit(const CupOwnerView& owner) const;
     void FitSlotArrays(const CupOwnerView& owner);
     bool PassesKindChecks(const CupOwnerView& owner) const;
     std::vector<int> CountLateEntrants(const CupOwnerView& owner) const;

@@ -104,38 +104,50 @@ std::string CCup::GetRoundName(int round) const {
     return Format("%d. round", round);
 }
 
+// One qualification slot per source of the owner; a play-off keeps its own.
+size_t CCup::CountSlotsFor(const CupOwnerView& owner) const {
+    switch (kind) {
+        case kCupContinental:
+            return static_cast<size_t>(std::max(owner.nationCount, 0));
+        case kCupContinentalSuper:
+            return owner.furtherCups.size() + 1;
+        case kCupNational:
+        case kCupNationalSuper:
+            return owner.leagues.size() + 1;
+        case kCupChampionship:
+            return 2;
+        case kCupWorldCup:
+            return static_cast<size_t>(std::max(owner.continentCount, 0)) + 1;
+        case kCupOlympia:
+            return 1;
+        default:
+            return cumulativePlaces.size();
+    }
+}
+
+int CCup::GetPlaceCount() const {
+    const int places = cumulativePlaces.empty() ? 0 : cumulativePlaces.back();
+    return places + ((flags & kCupExtraPlace) ? 1 : 0);
+}
+
+// The slot arrays as FitSlotArrays leaves them for this owner.
+bool CCup::SlotArraysFit(const CupOwnerView& owner) const {
+    if (cumulativePlaces.size() != CountSlotsFor(owner) ||
+        !std::is_sorted(cumulativePlaces.begin(), cumulativePlaces.end()))
+        return false;
+    return entryRounds.size() == static_cast<size_t>(GetPlaceCount()) &&
+           std::all_of(entryRounds.begin(), entryRounds.end(), [&](uint8_t r) { return r >= 1 && r <= roundCount; });
+}
+
 // Sizes the qualification slots to the owner's sources and drops the arrays
 // the kind does not use.
 void CCup::FitSlotArrays(const CupOwnerView& owner) {
-    size_t slots = cumulativePlaces.size();
-    switch (kind) {
-        case kCupContinental:
-            slots = owner.nationCount;
-            loserLinks.resize(roundCount);
-            roundPoints.resize(roundCount + 1);
-            if (HasGroupRound() && groupRound <= roundCount)
-                stageSettings.resize(teamsPerGroup);
-            break;
-        case kCupContinentalSuper:
-            slots = owner.furtherCups.size() + 1;
-            break;
-        case kCupNational:
-        case kCupNationalSuper:
-            slots = owner.leagues.size() + 1;
-            break;
-        case kCupChampionship:
-            slots = 2;
-            break;
-        case kCupWorldCup:
-            slots = owner.continentCount + 1;
-            break;
-        case kCupOlympia:
-            slots = 1;
-            break;
-        default:
-            break;
-    }
-    if (kind != kCupContinental) {
+    if (kind == kCupContinental) {
+        loserLinks.resize(roundCount);
+        roundPoints.resize(roundCount + 1);
+        if (HasGroupRound() && groupRound <= roundCount)
+            stageSettings.resize(teamsPerGroup);
+    } else {
         loserLinks.clear();
         roundPoints.clear();
     }
@@ -147,12 +159,11 @@ void CCup::FitSlotArrays(const CupOwnerView& owner) {
     } else if (kind != kCupContinental)
         stageSettings.clear();
 
-    cumulativePlaces.resize(slots, 0);
+    cumulativePlaces.resize(CountSlotsFor(owner), 0);
     for (size_t i = 1; i < cumulativePlaces.size(); ++i)
         cumulativePlaces[i] = std::max(cumulativePlaces[i], cumulativePlaces[i - 1]);
 
-    const size_t places = (cumulativePlaces.empty() ? 0 : cumulativePlaces.back()) + ((flags & kCupExtraPlace) ? 1 : 0);
-    entryRounds.resize(places);
+    entryRounds.resize(static_cast<size_t>(GetPlaceCount()));
     for (uint8_t& round : entryRounds)
         if (round == 0 || round > roundCount)
             round = 1;
@@ -247,14 +258,16 @@ bool CCup::RoundsBalance(const std::vector<int>& late) const {
 bool CCup::PrepareStructure(const CupOwnerView& owner) {
     takesPlace = 0;
     FitSlotArrays(owner);
+    takesPlace = PassesStructureCheck(owner) ? 1 : 0;
+    return TakesPlace();
+}
+
+bool CCup::PassesStructureCheck(const CupOwnerView& owner) const {
     // A group round must lie within the rounds and hold teams; the schedule
     // of an empty group would divide by its size.
     if (roundCount > kMaxCupRounds)
         return false;
     if (HasGroupRound() && (groupRound > roundCount || groups == 0 || teamsPerGroup == 0))
         return false;
-    if (!PassesKindChecks(owner) || !RoundsBalance(CountLateEntrants(owner)))
-        return false;
-    takesPlace = 1;
-    return true;
+    return SlotArraysFit(owner) && PassesKindChecks(owner) && RoundsBalance(CountLateEntrants(owner));
 }

@@ -168,3 +168,36 @@ TEST(CupStructure, LateEntrantsFromAnotherCupBalanceTheRounds) {
     continent.furtherCups = {&giving, &taking};
     EXPECT_TRUE(taking.PrepareStructure(continent));
 }
+
+// The check alone changes nothing: a prepared cup passes it until its
+// owner or its own settings change under it, and then fails without
+// having its arrays fitted anew.
+TEST(CupStructure, TheCheckAloneSeesWhatChangedSinceThePreparation) {
+    struct Case {
+        const char* change;
+        void (*apply)(CCup& cup, CupOwnerView& owner);
+    };
+    const Case cases[] = {
+        {"the nation gained a league", [](CCup&, CupOwnerView& owner) { owner.leagues.push_back({8, 8}); }},
+        {"the nation became inactive", [](CCup&, CupOwnerView& owner) { owner.nationInactive = true; }},
+        {"a league shrank below its places", [](CCup&, CupOwnerView& owner) { owner.leagues[1] = {3, 3}; }},
+        {"an entry round past the last", [](CCup& cup, CupOwnerView&) { cup.entryRounds[0] = 5; }},
+        {"places changed under their entry rounds", [](CCup& cup, CupOwnerView&) { cup.cumulativePlaces = {0, 8, 15}; }},
+        {"a round more than the places fill", [](CCup& cup, CupOwnerView&) { ++cup.roundCount; }},
+    };
+    for (const Case& c : cases) {
+        CCup cup(kCupNational);
+        cup.roundCount = 4;
+        cup.cumulativePlaces = {0, 8, 16};
+        CupOwnerView nation;
+        nation.leagues = {{8, 8}, {8, 8}};
+        ASSERT_TRUE(cup.PrepareStructure(nation));
+        EXPECT_TRUE(cup.PassesStructureCheck(nation));
+
+        c.apply(cup, nation);
+        const std::vector<uint8_t> entryRounds = cup.entryRounds;
+        EXPECT_FALSE(cup.PassesStructureCheck(nation)) << c.change;
+        EXPECT_TRUE(cup.TakesPlace()) << c.change;
+        EXPECT_EQ(cup.entryRounds, entryRounds) << c.change;
+    }
+}
