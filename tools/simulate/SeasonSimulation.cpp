@@ -4,6 +4,7 @@
 #include "app/GameView.h"
 #include "app/SaveGameFile.h"
 #include "engine/SeasonCalendar.h"
+#include "platform/GameOptions.h"
 #include "world/GameDate.h"
 #include "world/Team.h"
 #include "world/World.h"
@@ -27,6 +28,10 @@ SeasonSimulation::SeasonSimulation(const Settings& settings)
     options |= (settings.liveMatches ? kOtherDaysLive : kOtherDaysAtOnce) << kOtherDaysShift;
     // The seasons are measured, not the disk: no automatic saves.
     options &= ~kOptAutosaveInterval;
+    if (settings.reassignLeagues)
+        options |= kOptReassignLeagueClubs;
+    else
+        options &= ~kOptReassignLeagueClubs;
     game_.StartNewGame(settings.club, settings.seed);
 }
 

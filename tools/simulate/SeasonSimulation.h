@@ -22,6 +22,9 @@ public:
         bool liveMatches = false;
         // The club the user manages, by its name; none when empty.
         std::string club;
+        // The game option that shares out each division's clubs again by
+        // region at the end of every season.
+        bool reassignLeagues = false;
     };
 
     explicit SeasonSimulation(const Settings& settings);

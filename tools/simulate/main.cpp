@@ -4,12 +4,16 @@
 // checksum of the world. The same seed gives the same output.
 //
 //   corvanta_simulate [--seasons N] [--seed S] [--live] [--club NAME] [--world FILE]
+//                     [--reassign-leagues]
 //
 // With --club the user manages that club and his assistant sets its
-// lineups; the user's matches are then played live.
+// lineups; the user's matches are then played live. With
+// --reassign-leagues every season's end shares out each division's clubs
+// again among its leagues by region, as the game option does.
 //
 // After the start and every change of season it checks the world's
-// structure (each club in one place, each player with one owner) and prints
+// structure (each club in one place, each player with one owner, each cup
+// sound and naming only teams of the world) and prints
 // the world check's remarks; before each league's first match day it checks
 // that every club can fill a match sheet. Each broken rule prints a line
 // that begins with "FAULT: ".
@@ -28,6 +32,7 @@
 #include <string>
 
 #include "platform/Text.h"
+#include "tools/simulate/CupsInPlay.h"
 #include "tools/simulate/MoneyReport.h"
 #include "tools/simulate/SeasonReport.h"
 #include "tools/simulate/SeasonSimulation.h"
@@ -58,6 +63,8 @@ bool ParseArguments(int argc, char** argv, Arguments& args) {
             args.settings.club = Utf8ToCp1252(argv[++i]);
         else if (arg == "--world" && hasValue)
             args.settings.worldFile = argv[++i];
+        else if (arg == "--reassign-leagues")
+            args.settings.reassignLeagues = true;
         else
             return false;
     }
@@ -74,12 +81,14 @@ bool ReportFaults(const std::vector<std::string>& faults, const std::string& whe
     return faults.empty();
 }
 
-// Whose place and whose players are in order, and what the world check says.
+// Whose place and whose players are in order, whether the cups are sound,
+// and what the world check says.
 bool CheckStructure(const CWorld& world) {
     const bool clubs = ReportFaults(CheckClubPlaces(world));
     const bool players = ReportFaults(CheckPlayerOwners(world));
+    const bool cups = ReportFaults(CheckCupsInPlay(world));
     std::cout << "World check: " << Cp1252ToUtf8(SummariseWorldCheck(world)) << "\n";
-    return clubs && players;
+    return clubs && players && cups;
 }
 
 // Runs days until the one that changes the season is next; false when a
@@ -111,7 +120,8 @@ void PrintBoxes(const HeadlessModalRunner& boxes) {
 int main(int argc, char** argv) {
     Arguments args;
     if (!ParseArguments(argc, argv, args)) {
-        std::cerr << "usage: corvanta_simulate [--seasons N] [--seed S] [--live] [--club NAME] [--world FILE]\n";
+        std::cerr << "usage: corvanta_simulate [--seasons N] [--seed S] [--live] [--club NAME] [--world FILE]"
+                     " [--reassign-leagues]\n";
         return 2;
     }
     SeasonSimulation simulation(args.settings);
