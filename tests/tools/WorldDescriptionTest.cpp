@@ -6,6 +6,9 @@
 #include "tests/TempFolder.h"
 #include "tools/world-builder/WorldBuilder.h"
 #include "tools/world-builder/WorldDescription.h"
+#include "world/Continent.h"
+#include "world/League.h"
+#include "world/Nation.h"
 #include "world/World.h"
 
 namespace fs = std::filesystem;
@@ -46,6 +49,23 @@ TEST(WorldDescription, ASmallDescriptionBuilds) {
     EXPECT_TRUE(world) << error;
 }
 
+// A league described with a region keeps it; one without covers the map.
+TEST(WorldDescription, ALeagueTakesItsRegionOnTheMap) {
+    TempFolder folder;
+    std::string error;
+    const std::string text = std::string(kHead) + kNation + "league \"R\" division=2 level=1 clubs=4 area=10,20,110,120\n" +
+                             kSecondNation;
+    const auto world = BuildWorldFromFile(Write(folder, text), &error);
+    ASSERT_TRUE(world) << error;
+    const CNation& nation = *world->continents[0]->nations[0];
+    const CLeague& whole = *nation.leagues[0];
+    const CLeague& region = *nation.leagues[1];
+    EXPECT_EQ((std::vector<int>{whole.areaLeft, whole.areaTop, whole.areaRight, whole.areaBottom}),
+              (std::vector<int>{0, 0, CLeague::kDefaultAreaEdge, CLeague::kDefaultAreaEdge}));
+    EXPECT_EQ((std::vector<int>{region.areaLeft, region.areaTop, region.areaRight, region.areaBottom}),
+              (std::vector<int>{10, 20, 110, 120}));
+}
+
 TEST(WorldDescription, FaultsNameTheirFileAndLine) {
     struct Case {
         std::string text;
@@ -64,6 +84,9 @@ TEST(WorldDescription, FaultsNameTheirFileAndLine) {
         {good + "league \"Q\" clubs=4 level=3\n", 16, "no level 3"},
         {good + "league \"Q\" clubs=4 relegated=4\n", 16, "fewer clubs"},
         {good + "league \"Q\" clubs=x\n", 16, "clubs must be a whole number"},
+        {good + "league \"Q\" clubs=4 area=10,0,5,249\n", 16, "area needs left,top,right,bottom"},
+        {good + "league \"Q\" clubs=4 area=0,0,249\n", 16, "area needs left,top,right,bottom"},
+        {good + "league \"Q\" clubs=4 area=0,0,250,249\n", 16, "area must list whole numbers from 0 to 249"},
         {std::string("seed 5\nleague \"L\" clubs=4\n"), 2, "a continent must come first"},
         {std::string(kHead) + "league \"L\" clubs=4\n", 10, "a nation must come first"},
         {good + "nation 151 Sweden\nleague \"P\" clubs=3\n", 16, "needs a national-cup"},

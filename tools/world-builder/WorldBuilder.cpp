@@ -127,6 +127,12 @@ private:
         league.relegationPlayoffClubs = static_cast<uint8_t>(plan.relegationPlayoff);
         league.relegationPlayoffMatches = static_cast<uint8_t>(plan.playoffMatches);
         league.storedClubCount = static_cast<uint8_t>(std::max(plan.storedClubs, plan.clubs));
+        if (!plan.area.empty()) {
+            league.areaLeft = plan.area[0];
+            league.areaTop = plan.area[1];
+            league.areaRight = plan.area[2];
+            league.areaBottom = plan.area[3];
+        }
         const LevelPlan& level = d_.levels.at(plan.level);
         for (int i = 0; i < plan.clubs; ++i) {
             league.clubs.push_back(std::make_unique<CTeam>());

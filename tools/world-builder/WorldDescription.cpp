@@ -18,6 +18,13 @@ constexpr int kMaxPlaces = 255;
 constexpr int kMaxRounds = 15;
 constexpr int kMaxLevel = 15;
 constexpr int kSeasonsOfPoints = 3;
+constexpr int kAreaEdges = 4;  // left, top, right, bottom
+constexpr int kMaxAreaEdge = 249;
+
+// A region whose edges come in their order, each pair apart.
+bool IsArea(const std::vector<int>& edges) {
+    return edges.size() == kAreaEdges && edges[0] < edges[2] && edges[1] < edges[3];
+}
 
 bool AtMostSeasons(const std::vector<int>& values) { return values.size() <= kSeasonsOfPoints; }
 
@@ -302,8 +309,11 @@ private:
             !line.TakeInt("training", 3, 15, l.trainingUnits, &message_) ||
             !line.TakeInt("championship-playoff", 0, kMaxCount, l.championshipPlayoff, &message_) ||
             !line.TakeInt("relegation-playoff", 0, kMaxCount, l.relegationPlayoff, &message_) ||
-            !line.TakeInt("playoff-matches", 1, 7, l.playoffMatches, &message_))
+            !line.TakeInt("playoff-matches", 1, 7, l.playoffMatches, &message_) ||
+            !line.TakeIntList("area", 0, kMaxAreaEdge, l.area, &message_))
             return false;
+        if (!l.area.empty() && !IsArea(l.area))
+            return Say("area needs left,top,right,bottom, left below right and top below bottom");
         if (l.clubs == 0)
             return Say("league needs clubs=");
         if (l.relegated >= l.clubs || l.championshipPlayoff + l.relegationPlayoff > l.clubs)

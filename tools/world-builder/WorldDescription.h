@@ -62,6 +62,9 @@ struct LeaguePlan {
     bool championshipPlayoffGroup = false;
     int relegationPlayoff = 0;    // participants; 0 none
     int playoffMatches = 2;
+    // The league's region on the nation map: left, top, right, bottom;
+    // empty for the whole map.
+    std::vector<int> area;
     int line = 0;
 };
 
