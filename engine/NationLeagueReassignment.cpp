@@ -5,8 +5,9 @@
 // league has it free, so the places that qualify for next season's cups
 // still name the clubs that earned them.
 //
-// The clubs are pooled league by league in table order, so that of clubs
-// equally near the better placed is taken first. Passive leagues play no
+// The clubs are pooled league by league in list order, each league's in
+// table order, so that of clubs equally near those of an earlier league
+// and then the better placed are taken first. Passive leagues play no
 // part: they keep their clubs.
 #include <algorithm>
 #include <memory>
