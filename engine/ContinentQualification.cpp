@@ -23,7 +23,7 @@ constexpr char kNameSuffix[] = " qual.";
 constexpr uint8_t kFewestOnSheet = 12;
 constexpr uint8_t kMostOnSheet = 14;
 constexpr uint8_t kQualificationLegs = 2;
-// Stage setting 0 of a play-off: its players count national-team matches.
+// A play-off's stage setting: its players count national-team matches.
 constexpr uint8_t kPlayedByNationalTeams = 1;
 // A qualification played at once leaves no one worn out: the tired come
 // back to this freshness, spread by a random part below the spread.
@@ -187,7 +187,9 @@ void ShapeRounds(CCup& cup, int places, int entrants) {
         if (!groupsFirst)
             lastRoundTeams = 0;
     }
-    cup.stageSettings = {kPlayedByNationalTeams, lastRoundTeams};
+    cup.stageSettings.assign(kPlayoffSettingCount, 0);
+    cup.stageSettings[kPlayoffNationalTeams] = kPlayedByNationalTeams;
+    cup.stageSettings[kPlayoffFirstRoundPairs] = lastRoundTeams;
     cup.cumulativePlaces = {static_cast<uint16_t>(places), static_cast<uint16_t>(entrants)};
     cup.entryRounds.assign(static_cast<size_t>(entrants), firstRoundTeams > 0 ? 2 : 1);
     std::fill(cup.entryRounds.end() - firstRoundTeams, cup.entryRounds.end(), 1);
