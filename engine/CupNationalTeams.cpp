@@ -3,13 +3,12 @@
 #include "engine/CupSources.h"
 #include "world/Cup.h"
 #include "world/Team.h"
+#include "world/World.h"
 
 namespace {
 
 // The nation byte of a world cup place that stayed empty.
 constexpr int kEmptyWorldCupPlace = 1;
-constexpr int kHostContinentShift = 8;
-constexpr uint16_t kHostNationMask = 0xFF;
 
 int NationIndexOfNationalTeam(CupContinentSource& continent, const CTeam* team) {
     for (int i = 0; i < continent.NationCount(); ++i)
@@ -40,8 +39,8 @@ NationalTeamHome FindHome(CupWorldSource& world, const CTeam* team) {
 
 // The nation a host word names, or null.
 CupNationSource* HostNation(CupWorldSource& world, uint16_t host, int& continent) {
-    continent = host >> kHostContinentShift;
-    const int nation = host & kHostNationMask;
+    continent = host >> CWorld::kHostContinentShift;
+    const int nation = host & CWorld::kHostNationMask;
     if (continent >= world.ContinentCount() || nation >= world.Continent(continent).NationCount())
         return nullptr;
     return &world.Continent(continent).Nation(nation);

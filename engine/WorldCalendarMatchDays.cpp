@@ -30,7 +30,8 @@ CCup* WorldTournamentOf(CWorld& world, CompetitionMask code) {
     }
 }
 
-// A pairing decided in an earlier leg, or by forfeit, is not played again.
+}  // namespace
+
 void DropDecidedMatches(std::vector<CMatch*>& matches) {
     std::erase_if(matches, [](CMatch* match) {
         CTeam* winner = nullptr;
@@ -40,8 +41,6 @@ void DropDecidedMatches(std::vector<CMatch*>& matches) {
         return true;
     });
 }
-
-}  // namespace
 
 bool CWorld::CollectTodaysMatches(std::vector<CMatch*>& matches) {
     const CompetitionMask code = GetTodaysDayCode();

@@ -99,5 +99,11 @@ void CWorld::PrepareNewGame() {
     olympia.PrepareStructure(MakeCupOwnerView(*this));
     PickContinentHosts();
     PickBiennialHost();
+    // The first season's tournament takes the qualifiers of the season before.
+    const size_t qualification = CContinent::QualificationPlayedIn(startYear - 1);
+    for (const auto& continent : continents)
+        continent->SetUpQualification(qualification, *this);
+    for (const auto& continent : continents)
+        continent->PlayWholeExtraCup(qualification);
     g_manager.PrepareNewGame();
 }

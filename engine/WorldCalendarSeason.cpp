@@ -92,6 +92,8 @@ void CWorld::StartNewSeason() {
     WorldCupSource source(*this);
     if (IsOlympicSeason(year))
         olympia.DetermineParticipants(source);
+    for (const auto& continent : continents)
+        continent->SetUpQualification(CContinent::QualificationPlayedIn(year), *this);
     if (IsWorldCupSeason(year))
         worldCup.DetermineParticipants(source);
     else

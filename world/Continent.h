@@ -14,6 +14,7 @@ class CMatch;
 class CNation;
 class CPlayer;
 class CTeam;
+class CWorld;
 
 // What a place of a league's table brings at the season's end; the
 // continent writes one code per table place into each league's extra byte
@@ -41,6 +42,7 @@ void ResetNationRankOrder();
 class CContinent {
 public:
     static constexpr uint32_t kDefaultPresidentBirthday = 0x079E0101;  // 1 January 1950
+    // The two qualification cups, by their index in extraCups.
     static constexpr size_t kChampionshipQualification = 0;
     static constexpr size_t kWorldCupQualification = 1;
     // The nation and club-cup lists are stored behind one-byte counts.
@@ -86,6 +88,20 @@ public:
     void CollectTodaysMatches(CompetitionMask code, std::vector<CMatch*>& list);
     void CompleteMatchDay(CompetitionMask code);
     void AwardTitles();
+
+    // The national teams' qualification (engine/ContinentQualification.cpp),
+    // `cup` one of the two indexes above: a play-off of the continent's
+    // national teams for the places the next championship or world cup
+    // holds for them, the strongest entering last. Set up at a season's
+    // start (and for a new game), played on the calendar's days, or all at
+    // once for the season before a new game.
+    void SetUpQualification(size_t cup, const CWorld& world);
+    void PlayWholeExtraCup(size_t cup);
+    // The qualification played in the season beginning in seasonYear, for
+    // the tournament of the season after it.
+    static constexpr size_t QualificationPlayedIn(int seasonYear) {
+        return IsWorldCupSeason(seasonYear) ? kChampionshipQualification : kWorldCupQualification;
+    }
     // inLeagues: a club of a nation's league; inCups: in a nation's cup
     // ranking, or a candidate of one of the continent's club cups.
     bool IsTeamReferenced(const CTeam* team, bool inLeagues, bool inCups) const;
@@ -105,6 +121,9 @@ public:
     bool IsTeamInEarlierCup(const CTeam* team, const CCup* cup) const;
     // Of the club-cup list or the main club cup.
     bool IsClubCupParticipant(const CTeam* team) const;
+    // "not participating", or the last club cup (list, then the main one)
+    // the team plays in: its name, " - " and the team's round.
+    std::string GetTeamCupCaption(const CTeam* team) const;
     // The best player of the season's club cups; null when none played.
     CPlayer* PickCupPlayerOfTheYear() const;
     bool FindNation(const CNation* nation, int& index) const;

@@ -23,7 +23,10 @@ class CTeam;
 class CWorld {
 public:
     static constexpr uint16_t kDefaultStartYear = 2003;
-    static constexpr uint16_t kNoHost = 0xFFFF;  // host fields: continent << 8 | nation
+    // Host fields: continent << 8 | nation.
+    static constexpr uint16_t kNoHost = 0xFFFF;
+    static constexpr int kHostContinentShift = 8;
+    static constexpr uint16_t kHostNationMask = 0xFF;
     static constexpr uint32_t kDefaultPresidentBirthday = 0x079E0101;  // 1 January 1950
     // The continent and nation counts are stored in one byte each.
     static constexpr size_t kMaxListSize = 255;
@@ -109,8 +112,9 @@ public:
     void NumberCalendarMatchDays();
 
     // A world freshly read for a new game: missing defaults, the first
-    // Monday of July of the start year, hosts, squads, the calendar's
-    // qualification played beforehand.
+    // Monday of July of the start year, hosts, squads, and the continents'
+    // qualification of the season before played at once, whose qualifiers
+    // the first season's tournament takes.
     void PrepareNewGame();
     void FixUpAfterLoad();
 
@@ -153,3 +157,6 @@ private:
 // together in time slices to the end of extra time, and those still level
 // are decided by a 7m shoot-out.
 void SimulateMatches(const std::vector<CMatch*>& matches);
+// Takes the pairings decided in an earlier leg, or by forfeit, out of a
+// match day's list: they are not played again.
+void DropDecidedMatches(std::vector<CMatch*>& matches);

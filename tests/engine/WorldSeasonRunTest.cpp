@@ -176,6 +176,61 @@ TEST(WorldSeasonRun, NewGameOnTheShippedWorld) {
     ExpectNewGame(run);
 }
 
+// The teams a finished qualification sends on, best first.
+std::vector<CTeam*> Qualifiers(const CCup& qualification) {
+    const size_t places = static_cast<size_t>(qualification.GetQualificationPlaces(0));
+    EXPECT_TRUE(qualification.HasFinished()) << qualification.name;
+    EXPECT_GE(qualification.ranking.size(), places) << qualification.name;
+    return {qualification.ranking.begin(),
+            qualification.ranking.begin() + std::min(places, qualification.ranking.size())};
+}
+
+void ExpectPlaying(const CCup& tournament, const std::vector<CTeam*>& teams) {
+    EXPECT_TRUE(tournament.TakesPlace()) << tournament.name;
+    for (const CTeam* team : teams) {
+        int index;
+        EXPECT_TRUE(tournament.FindParticipant(team, index)) << team->name << " in " << tournament.name;
+    }
+}
+
+// A new game plays the qualification of the season before at once, and
+// the first season's championship takes its best. The season's own
+// qualification for the world cup plays on the calendar's days; a game
+// saved between its legs loads, plays on, and the next season's world cup
+// takes its best.
+TEST(WorldSeasonRun, QualificationsOnTheFixtureWorld) {
+    SeasonRun run(MakeFixtureWorld());
+    SeedRandom(31);
+    run.StartNewGame();
+    const CContinent& continent = *run.world->continents[0];
+    ExpectPlaying(continent.championship,
+                  Qualifiers(continent.extraCups[CContinent::kChampionshipQualification]));
+    const CCup& qualification = continent.extraCups[CContinent::kWorldCupQualification];
+    ASSERT_TRUE(qualification.TakesPlace());
+    EXPECT_EQ(qualification.currentMatchDay, 1);
+    EXPECT_GE(CountDays(DayCode::kWorldCupQualification, DayCode::kTournamentField),
+              qualification.GetLastMatchDay());
+
+    while (qualification.currentMatchDay < 2 && g_gameDate < Date(2004, 6, 30))
+        run.RunDay();
+    ASSERT_EQ(qualification.currentMatchDay, 2);
+    ASSERT_FALSE(qualification.HasFinished());
+    MemoryFile saved;
+    ASSERT_TRUE(run.world->Write(saved, 1));
+    saved.Rewind();
+    auto loaded = std::make_unique<CWorld>();
+    ASSERT_TRUE(loaded->Read(saved, 1));
+    MemoryFile again;
+    ASSERT_TRUE(loaded->Write(again, 1));
+    EXPECT_EQ(again.Bytes(), saved.Bytes());
+
+    SeasonRun resumed(std::move(loaded));
+    const CContinent& loadedContinent = *resumed.world->continents[0];
+    resumed.RunUntil(Date(2004, 7, 1));
+    ExpectPlaying(resumed.world->worldCup,
+                  Qualifiers(loadedContinent.extraCups[CContinent::kWorldCupQualification]));
+}
+
 // Which league each club plays in, by nation.
 using Membership = std::map<const CTeam*, const CLeague*>;
 

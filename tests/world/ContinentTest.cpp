@@ -175,4 +175,40 @@ TEST(ContinentQueries, NationsAndEarlierCups) {
     EXPECT_FALSE(c.IsTeamInEarlierCup(&club, &cup0));
 }
 
+// The club screen names the last club cup the club plays in, the main cup
+// counted after the list, and the round it reached there.
+TEST(ContinentQueries, CupCaptionNamesTheLastClubCupAndTheRound) {
+    struct Case {
+        const char* what;
+        bool inFirst, inSecond, inMain;
+        const char* caption;
+    };
+    const Case cases[] = {
+        {"in none", false, false, false, "not participating"},
+        {"drawn for no round yet", true, false, false, "Cup A - nominated"},
+        {"in two cups of the list", true, true, false, "Cup B - 1/4 final"},
+        {"in the main cup too", true, true, true, "Main Cup - final"},
+    };
+    for (const Case& k : cases) {
+        CContinent c;
+        CTeam club;
+        CCup& first = AddClubCup(c, {});
+        CCup& second = AddClubCup(c, {});
+        first.name = "Cup A";
+        second.name = "Cup B";
+        c.clubCup.name = "Main Cup";
+        // Round 1 of each but the first cup is drawn with its first participant.
+        second.roundCount = 3;
+        second.drawnRounds = {{0}};
+        c.clubCup.roundCount = 1;
+        c.clubCup.drawnRounds = {{0}};
+        for (auto [cup, in] : {std::pair{&first, k.inFirst}, {&second, k.inSecond}, {&c.clubCup, k.inMain}}) {
+            if (in) {
+                cup->participants = {&club};
+            }
+        }
+        EXPECT_EQ(c.GetTeamCupCaption(&club), k.caption) << k.what;
+    }
+}
+
 }  // namespace

@@ -15,8 +15,10 @@
 // structure (each club in one place, each player with one owner, each cup
 // sound and naming only teams of the world) and prints
 // the world check's remarks; before each league's first match day it checks
-// that every club can fill a match sheet. Each broken rule prints a line
-// that begins with "FAULT: ".
+// that every club can fill a match sheet. Each season lists the national
+// teams its qualifications send on, and the next season's tournaments must
+// play exactly those. Each broken rule prints a line that begins with
+// "FAULT: ".
 //
 // Each season's time goes to the error stream.
 //
@@ -34,6 +36,7 @@
 #include "platform/Text.h"
 #include "tools/simulate/CupsInPlay.h"
 #include "tools/simulate/MoneyReport.h"
+#include "tools/simulate/QualifierReport.h"
 #include "tools/simulate/SeasonReport.h"
 #include "tools/simulate/SeasonSimulation.h"
 #include "tools/simulate/WorldStructure.h"
@@ -130,6 +133,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     bool kept = CheckStructure(simulation.World());
+    // The first season's tournament takes the qualifiers of the season
+    // before, played with the new game.
+    QualifierReport qualifiers = MakeQualifierReport(simulation.World(), g_gameDate.Year() - 1);
+    PrintQualifierReport(std::cout, qualifiers);
+    kept = ReportFaults(CheckQualifiedTournaments(simulation.World(), qualifiers)) && qualifiers.faults.empty() && kept;
     MoneyTally tally;
     const MoneyEventScope counting(tally);
     for (int season = 0; season < args.seasons; ++season) {
@@ -143,6 +151,9 @@ int main(int argc, char** argv) {
             report.squads.freePlayers = CountFreePlayers(simulation.World());
             PrintSeasonReport(std::cout, report);
             kept = kept && report.faults.empty();
+            qualifiers = MakeQualifierReport(simulation.World(), day.Year() - 1);
+            PrintQualifierReport(std::cout, qualifiers);
+            kept = kept && qualifiers.faults.empty();
         }
         if (!ended || !simulation.RunDay()) {
             std::cout << Format("STUCK: the day %d-%02d-%02d did not end\n", g_gameDate.Year(), g_gameDate.Month(),
@@ -159,6 +170,7 @@ int main(int argc, char** argv) {
             kept = false;
         }
         kept = CheckStructure(simulation.World()) && kept;
+        kept = ReportFaults(CheckQualifiedTournaments(simulation.World(), qualifiers)) && kept;
         // Timing goes to the error stream: the printed seasons stay the same
         // from run to run and from build to build.
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
