@@ -9,7 +9,8 @@
 // lineups; the user's matches are then played live.
 //
 // After the start and every change of season it checks the world's
-// structure (each club in one place, each player with one owner) and prints
+// structure (each club in one place, each player with one owner, each
+// active nation with a national coach) and prints
 // the world check's remarks; before each league's first match day it checks
 // that every club can fill a match sheet. Each broken rule prints a line
 // that begins with "FAULT: ".
@@ -74,12 +75,14 @@ bool ReportFaults(const std::vector<std::string>& faults, const std::string& whe
     return faults.empty();
 }
 
-// Whose place and whose players are in order, and what the world check says.
+// Whose place and whose players are in order, who coaches the national
+// teams of the season that starts, and what the world check says.
 bool CheckStructure(const CWorld& world) {
     const bool clubs = ReportFaults(CheckClubPlaces(world));
     const bool players = ReportFaults(CheckPlayerOwners(world));
+    const bool coaches = ReportFaults(CheckNationalCoaches(world));
     std::cout << "World check: " << Cp1252ToUtf8(SummariseWorldCheck(world)) << "\n";
-    return clubs && players;
+    return clubs && players && coaches;
 }
 
 // Runs days until the one that changes the season is next; false when a
