@@ -15,6 +15,7 @@ namespace {
 constexpr int kGradeMirror = 60;
 constexpr float kTenths = 10.0f;
 constexpr int kFormShift = 2;
+constexpr uint32_t kScoreScale = 10;
 
 // Talent and strength weighed by how he played and how fit he was. A grade
 // worse than the mirror, and no grade at all (a player who has not played),
@@ -24,7 +25,7 @@ uint32_t AllStarScore(const CPlayer& p) {
         return 0;
     const int grade = std::max(kGradeMirror - static_cast<int>(kTenths * p.averageGrade), 0);
     const int form = static_cast<int>(kTenths * p.averageForm) >> kFormShift;
-    return static_cast<uint32_t>(p.GetTalent() * p.GetStrengthClass() * 10) * static_cast<uint32_t>(grade) *
+    return static_cast<uint32_t>(p.GetTalent() * p.GetStrengthClass()) * kScoreScale * static_cast<uint32_t>(grade) *
            static_cast<uint32_t>(form);
 }
 

@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <array>
 
 #include "platform/Random.h"
 #include "world/League.h"
@@ -7,7 +6,7 @@
 #include "world/Team.h"
 
 // Which clubs of a league could use a player: those that are short of
-// players on his position and have none there as good as he nearly is.
+// players on his position and have none there far better than he is.
 
 namespace {
 

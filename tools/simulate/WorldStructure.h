@@ -9,10 +9,10 @@
 class CWorld;
 
 // What a world must keep whatever its seasons bring: each club has one
-// place, each player one owner, each nation that plays a national coach,
-// and a league that starts its season can put every club's match sheet
-// together. Each broken rule gives a line
-// that names the club, player or league.
+// place, each player one owner, each nation whose leagues play a national
+// coach, and a league that starts its season can put every club's match
+// sheet together. Each broken rule gives a line that names the club,
+// player, nation or league.
 
 // Every club stands in exactly one league, or among its nation's clubs
 // outside the leagues, and nowhere else.
