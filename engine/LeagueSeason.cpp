@@ -71,12 +71,15 @@ void CLeague::SetUpForNewGame() {
     }
 }
 
+// Every club, played or drawn, starts the season with its training year,
+// its responsibilities and distinct shirt numbers.
 void CLeague::StartSeason() {
     for (const auto& club : clubs) {
         if (IsPassive())
             club->flags &= ~kTeamActiveLeague;
         else
             club->flags |= kTeamActiveLeague;
+        club->PrepareNewSeason();
     }
     currentMatchDay = 1;
     SizeSeasonCounters();

@@ -37,9 +37,13 @@ void CWorld::CarryOutAgreedTransfers() {
     VisitNations(*this, [this](CNation& nation) { nation.CarryOutAgreedTransfers(*this); });
 }
 
+// A coach who lost the backing of his federation is replaced, and so is
+// none at all: a national team without a coach, as an edited world may
+// bring, would otherwise stay without one for as long as it is backed.
 void CWorld::AppointMissingNationalCoaches() {
     VisitNations(*this, [](CNation& nation) {
-        if (!IsUserTeam(&nation.nationalTeam) && !nation.nationalTeam.IsCoachJobSafe())
+        const CTeam& team = nation.nationalTeam;
+        if (!IsUserTeam(&team) && (!team.HasCoach() || !team.IsCoachJobSafe()))
             nation.AppointStaffFromPool(nation.nationalTeam, StaffPost::kCoach);
     });
 }

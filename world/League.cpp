@@ -76,15 +76,6 @@ int CLeague::GetStrengthRank(const CTeam* club) const {
                                               [&](const auto& other) { return other->GetStrength() > strength; }));
 }
 
-CPlayer* CLeague::FindTopScorer() const {
-    CPlayer* best = nullptr;
-    for (const auto& club : clubs)
-        for (const auto& player : club->squad)
-            if (player->leagueGoals > (best ? best->leagueGoals : 0))
-                best = player.get();
-    return best;
-}
-
 // Squared distance from the area's centre, halved inside the area; the
 // map's coordinates are 3/5 of the area's. An area far off the map (its
 // edges are free numbers of the file) is as far as the result can say,

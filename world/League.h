@@ -25,6 +25,16 @@ enum LeagueFlag : uint8_t {
     kLeagueProfessional = 0x80,
 };
 
+// The best player of the season on each position 0-6; null where nobody
+// played well enough to be scored.
+using AllStarTeam = std::array<CPlayer*, kPositionCount>;
+
+// Up to two clubs that could use a player; null where none was found.
+struct InterestedClubs {
+    CTeam* first = nullptr;
+    CTeam* second = nullptr;
+};
+
 // The table order of the last standings computation, 0-based club numbers.
 extern std::vector<uint8_t> g_standingsOrder;
 // Empties it, as before the first computation.
@@ -113,6 +123,16 @@ public:
     // The squad player with the most goals of the season, the first found
     // (clubs in order, then squads) on a tie; null when nobody scored.
     CPlayer* FindTopScorer() const;
+    // Per regular position the player whose talent, strength, average
+    // grade and form score highest, the first found on a tie; a player
+    // without a grade has not played and is not scored.
+    AllStarTeam PickAllStarTeam() const;
+    // The clubs, but the two excluded, that keep fewer than three players
+    // off their transfer list on his position, none of them three or more
+    // strength classes above him. The first such club, and half the time
+    // the next one too.
+    InterestedClubs FindTeamsInterestedInPlayer(const CPlayer& player, const CTeam* excluded1,
+                                                const CTeam* excluded2) const;
 
     std::vector<uint8_t> extraBytes;  // kept and saved; not used here
     // The championship (or promotion) play-off first, the relegation last.

@@ -158,6 +158,9 @@ public:
     // The fills write count clubs into places from index on, from table place (or national
     // cup rank) `first` on, made-up clubs where the list runs short.
     const CCup* NationalCup() const;
+    // The national cup's name and how far the club has come in it
+    // (engine/NationCupRound.cpp); empty without cups.
+    std::string FormatNationalCupRound(const CTeam* club) const;
     CTeam* CreateExtraTeam(int division, int levelPercent, int spreadPercent);
     void RemoveExtraTeamsFrom(size_t index);
     bool FillCupPlacesByTable(int first, int count, std::vector<CTeam*>& places, int index);

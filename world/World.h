@@ -84,6 +84,9 @@ public:
     // The 16th of every third month rebuilds every national squad but the
     // user's; includeUser adds his, onlyUser rebuilds his alone.
     void NominateNationalSquads(bool includeUser, bool onlyUser);
+    // At the season start (CManager::StartNewSeason): every national team
+    // but the user's whose coach has lost his backing, or that has none,
+    // gets one from its nation's pool.
     void AppointMissingNationalCoaches();
 
     // The change of season on 30 June, in this order. FindNextUserMatch

@@ -5,6 +5,7 @@
 
 #include "platform/Random.h"
 #include "world/GameDate.h"
+#include "world/League.h"
 #include "world/Manager.h"
 #include "world/Player.h"
 #include "world/Team.h"
@@ -152,4 +153,33 @@ TEST_F(TeamSeasonChange, NewSeasonKeepsTheUsersTrainingPlan) {
 
     g_manager.club = savedClub;
     EXPECT_EQ(team.trainingPlan[0], 3);
+}
+
+// A league's season start prepares each of its clubs, whether the league
+// is played or drawn.
+TEST_F(TeamSeasonChange, LeagueSeasonStartPreparesEveryClub) {
+    for (const bool passive : {false, true}) {
+        SCOPED_TRACE(passive ? "drawn" : "played");
+        CLeague league;
+        if (passive) {
+            league.flags |= kLeaguePassive;
+        }
+        CTeam opponent;
+        for (int c = 0; c < 2; ++c) {
+            auto club = std::make_unique<CTeam>();
+            club->nextOpponent = &opponent;
+            club->squad.push_back(PlayerAged(25, kLinePlayer, 7));
+            club->squad.push_back(PlayerAged(25, kGoalkeeper, 7));
+            league.clubs.push_back(std::move(club));
+        }
+
+        league.StartSeason();
+
+        for (const auto& club : league.clubs) {
+            EXPECT_EQ(club->nextOpponent, &g_noClubTeam);
+            EXPECT_EQ(club->squad[0]->GetPosition(), kGoalkeeper);
+            EXPECT_NE(club->squad[0]->number, club->squad[1]->number);
+            EXPECT_NE(club->trainingPlan[0], 0);
+        }
+    }
 }

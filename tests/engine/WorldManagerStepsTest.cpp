@@ -58,24 +58,39 @@ TEST(WorldManagerSteps, MondaysAndTheSeasonEnd) {
     EXPECT_EQ(g_manager.clubCareerNames, std::vector<std::string>{"past clubs"});
 }
 
-// National teams whose coach has lost the board's backing get a new one at
-// the season start; the one the user coaches keeps him.
+// National teams whose coach has lost the board's backing, or that have
+// none, get one at the season start; a backed coach and the user stay.
 TEST(WorldManagerSteps, TheSeasonStartAppointsMissingNationalCoaches) {
-    CalendarWorld fixture({.continents = 1, .nations = 2});
-    for (int n : {0, 1}) {
-        CTeam& team = fixture.Nation(0, n).nationalTeam;
-        team.coachSurname = "Unbacked";
-        team.clubConfidence = 10;
-        fixture.Nation(0, n).coachPool.push_back(
+    struct Case {
+        const char* coach;
+        uint8_t confidence;
+        bool user;
+        const char* after;
+    } const cases[] = {
+        {"Unbacked", 10, false, "Eklund"},
+        {"Unbacked", 10, true, "Unbacked"},
+        {"", 80, false, "Eklund"},
+        {"Backed", 80, false, "Backed"},
+    };
+    CalendarWorld fixture({.continents = 1, .nations = static_cast<int>(std::size(cases))});
+    for (size_t n = 0; n < std::size(cases); ++n) {
+        CTeam& team = fixture.Nation(0, static_cast<int>(n)).nationalTeam;
+        team.coachSurname = cases[n].coach;
+        team.clubConfidence = cases[n].confidence;
+        team.fanReputation = 80;
+        fixture.Nation(0, static_cast<int>(n)).coachPool.push_back(
             {"Lars", "Eklund", 0x07A80101, static_cast<uint8_t>(team.GetAverageStrength() + 1)});
+        if (cases[n].user) {
+            g_manager.nationalTeam = &team;
+        }
     }
-    g_manager.nationalTeam = &fixture.Nation(0, 1).nationalTeam;
     g_gameDate = Date(2004, 6, 30);
 
     fixture.world.StartNewSeason();
 
-    EXPECT_EQ(fixture.Nation(0, 0).nationalTeam.coachSurname, "Eklund");
-    EXPECT_EQ(fixture.Nation(0, 1).nationalTeam.coachSurname, "Unbacked");
+    for (size_t n = 0; n < std::size(cases); ++n) {
+        EXPECT_EQ(fixture.Nation(0, static_cast<int>(n)).nationalTeam.coachSurname, cases[n].after) << "case " << n;
+    }
 }
 
 }  // namespace

@@ -100,6 +100,15 @@ std::vector<std::string> CheckPlayerOwners(const CWorld& world) {
     return owners.Faults();
 }
 
+std::vector<std::string> CheckNationalCoaches(const CWorld& world) {
+    std::vector<std::string> faults;
+    VisitNations(world, [&](const CNation& nation) {
+        if (!nation.IsInactive() && !nation.nationalTeam.HasCoach())
+            faults.push_back(nation.nationalTeam.name + " has no national coach");
+    });
+    return faults;
+}
+
 std::vector<std::string> CheckFirstMatchDaySheets(const CWorld& world, CompetitionMask code) {
     std::vector<std::string> faults;
     VisitLeagues(world, [&](const CNation& nation, const CLeague& league) {

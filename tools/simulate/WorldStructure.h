@@ -9,9 +9,10 @@
 class CWorld;
 
 // What a world must keep whatever its seasons bring: each club has one
-// place, each player one owner, and a league that starts its season can
-// put every club's match sheet together. Each broken rule gives a line
-// that names the club, player or league.
+// place, each player one owner, each nation whose leagues play a national
+// coach, and a league that starts its season can put every club's match
+// sheet together. Each broken rule gives a line that names the club,
+// player, nation or league.
 
 // Every club stands in exactly one league, or among its nation's clubs
 // outside the leagues, and nowhere else.
@@ -21,6 +22,9 @@ std::vector<std::string> CheckClubPlaces(const CWorld& world);
 // amateurs, or his nation's free players. National squads only lend
 // players, but only players the world owns.
 std::vector<std::string> CheckPlayerOwners(const CWorld& world);
+
+// Every active nation's national team has a coach as a season starts.
+std::vector<std::string> CheckNationalCoaches(const CWorld& world);
 
 // The clubs of the played leagues whose first match day falls on the day
 // of `code`, before it is played: each squad holds a whole match sheet.

@@ -13,7 +13,8 @@
 //
 // After the start and every change of season it checks the world's
 // structure (each club in one place, each player with one owner, each cup
-// sound and naming only teams of the world) and prints
+// sound and naming only teams of the world, each active nation with a
+// national coach) and prints
 // the world check's remarks; before each league's first match day it checks
 // that every club can fill a match sheet. Each season lists the national
 // teams its qualifications send on, and the next season's tournaments must
@@ -85,13 +86,15 @@ bool ReportFaults(const std::vector<std::string>& faults, const std::string& whe
 }
 
 // Whose place and whose players are in order, whether the cups are sound,
-// and what the world check says.
+// who coaches the national teams of the season that starts, and what the
+// world check says.
 bool CheckStructure(const CWorld& world) {
     const bool clubs = ReportFaults(CheckClubPlaces(world));
     const bool players = ReportFaults(CheckPlayerOwners(world));
     const bool cups = ReportFaults(CheckCupsInPlay(world));
+    const bool coaches = ReportFaults(CheckNationalCoaches(world));
     std::cout << "World check: " << Cp1252ToUtf8(SummariseWorldCheck(world)) << "\n";
-    return clubs && players && cups;
+    return clubs && players && cups && coaches;
 }
 
 // Runs days until the one that changes the season is next; false when a
