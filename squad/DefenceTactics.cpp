@@ -20,6 +20,10 @@ bool MayMarkManToMan(int defenceSystem, int defenceSlot) {
     return g_markingAllowed[(defenceSystem - 1) * 6 + defenceSlot - 1];
 }
 
+int FacedPosition(int defenceSlot) {
+    return defenceSlot == kSlotLastDefence ? kCentreBack : kSlotLastDefence - defenceSlot;
+}
+
 namespace {
 
 // Rated afresh as the match will rate him: defenders at their own position,
@@ -104,12 +108,6 @@ int ChooseFastbreak(const DefenceFigures& f) {
     if ((e > 70 || f.pace >= 9) && fr >= 51 && e >= 51)
         fastbreak = 4;
     return fastbreak;
-}
-
-// Wings and backs face their mirror position; the line player's defender
-// faces the centre back.
-int FacedPosition(int defenceSlot) {
-    return defenceSlot == kSlotLastDefence ? kCentreBack : kSlotLastDefence - defenceSlot;
 }
 
 // A defender marks his man when that man is above the opponent's average
