@@ -1,7 +1,9 @@
 #include "platform/DeviceContext.h"
+#include "screens/DefenceTacticsScreen.h"
 #include "screens/DragPicture.h"
 #include "screens/GameMenuScreen.h"
 #include "screens/LineupScreen.h"
+#include "screens/OffenceTacticsScreen.h"
 #include "screens/ScreenFramework.h"
 #include "screens/ScreenIds.h"
 #include "world/Team.h"
@@ -28,6 +30,12 @@ void CTeam::DrawScreen(const Rect& rect, int screenId, DeviceContext& dc, bool f
     case kScreenLineup:
         DrawLineupScreen(*this, dc, rect, full);
         break;
+    case kScreenDefenceTactics:
+        DrawDefenceTacticsScreen(*this, dc, rect, full);
+        break;
+    case kScreenOffenceTactics:
+        DrawOffenceTacticsScreen(*this, dc, rect, full);
+        break;
     case kScreenGameMenu:
         DrawGameMenu(dc, rect, full);
         break;
@@ -43,6 +51,10 @@ bool CTeam::OnScreenLButtonDown(Point p, int screenId, bool* redrawBackground) {
     switch (screenId) {
     case kScreenLineup:
         return OnLineupClick(*this, p, redrawBackground);
+    case kScreenDefenceTactics:
+        return OnDefenceTacticsClick(*this, p, redrawBackground);
+    case kScreenOffenceTactics:
+        return OnOffenceTacticsClick(*this, p, redrawBackground);
     case kScreenGameMenu:
         return OnGameMenuClick(p, redrawBackground);
     default:
@@ -66,5 +78,12 @@ bool CTeam::OnScreenLButtonUp(Point p, DeviceContext& dc, int screenId, bool* re
     *redrawBackground = false;
     if (!IsCourtScreen(screenId) || !EndPlayerDrag(*this, dc))
         return false;
-    return OnLineupDrop(*this, p);
+    switch (screenId) {
+    case kScreenLineup:
+        return OnLineupDrop(*this, p);
+    case kScreenDefenceTactics:
+        return OnDefenceTacticsDrop(*this, p, redrawBackground);
+    default:
+        return OnOffenceTacticsDrop(*this, p);
+    }
 }

@@ -10,7 +10,7 @@ const uint8_t g_markingAllowed[kDefenceSystemCount * 6] = {
     0, 1, 0, 1, 0, 0,  // 4 : 2
     0, 1, 0, 1, 0, 1,  // 3 : 2 : 1
     0, 1, 0, 1, 0, 1,  // 3 : 3
-    1, 1, 1, 0, 1, 1,  // 1 : 5
+    1, 1, 0, 1, 1, 1,  // 1 : 5: all but the centre back
 };
 
 bool MayMarkManToMan(int defenceSystem, int defenceSlot) {

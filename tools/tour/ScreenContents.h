@@ -10,8 +10,8 @@
 // painted.
 constexpr std::array<bool, kLastScreenId - kFirstScreenId + 1> kScreenHasContents = {
     true,   // 1 lineup
-    false,  // 2 defence tactics
-    false,  // 3 offence tactics
+    true,   // 2 defence tactics
+    true,   // 3 offence tactics
     false,  // 4 year planning
     false,  // 5 week planning
     false,  // 6 individual skills
