@@ -71,7 +71,8 @@ void NextColumn(Rect& r) {
 // higher, they would cover the opponent's attackers.
 Rect DrawGauges(DeviceContext& dc, CTeam& team, const Rect& screen) {
     const int W = screen.Width(), H = screen.Height();
-    const Rect bar{screen.left + 2, screen.top + H / 4, screen.left + 2 + W / kGaugeColumns, screen.top + H / 4 + H / 7};
+    const int barTop = screen.top + H / 4;
+    const Rect bar{screen.left + 2, barTop, screen.left + 2 + W / kGaugeColumns, barTop + H / 7};
     const bool running = IsGameRunning();
     if (!running)
         team.DrawAttackDefenceBar(bar, dc, false);

@@ -28,15 +28,12 @@ const std::array<DetailColumn, kDetailColumnCount> kDetailColumns = {{
 }};
 
 Rect DetailColumnRect(int i, int left, int right, int top, int bottom) {
-    const int width = right - left;
+    const auto at = [&](int tenths) { return left + (right - left) * tenths / (10 * kDetailRowUnits); };
     int tenths = 0;
     for (int k = 0; k < i; ++k)
         tenths += kDetailColumns[static_cast<size_t>(k)].tenths;
-    const int from = left + width * tenths / (10 * kDetailRowUnits);
-    const int to = i == kDetailColumnCount - 1
-                       ? right
-                       : left + width * (tenths + kDetailColumns[static_cast<size_t>(i)].tenths) / (10 * kDetailRowUnits);
-    return {from, top, to, bottom};
+    const int to = i == kDetailColumnCount - 1 ? right : at(tenths + kDetailColumns[static_cast<size_t>(i)].tenths);
+    return {at(tenths), top, to, bottom};
 }
 
 void DrawEmptyCard(const Rect& r, DeviceContext& dc, int positionCode) {
