@@ -21,7 +21,6 @@
 
 CompetitionMask* g_pCompetitionMask = nullptr;
 CTeam** g_pUserTeamSlot = nullptr;
-bool* g_pRunning = nullptr;
 Rect* g_pLayoutRect = nullptr;
 std::vector<std::string>* g_pStatusLines = nullptr;
 

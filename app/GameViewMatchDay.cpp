@@ -18,12 +18,10 @@ constexpr int kStartTextSpeed = 15;
 
 std::array<uint8_t, 2> g_matchSliceSize = kStartSliceSize;
 int g_textSpeed = kStartTextSpeed;
-bool g_matchDayStarted = false;
 
 void ResetMatchDayGlobals() {
     g_matchSliceSize = kStartSliceSize;
     g_textSpeed = kStartTextSpeed;
-    g_matchDayStarted = false;
 }
 
 namespace {

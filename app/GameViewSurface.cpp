@@ -40,7 +40,7 @@ void CGameView::RepaintScreen(DeviceContext& dc, bool full) {
 
 void CGameView::Trace() const {
     if (trace_)
-        trace_->Write(screenId_, running_, surface_, controlRects_, ShownGameDate(), userTeam_->name);
+        trace_->Write(screenId_, running_, surface_, controlRects_, *userTeam_, ShownGameDate());
 }
 
 void CGameView::DrawGameScreen(DeviceContext& dc, bool full) {
@@ -113,6 +113,7 @@ void CGameView::OnMouseWheel(unsigned, int delta, Point screenPoint) {
     // The individual skills screen draws its list over a fresh background.
     DeviceContext dc(&Surface());
     RepaintScreen(dc, !running_ && screenId_ == kScreenIndividual);
+    Trace();
 }
 
 void CGameView::OnLButtonUp(unsigned, Point p) {
@@ -122,6 +123,7 @@ void CGameView::OnLButtonUp(unsigned, Point p) {
     bool redraw = false;
     if (userTeam_->OnScreenLButtonUp(p, dc, screenId_, &redraw))
         RepaintScreen(dc, redraw);
+    Trace();
 }
 
 void CGameView::DrawScreenArea(DeviceContext& dc, bool full) {

@@ -3,14 +3,14 @@
 #include <array>
 #include <cstdint>
 
+#include "engine/MatchOptions.h"
+
 // Time units every match plays per tick: on days without the user's
 // match, and on days with it.
 extern std::array<uint8_t, 2> g_matchSliceSize;
 // Ticks the live match stands still for each new report line.
 extern int g_textSpeed;
-// The user has started his match.
-extern bool g_matchDayStarted;
-// Back to the speeds the program starts with, no match day started.
+// Back to the speeds the program starts with.
 void ResetMatchDayGlobals();
 
 // The time of a live match day, shared by all its matches: two halves of

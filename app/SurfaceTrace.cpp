@@ -5,6 +5,7 @@
 #include <span>
 
 #include "screens/ScreenState.h"
+#include "world/Team.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ std::unique_ptr<SurfaceTrace> SurfaceTrace::FromEnvironment() {
 
 // Written beside and renamed, so that a reader never sees half a line.
 void SurfaceTrace::Write(int screenId, bool running, const GameSurfaceLayout& layout, const ControlRects& controls,
-                         const std::string& shownDate, const std::string& shownClub) const {
+                         const CTeam& team, const std::string& shownDate) const {
     const std::string partial = file_ + ".new";
     {
         std::ofstream out(partial, std::ios::trunc);
@@ -34,7 +35,14 @@ void SurfaceTrace::Write(int screenId, bool running, const GameSurfaceLayout& la
         WriteCentres(out, "sub", layout.subButtonRects);
         WriteCentres(out, "ctl", controls);
         WriteCentres(out, "btn", std::span(g_screenButtonRects).first<kTracedScreenButtons>());
-        out << " date " << shownDate << " club " << shownClub << '\n';
+        WriteCentres(out, "cards", g_lineupCardRects);
+        const Rect& list = g_screenListRect;
+        out << " list " << list.left << ' ' << list.top << ' ' << list.right << ' ' << list.bottom << " top "
+            << g_screenListTop << " rows " << g_screenListA.size() << " lineup";
+        for (const uint8_t slot : team.lineup)
+            out << ' ' << static_cast<int>(slot);
+        out << " system " << static_cast<int>(team.defenceSystem);
+        out << " date " << shownDate << " club " << team.name << '\n';
     }
     std::rename(partial.c_str(), file_.c_str());
 }

@@ -12,5 +12,9 @@ extern uint8_t g_assistantSubstitutes;
 // Ticks the live report stands still for a new line.
 extern int g_reportPauseTicks;
 
+// The user has started his match of the day; until the day's results
+// are shown his lineup changes are substitutions.
+extern bool g_matchDayStarted;
+
 // Back to the switches the program starts with.
 void ResetMatchOptions();

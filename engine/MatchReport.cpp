@@ -13,11 +13,13 @@ std::vector<uint16_t> g_matchSideWordsB;
 bool g_matchReportOn = false;
 uint8_t g_assistantSubstitutes = 0;
 int g_reportPauseTicks = 0;
+bool g_matchDayStarted = false;
 
 void ResetMatchOptions() {
     g_matchReportOn = false;
     g_assistantSubstitutes = 0;
     g_reportPauseTicks = 0;
+    g_matchDayStarted = false;
 }
 
 void ClearMatchReport() {

@@ -9,7 +9,7 @@ extern bool g_optShowEvents;
 
 // The main window's option word, null until the window exists.
 extern const uint32_t* g_pOptions;
-// Both back to how the program starts, before any window.
+// All back to how the program starts, before any window.
 void ResetOptions();
 // Gradients are filled with one stretched strip instead of a line per row.
 constexpr uint32_t kOptionGradientStrips = 0x8000;
@@ -19,5 +19,9 @@ constexpr uint32_t kOptReassignLeagueClubs = 0x20000;
 constexpr uint32_t kOptWomensGame = 0x80000;
 // The new-game wizard lets the user choose the nations that stay active.
 constexpr uint32_t kOptChooseActiveNations = 0x200000;
+// Whether the main window lets game time run or shows a match day; null
+// until the window exists. The team screens lay their panels out by it.
+extern bool* g_pRunning;
+inline bool IsGameRunning() { return g_pRunning && *g_pRunning; }
 inline bool IsWomensGame() { return g_pOptions && (*g_pOptions & kOptWomensGame); }
 inline bool ReassignsLeagueClubs() { return g_pOptions && (*g_pOptions & kOptReassignLeagueClubs); }

@@ -1,7 +1,9 @@
 #include "screens/PlayerUnderClick.h"
 
+#include "screens/LineupScreen.h"
 #include "screens/ScreenIds.h"
 #include "screens/ScreenState.h"
+#include "screens/SquadPlayers.h"
 #include "screens/StatisticsSelection.h"
 #include "squad/LineupSlots.h"
 #include "world/Manager.h"
@@ -12,7 +14,6 @@ namespace {
 constexpr int kOwnCard = 1;
 constexpr int kOtherCard = 0;
 
-constexpr int kLineupListRows = 8;
 constexpr int kIndividualCards = 9;
 constexpr int kIndividualPageStep = 3;
 constexpr int kPoolColumns = 7;  // a column of labels, then six players
@@ -21,10 +22,6 @@ constexpr int kPlanningBoxLines = 3;
 constexpr int kManagerCard = 6;
 constexpr int kStatisticsTableRows = 20;  // the first is the heading
 constexpr int kNationalListRows = 16;
-
-CPlayer* SquadPlayer(const CTeam& team, int index) {
-    return index >= 0 && index < static_cast<int>(team.squad.size()) ? team.squad[index].get() : nullptr;
-}
 
 CPlayer* ListedPlayer(const CTeam& team, int row) {
     return row >= 0 && row < static_cast<int>(g_screenListA.size()) ? SquadPlayer(team, g_screenListA[row]) : nullptr;
@@ -42,7 +39,7 @@ CPlayer* CardPlayer(const CTeam& team, Point p, int first, int last) {
     const int step = first <= last ? 1 : -1;
     for (int slot = first; slot != last + step; slot += step)
         if (g_lineupCardRects[slot].Contains(p))
-            if (CPlayer* player = SquadPlayer(team, team.lineup[slot] - 1))
+            if (CPlayer* player = PlayerInSlot(team, slot))
                 return player;
     return nullptr;
 }

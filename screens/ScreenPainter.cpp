@@ -1,5 +1,9 @@
 #include "platform/DeviceContext.h"
+#include "screens/DefenceTacticsScreen.h"
+#include "screens/DragPicture.h"
 #include "screens/GameMenuScreen.h"
+#include "screens/LineupScreen.h"
+#include "screens/OffenceTacticsScreen.h"
 #include "screens/ScreenFramework.h"
 #include "screens/ScreenIds.h"
 #include "world/Team.h"
@@ -7,6 +11,9 @@
 namespace {
 
 bool IsScreen(int screenId) { return screenId >= kFirstScreenId && screenId <= kLastScreenId; }
+
+// The screens on which players are dragged.
+bool IsCourtScreen(int screenId) { return screenId >= kScreenLineup && screenId <= kScreenOffenceTactics; }
 
 }  // namespace
 
@@ -20,6 +27,15 @@ void CTeam::DrawScreen(const Rect& rect, int screenId, DeviceContext& dc, bool f
     if (full)
         DrawScreenFrame(dc, rect, screenId);
     switch (screenId) {
+    case kScreenLineup:
+        DrawLineupScreen(*this, dc, rect, full);
+        break;
+    case kScreenDefenceTactics:
+        DrawDefenceTacticsScreen(*this, dc, rect, full);
+        break;
+    case kScreenOffenceTactics:
+        DrawOffenceTacticsScreen(*this, dc, rect, full);
+        break;
     case kScreenGameMenu:
         DrawGameMenu(dc, rect, full);
         break;
@@ -33,6 +49,12 @@ void CTeam::DrawScreen(const Rect& rect, int screenId, DeviceContext& dc, bool f
 // would be a full one.
 bool CTeam::OnScreenLButtonDown(Point p, int screenId, bool* redrawBackground) {
     switch (screenId) {
+    case kScreenLineup:
+        return OnLineupClick(*this, p, redrawBackground);
+    case kScreenDefenceTactics:
+        return OnDefenceTacticsClick(*this, p, redrawBackground);
+    case kScreenOffenceTactics:
+        return OnOffenceTacticsClick(*this, p, redrawBackground);
     case kScreenGameMenu:
         return OnGameMenuClick(p, redrawBackground);
     default:
@@ -41,11 +63,27 @@ bool CTeam::OnScreenLButtonDown(Point p, int screenId, bool* redrawBackground) {
     }
 }
 
-bool CTeam::OnScreenMouseWheel(Point, int, int) { return false; }
+bool CTeam::OnScreenMouseWheel(Point p, int rows, int screenId) {
+    return screenId == kScreenLineup && OnLineupWheel(*this, p, rows);
+}
 
-void CTeam::OnScreenMouseMove(Point, DeviceContext&, int) {}
+void CTeam::OnScreenMouseMove(Point p, DeviceContext& dc, int screenId) {
+    if (IsCourtScreen(screenId))
+        MovePlayerDrag(*this, p, dc);
+}
 
-bool CTeam::OnScreenLButtonUp(Point, DeviceContext&, int, bool* redrawBackground) {
+// A button-up ends the drag first, so the screen stands as it was under the
+// card; a button-up without a drag drops nobody.
+bool CTeam::OnScreenLButtonUp(Point p, DeviceContext& dc, int screenId, bool* redrawBackground) {
     *redrawBackground = false;
-    return false;
+    if (!IsCourtScreen(screenId) || !EndPlayerDrag(*this, dc))
+        return false;
+    switch (screenId) {
+    case kScreenLineup:
+        return OnLineupDrop(*this, p);
+    case kScreenDefenceTactics:
+        return OnDefenceTacticsDrop(*this, p, redrawBackground);
+    default:
+        return OnOffenceTacticsDrop(*this, p);
+    }
 }

@@ -1,8 +1,13 @@
 #include "screens/ScreenState.h"
 
+#include "screens/DragPicture.h"
+
 std::array<Rect, kLineupSlotCount> g_lineupCardRects;
 std::array<Rect, kScreenButtonSingles + kScreenButtonRowLength> g_screenButtonRects;
 std::vector<uint8_t> g_screenListA;
+std::vector<uint8_t> g_screenListB;
+bool g_showMarkingGuide = false;
+Rect g_assistantButtonRect;
 Rect g_screenListRect;
 int g_screenListTop = 0;
 int g_individualPage = 0;
@@ -16,6 +21,10 @@ void ResetScreenState() {
     g_lineupCardRects = {};
     g_screenButtonRects = {};
     g_screenListA.clear();
+    g_screenListB.clear();
+    g_showMarkingGuide = false;
+    g_assistantButtonRect = {};
+    ResetPlayerDrag();
     g_screenListRect = {};
     g_screenListTop = 0;
     g_individualPage = 0;

@@ -29,8 +29,14 @@ constexpr int TacticsOptionButton(int setting, int value) {
 }
 
 // The list indices of the shown list's rows (squad indices on the squad
-// lists).
+// lists), and on the lineup screen each row's mark (LineupList.h).
 extern std::vector<uint8_t> g_screenListA;
+extern std::vector<uint8_t> g_screenListB;
+
+// The defence tactics screen shows which defenders may mark whom.
+extern bool g_showMarkingGuide;
+// The assistant coach's button of the offence tactics screen.
+extern Rect g_assistantButtonRect;
 
 // The screen's list or table area, and the first row it shows (on the
 // contracts screen's pool the squad index of its first player column).

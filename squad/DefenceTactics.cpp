@@ -10,7 +10,7 @@ const uint8_t g_markingAllowed[kDefenceSystemCount * 6] = {
     0, 1, 0, 1, 0, 0,  // 4 : 2
     0, 1, 0, 1, 0, 1,  // 3 : 2 : 1
     0, 1, 0, 1, 0, 1,  // 3 : 3
-    1, 1, 1, 0, 1, 1,  // 1 : 5
+    1, 1, 0, 1, 1, 1,  // 1 : 5: all but the centre back
 };
 
 bool MayMarkManToMan(int defenceSystem, int defenceSlot) {
@@ -18,6 +18,10 @@ bool MayMarkManToMan(int defenceSystem, int defenceSlot) {
         defenceSlot > kSlotLastDefence)
         return false;
     return g_markingAllowed[(defenceSystem - 1) * 6 + defenceSlot - 1];
+}
+
+int FacedPosition(int defenceSlot) {
+    return defenceSlot == kSlotLastDefence ? kCentreBack : kSlotLastDefence - defenceSlot;
 }
 
 namespace {
@@ -104,12 +108,6 @@ int ChooseFastbreak(const DefenceFigures& f) {
     if ((e > 70 || f.pace >= 9) && fr >= 51 && e >= 51)
         fastbreak = 4;
     return fastbreak;
-}
-
-// Wings and backs face their mirror position; the line player's defender
-// faces the centre back.
-int FacedPosition(int defenceSlot) {
-    return defenceSlot == kSlotLastDefence ? kCentreBack : kSlotLastDefence - defenceSlot;
 }
 
 // A defender marks his man when that man is above the opponent's average

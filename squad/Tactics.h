@@ -21,6 +21,11 @@ inline uint16_t PackTactics(uint16_t oldWord, int first, int second, int third) 
 constexpr int TacticsSetting(uint16_t word, int setting) {
     return (word >> kTacticsSettingBits * setting) & ((1 << kTacticsSettingBits) - 1);
 }
+constexpr uint16_t WithTacticsSetting(uint16_t word, int setting, int value) {
+    const int shift = kTacticsSettingBits * setting;
+    const int mask = ((1 << kTacticsSettingBits) - 1) << shift;
+    return static_cast<uint16_t>((word & ~mask) | (value << shift & mask));
+}
 
 // Defence systems 1-6: "6 : 0", "5 : 1", "4 : 2", "3 : 2 : 1", "3 : 3", "1 : 5".
 constexpr int kDefenceSystemCount = 6;
@@ -34,3 +39,12 @@ bool MayMarkManToMan(int defenceSystem, int defenceSlot);
 // The marking word: four bits per defence slot 1-6, the opponent's offence
 // position that the defender marks, 0 for none.
 inline int MarkedPosition(uint32_t marking, int defenceSlot) { return (marking >> 4 * (defenceSlot - 1)) & 0xF; }
+inline uint32_t WithMarkedPosition(uint32_t marking, int defenceSlot, int position) {
+    const int shift = 4 * (defenceSlot - 1);
+    return (marking & ~(0xFu << shift)) | static_cast<uint32_t>(position & 0xF) << shift;
+}
+
+// The opponent's offence position a defender of defence slot 1-6 faces, the
+// only one he may mark: wings and backs face their mirror position, the
+// line player's defender the centre back.
+int FacedPosition(int defenceSlot);

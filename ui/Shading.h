@@ -56,5 +56,8 @@ void DrawFourSidedBevel(Colour fill, Colour leftEdge, Colour rightEdge, Colour t
                         const Rect& r, DeviceContext& dc);
 // A linear gradient from one colour to another, down or to the right.
 void FillTwoColourGradient(Colour from, Colour to, bool vertical, const Rect& r, DeviceContext& dc);
+// A badge: an octagon whose corners cut a sixth of the width, darkest at
+// its rim (by at most 64).
+void DrawShadedOctagon(Colour c, const Rect& r, DeviceContext& dc);
 // A filled box with 2-pixel edges: the edge colour bottom and right, black top and left.
 void DrawEdgedBox(DeviceContext& dc, const Rect& r, Colour edge, Colour fill);

@@ -9,6 +9,8 @@
 
 class BinaryFile;
 class CEditPlayerDlg;
+class DeviceContext;
+struct Rect;
 
 // A player's contract in whole euros, as the contract talks handle it.
 struct PlayerContract {
@@ -304,6 +306,14 @@ public:
     // 0-3 icons each.
     void GetAttackDefenceRatings(int& attack, int& defence) const;
     SkillDecline CheckSkillDecline();
+
+    // His views (ui/). The card of a formation board in the colour, with
+    // his strength at his own position, or on an offence card at the
+    // position he plays; compact leaves out the middle line (number and
+    // special skills). The row of a squad list in the text colour, under
+    // the columns of ui/PlayerViews.h. Both work his strength out afresh.
+    void DrawCard(const Rect& r, DeviceContext& dc, bool offence, uint32_t colour, bool compact);
+    void DrawDetailView(const Rect& r, DeviceContext& dc, uint32_t textColour);
 
     static constexpr uint16_t TraitBit(int trait) { return static_cast<uint16_t>(0x8000 >> trait); }
 

@@ -296,6 +296,24 @@ public:
     bool OnScreenMouseWheel(Point p, int rows, int screenId);
     void OnScreenMouseMove(Point p, DeviceContext& dc, int screenId);
     bool OnScreenLButtonUp(Point p, DeviceContext& dc, int screenId, bool* redrawBackground);
+    // The formation boards of the lineup and tactics screens (screens/): a
+    // card for each slot at its place on a court scaled to the rectangle,
+    // whose rectangle g_lineupCardRects keeps (screens/ScreenState.h). The
+    // team's goalkeeper and defence (none without a system), its offence
+    // and bench (shifted: the offence moved down and left, clear of the
+    // opponent's defence), and the next opponent's defence and offence,
+    // facing them; nothing of an opponent without one.
+    void DrawDefenceFormation(DeviceContext& dc, const Rect& r);
+    void DrawOffenceFormation(DeviceContext& dc, const Rect& r, bool shifted);
+    void DrawOpponentDefence(DeviceContext& dc, const Rect& r);
+    void DrawOpponentOffence(DeviceContext& dc, const Rect& r);
+    // The squad as a table (ui/): a row of column buttons, then a row per
+    // player from *scrollPos on, *visibleRows rows in all, the header
+    // included. *scrollPos is pulled back so that the last player fills the
+    // last row, and not below 0; *firstOut becomes 0, *maxScrollOut the
+    // largest useful scroll position and titleOut the team's name.
+    void DrawSquadTable(const int* visibleRows, int* scrollPos, int* firstOut, int* maxScrollOut,
+                        std::string& titleOut, const Rect& r, DeviceContext& dc) const;
     // The match panels (ui/): the team, in its colour on the left, against
     // its next opponent on the right, each panel a box of its own. Without an
     // opponent (none or the no-club team) only the team's side is drawn.

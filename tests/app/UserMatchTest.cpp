@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "app/GameView.h"
+#include "engine/MatchTeam.h"
 #include "platform/BinaryFile.h"
 #include "platform/Random.h"
+#include "screens/LineupScreen.h"
+#include "screens/ScreenState.h"
+#include "squad/LineupSlots.h"
 #include "squad/Training.h"
 #include "tests/app/HeadlessGame.h"
 #include "tools/sample-world/SampleWorld.h"
@@ -155,6 +160,68 @@ TEST_F(UserMatch, TheLiveMatchBreaksAtHalfTimeAndGoesOn) {
     EXPECT_EQ(view->ScreenId(), CGameView::kMatchFiguresScreen);
     EXPECT_FALSE(g_matchDayStarted);
     EXPECT_FALSE(view->Running());
+}
+
+// On the match day the user makes room on the full bench by dragging its
+// last player onto the squad list, then drags a player left out from the
+// list onto an offence place, whose player goes to the bench: the match
+// reads the new lineup and the newcomer plays it.
+TEST_F(UserMatch, ALineupSetOnTheScreenIsTheOneTheMatchPlays) {
+    constexpr int kOffenceSlot = 9;
+    CTeam& club = StartWithFirstClub(kOptQuickUserMatch);
+    ASSERT_TRUE(RunToUserMatch());
+    club.AutoLineup(true);
+    const int lastSlot = SlotsInUse(g_matchSheetSize) - 1;
+    ASSERT_NE(club.lineup[lastSlot], 0) << "a full match sheet";
+    int newcomer = -1;
+    for (int i = 0; i < static_cast<int>(club.squad.size()) && newcomer < 0; ++i) {
+        bool inOffence = false, inDefence = false;
+        if (!club.IsPlayerFielded(i, g_matchSheetSize, inOffence, inDefence) &&
+            club.squad[i]->IsAvailable(g_userMatchMask)) {
+            newcomer = i;
+        }
+    }
+    ASSERT_GE(newcomer, 0) << "a player left out of the sheet";
+    // Through the main window's mouse handlers, as the window system calls them.
+    const auto drag = [&](Point from, Point to) {
+        view->OnLButtonDown(0, from);
+        view->OnMouseMove(0, {(from.x + to.x) / 2, (from.y + to.y) / 2});
+        view->OnMouseMove(0, to);
+        view->OnLButtonUp(0, to);
+    };
+    view->MoveWindow(Rect{0, 0, 1280, 800});
+    const auto paint = [&] {
+        DeviceContext dc(&view->Surface());
+        view->OnPaint(dc);
+    };
+    const auto rowOf = [&] {
+        return static_cast<int>(std::find(g_screenListA.begin(), g_screenListA.end(), newcomer) -
+                                g_screenListA.begin());
+    };
+    paint();
+    ASSERT_EQ(view->ScreenId(), CGameView::kTeamScreen);
+    const Rect& list = g_screenListRect;
+    const uint8_t benched = club.lineup[lastSlot];
+    drag(g_lineupCardRects[lastSlot].Center(), {list.left + list.Width() / 3, list.top + 2});
+    ASSERT_EQ(club.lineup[lastSlot], 0) << "off the sheet";
+
+    g_screenListTop = rowOf();
+    paint();
+    const int rowHeight = list.Height() / kLineupListRows;
+    const uint8_t replaced = club.lineup[kOffenceSlot];
+    drag({list.left + list.Width() / 3, list.top + (rowOf() - g_screenListTop) * rowHeight + rowHeight / 2},
+         g_lineupCardRects[kOffenceSlot].Center());
+    ASSERT_EQ(club.lineup[kOffenceSlot], newcomer + 1);
+    EXPECT_EQ(club.lineup[lastSlot], replaced) << "to the bench";
+
+    const match_team::SquadFielding sheet(club, g_matchSheetSize);
+    EXPECT_TRUE(sheet.Of(newcomer).inOffence);
+    EXPECT_FALSE(sheet.Of(benched - 1).onSheet);
+    const uint16_t matches = club.squad[static_cast<size_t>(newcomer)]->allMatches;
+    const uint16_t benchedMatches = club.squad[static_cast<size_t>(benched - 1)]->allMatches;
+    view->StartUserMatch();
+    EXPECT_EQ(club.squad[static_cast<size_t>(newcomer)]->allMatches, matches + 1) << "he played the match";
+    EXPECT_EQ(club.squad[static_cast<size_t>(benched - 1)]->allMatches, benchedMatches) << "he did not";
 }
 
 }  // namespace

@@ -9,8 +9,10 @@
 
 #include "app/Navigation.h"
 #include "platform/DeviceContext.h"
+#include "screens/LineupScreen.h"
 #include "screens/NewGameDlg.h"
 #include "screens/ScreenFramework.h"
+#include "screens/ScreenIds.h"
 #include "tests/TempFolder.h"
 #include "tests/tools/PngReader.h"
 #include "tools/tour/FrameCheck.h"
@@ -50,7 +52,8 @@ std::string FileText(const fs::path& file) {
 // A new game on the shipped world with the manager at the first club of
 // the first league and no national team, at one size: every screen and
 // every page its sub-buttons press is clicked to and written, but the
-// national team's screen, which no click reaches; before the game, the
+// national team's screen, which no click reaches, and the lineup screen
+// once more after "auto"; before the game, the
 // new-game wizard's pages over the start screen, and at the end the file
 // browser's three pictures over the last screen.
 TEST(ScreenTour, ShowsEveryScreenAndPageOfANewGameAndNamesThemInTheIndex) {
@@ -96,7 +99,9 @@ TEST(ScreenTour, ShowsEveryScreenAndPageOfANewGameAndNamesThemInTheIndex) {
         all.insert(screenId);
     EXPECT_EQ(screens, all);
     EXPECT_EQ(dialogs, (std::set<std::string>{"save game", "load game", "search for an icon"}));
-    EXPECT_EQ(pages, PagesPressedOutside(kNationalTeamScreen));
+    Pages expected = PagesPressedOutside(kNationalTeamScreen);
+    expected.insert({kScreenLineup, kAutoLineupButton});
+    EXPECT_EQ(pages, expected);
     EXPECT_EQ(wizardPages.size(), static_cast<size_t>(CNewGameDlg::kPageCount));
     EXPECT_NE(index.find("not available"), std::string::npos);
     EXPECT_FALSE(result.Failed());

@@ -9,9 +9,9 @@
 // nothing but its frame: switch a screen on here when its contents are
 // painted.
 constexpr std::array<bool, kLastScreenId - kFirstScreenId + 1> kScreenHasContents = {
-    false,  // 1 lineup
-    false,  // 2 defence tactics
-    false,  // 3 offence tactics
+    true,   // 1 lineup
+    true,   // 2 defence tactics
+    true,   // 3 offence tactics
     false,  // 4 year planning
     false,  // 5 week planning
     false,  // 6 individual skills

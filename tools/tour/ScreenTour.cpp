@@ -3,6 +3,9 @@
 #include "app/GameView.h"
 #include "app/Navigation.h"
 #include "platform/Text.h"
+#include "screens/LineupScreen.h"
+#include "screens/ScreenIds.h"
+#include "screens/ScreenState.h"
 #include "tools/tour/FileBrowserShots.h"
 #include "tools/tour/FrameCheck.h"
 #include "tools/tour/PictureWriter.h"
@@ -63,6 +66,7 @@ private:
     }
     bool Reach(int screenId);
     void ShowScreen(Size size, int screenId);
+    void ShowAutoLineup(Size size);
     void ShowStatusPanel(Size size);
     void ShowWizard(Size size);
     void ShowDialogs(Size size);
@@ -200,6 +204,20 @@ void Tour::ShowScreen(Size size, int screenId) {
         if (!reached)
             shot.failure = "the screen could not be reached again before its button";
     }
+    if (screenId == kScreenLineup)
+        ShowAutoLineup(size);
+}
+
+// A new game's lineup may be empty: "auto" fills it, so that the lineup
+// and tactics screens show the squad on the court.
+void Tour::ShowAutoLineup(Size size) {
+    if (!Reach(kScreenLineup))
+        return;
+    const Rect& autoButton = g_screenButtonRects.at(kAutoLineupButton);
+    if (autoButton.IsEmpty())
+        return;
+    Click(autoButton.Center());
+    Shoot(size, kScreenLineup, kAutoLineupButton).label = "auto";
 }
 
 // The new-game wizard's pages over the start screen, before the tour's own
