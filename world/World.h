@@ -66,6 +66,11 @@ public:
     void DropTeamFromTransferDeals(const CTeam* team);
     // Appends the league players that pass every filter.
     void SearchPlayers(std::vector<CPlayer*>& result, const PlayerSearchFilter& filter) const;
+    // Appends every player the search of the scope's nations looks at, in
+    // the order it looks; the other filters are not applied. Searches that
+    // look at the same players again test them with PlayerSearchCriteria
+    // (world/PlayerSearchCriteria.h).
+    void CollectSearchedPlayers(std::vector<CPlayer*>& result, const PlayerSearchFilter& scope) const;
 
     // The calendar (engine/WorldCalendar*.cpp). The day step and the match-day
     // runner drive the world through these; each passes its step down to
