@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "world/CompetitionMask.h"
@@ -60,6 +61,10 @@ public:
 
     // Queries over the whole tree, in its order.
     bool ContainsPlayer(const CPlayer* player, bool extraTeams, bool freePlayers) const;
+    // The players of every league club and, with extraTeams, of every extra
+    // team: the answer of ContainsPlayer(player, extraTeams, false) for many
+    // players at once, while no club squad changes.
+    std::unordered_set<const CPlayer*> CollectClubPlayers(bool extraTeams) const;
     bool IsNationalPlayer(const CPlayer* player) const;
     // Appends; true when players is then not empty.
     bool GetAgreedTransfersToTeam(const CTeam* team, std::vector<CPlayer*>& players) const;
