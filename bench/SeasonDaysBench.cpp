@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "app/DayCalendar.h"
 #include "tools/simulate/SeasonSimulation.h"
+#include "world/GameDate.h"
 
 // Days of a game on the shipped world in which the computer runs every
 // club, stepped through the main window's own timers from the first day of
@@ -17,6 +19,12 @@
 // slowest day; on match days "us_per_match" is the time per match the day
 // played. The days of other kinds in between run untimed. Whole seasons
 // are measured in CPU time, with the matches they played.
+//
+// Days without matches also tell which of them are slow: "week_" counters
+// are Mondays, whose steps train every computer club's week; "report_"
+// counters are Sundays, whose day ends with the weekly report and the
+// clubs' week of transfers, reviews and squad planning; "other_" counters
+// are the rest.
 
 namespace {
 
@@ -27,6 +35,38 @@ SeasonSimulation::Settings ShippedWorld(bool live) {
     settings.worldFile = std::string(CORVANTA_PROGRAM_DIR) + "/Welt.kwl";
     settings.liveMatches = live;
     return settings;
+}
+
+// The part of the week a day without matches plays.
+enum class WeekPart { kWeekStart, kWeeklyReport, kOther };
+
+WeekPart WeekPartOf(const Date& day) {
+    if (DatedStepsOf(day) & DayStep::kWeekly)
+        return WeekPart::kWeekStart;
+    return day.DayOfWeek() == Weekday::kSunday ? WeekPart::kWeeklyReport : WeekPart::kOther;
+}
+
+// The mean and the slowest day of each part of the week.
+void CountWeekParts(benchmark::State& state, const std::vector<double>& seconds, const std::vector<WeekPart>& parts) {
+    const struct {
+        WeekPart part;
+        const char* name;
+    } named[] = {{WeekPart::kWeekStart, "week"}, {WeekPart::kWeeklyReport, "report"}, {WeekPart::kOther, "other"}};
+    for (const auto& n : named) {
+        double sum = 0;
+        double slowest = 0;
+        size_t count = 0;
+        for (size_t i = 0; i < seconds.size(); ++i)
+            if (parts[i] == n.part) {
+                sum += seconds[i];
+                slowest = std::max(slowest, seconds[i]);
+                ++count;
+            }
+        if (count == 0)
+            continue;
+        state.counters[std::string(n.name) + "_mean_ms"] = sum / static_cast<double>(count) * 1000;
+        state.counters[std::string(n.name) + "_max_ms"] = slowest * 1000;
+    }
 }
 
 // The slowest of the fastest 99 in 100.
@@ -45,10 +85,12 @@ void TimeDays(benchmark::State& state, DayKind wanted, bool live) {
         return;
     }
     std::vector<double> days;
+    std::vector<WeekPart> parts;
     uint64_t matches = 0;
     for (auto _ : state) {
         for (;;) {
             const DayKind kind = game.NextDayKind();
+            const WeekPart part = WeekPartOf(g_gameDate);
             const uint64_t matchesBefore = game.MatchesPlayed();
             const auto start = std::chrono::steady_clock::now();
             if (!game.RunDay()) {
@@ -59,6 +101,7 @@ void TimeDays(benchmark::State& state, DayKind wanted, bool live) {
             if (kind == wanted) {
                 state.SetIterationTime(seconds);
                 days.push_back(seconds);
+                parts.push_back(part);
                 matches += game.MatchesPlayed() - matchesBefore;
                 break;
             }
@@ -68,6 +111,8 @@ void TimeDays(benchmark::State& state, DayKind wanted, bool live) {
     state.counters["max_ms"] = *std::max_element(days.begin(), days.end()) * 1000;
     if (matches > 0)
         state.counters["us_per_match"] = std::accumulate(days.begin(), days.end(), 0.0) * 1e6 / matches;
+    if (wanted == DayKind::kNoMatches)
+        CountWeekParts(state, days, parts);
 }
 
 double CpuSeconds() { return static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }

@@ -35,9 +35,10 @@ int64_t ByFanMood(int64_t h, const CTeam& home, float homeStrength, float awaySt
 // Fees above the standard keep people away, fees below draw more.
 int64_t ByAdmissionFees(int64_t s, int leagueLevel, const CTeam& home) {
     const CArena& arena = home.arena;
-    const int64_t bench = arena.CountPlaces(false, false);
-    const int64_t seats = arena.CountPlaces(true, false);
-    const int64_t capacity = arena.GetCapacity();
+    const CArena::OpenPlaces open = arena.CountOpenPlaces();
+    const int64_t bench = open.standing;
+    const int64_t seats = open.seats;
+    const int64_t capacity = open.capacity;
     const AdmissionFees standard = CalcAdmissionFees(leagueLevel, home);
     const int64_t own = (home.account.GetAdmissionFee(kBenchAdmission) * bench +
                          home.account.GetAdmissionFee(kSeatAdmission) * seats) / capacity;

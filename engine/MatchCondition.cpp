@@ -48,7 +48,9 @@ int DrawInjuryOfSeverity(int severity) {
 void CMatch::AdjustEnergy(int player, int side, int steps) { AdjustEnergyRepeatedly(player, side, steps, 1); }
 
 // Nothing but his energy changes from one time to the next: whether he
-// is out of play, his fitness and the side's effort are read once.
+// is out of play, his fitness, freshness and the side's effort are read
+// once, and the energy, which his marks hold as it is, is written back
+// after the last time.
 void CMatch::AdjustEnergyRepeatedly(int player, int side, int steps, int times) {
     CTeam& team = Team(side);
     if (player < 0 || player >= SquadSize(team))
@@ -58,21 +60,23 @@ void CMatch::AdjustEnergyRepeatedly(int player, int side, int steps, int times) 
         return;
     const int resisted = (p.GetSkillLevel(kSkillFitness) - 1) * 15;
     const int count = std::abs(steps - (Effort(team) - 2));
+    const int gainBelow = (p.freshness + p.fitness) / 2;
+    const int lossAbove = p.fitness;
+    int energy = Energy(p);
     for (int time = 0; time < times; ++time) {
         if (RandBelow(100) < resisted)
             continue;
-        int energy = Energy(p);
         if (steps >= 0) {
             for (int i = 0; i < steps; ++i)
-                if (RandBelow(100) < (p.freshness + p.fitness) / 2 && energy < kMaxEnergy)
+                if (RandBelow(100) < gainBelow && energy < kMaxEnergy)
                     ++energy;
         } else {
             for (int i = 0; i < count; ++i)
-                if (RandBelow(100) > p.fitness && energy >= 1)
+                if (RandBelow(100) > lossAbove && energy >= 1)
                     --energy;
         }
-        SetEnergy(p, energy);
     }
+    SetEnergy(p, energy);
 }
 
 void CMatch::AdjustGrade(int player, int side, int steps) {

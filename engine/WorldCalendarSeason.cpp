@@ -107,11 +107,13 @@ void CWorld::StartNewSeason() {
 // Players who left the clubs of the world leave their national squad; the
 // oldest and most capped may retire from it.
 void CWorld::RetireNationalPlayers() {
-    VisitNations(*this, [this](CNation& nation) {
+    // Only national squads change here.
+    const std::unordered_set<const CPlayer*> clubPlayers = CollectClubPlayers(true);
+    VisitNations(*this, [&](CNation& nation) {
         CTeam& team = nation.nationalTeam;
         for (size_t i = 0; i < team.squad.size();) {
             CPlayer* player = team.squad[i].get();
-            const bool gone = !ContainsPlayer(player, true, false);
+            const bool gone = !clubPlayers.count(player);
             if (!gone && !IsRetiring(*player)) {
                 ++i;
                 continue;
@@ -141,10 +143,12 @@ void CWorld::ReleaseEndedCareers() {
 }
 
 void CWorld::CleanTransferLists() {
-    VisitNations(*this, [this](CNation& nation) {
+    // Only the lists change here.
+    const std::unordered_set<const CPlayer*> clubPlayers = CollectClubPlayers(true);
+    VisitNations(*this, [&](CNation& nation) {
         const std::vector<CPlayer*> listed = nation.listedPlayers;
         for (CPlayer* player : listed)
-            if (!ContainsPlayer(player, true, false))
+            if (!clubPlayers.count(player))
                 nation.RemoveFromTransferList(player);
     });
 }

@@ -32,12 +32,13 @@ uint32_t CoachBonus(const CFinance& account) {
 int64_t ComputeTakings(const CMatch& match, const CTeam& homeTeam, bool league) {
     const CArena& arena = TeamArena(homeTeam);
     const CFinance& account = TeamAccount(homeTeam);
-    const int64_t capacity = arena.GetCapacity();
+    const CArena::OpenPlaces open = arena.CountOpenPlaces();
+    const int64_t capacity = open.capacity;
     // An arena without places takes no money rather than dividing by zero.
     if (capacity == 0)
         return 0;
-    const int64_t seats = arena.CountPlaces(true, false);
-    const int64_t bench = arena.CountPlaces(false, false);
+    const int64_t seats = open.seats;
+    const int64_t bench = open.standing;
     const int64_t meanFee = (seats * account.GetAdmissionFee(kSeatAdmission) +
                              bench * account.GetAdmissionFee(kBenchAdmission)) / capacity;
     int64_t paying = match.spectators;

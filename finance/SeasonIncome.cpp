@@ -26,7 +26,8 @@ uint32_t CFinance::CalcSeasonIncome(const CLeague& league, const CTeam& team, ui
     const int level = league.division;
     const bool professionalLeague = league.IsProfessional();
     const CArena& arena = team.arena;
-    const int64_t capacity = arena.GetCapacity();
+    const CArena::OpenPlaces open = arena.CountOpenPlaces();
+    const int64_t capacity = open.capacity;
     const int64_t homeMatches = league.GetHomeMatchCount();
     const int64_t sold = GetSeasonTicketsSold();
     const int64_t demand = ExpectedSpectators(team, level);
@@ -38,7 +39,7 @@ uint32_t CFinance::CalcSeasonIncome(const CLeague& league, const CTeam& team, ui
         bench = standard.bench;
         seat = standard.seat;
     }
-    const int64_t meanFee = (arena.CountPlaces(false, false) * bench + arena.CountPlaces(true, false) * seat) / capacity;
+    const int64_t meanFee = (int64_t{open.standing} * bench + int64_t{open.seats} * seat) / capacity;
     const int64_t paying = std::max<int64_t>(std::min(demand, capacity) - sold, 0);
     int64_t income = (meanFee * paying / 100 + int64_t{GetSeasonTicketPrice()} * sold / 100) * homeMatches;
     if (level < 2)

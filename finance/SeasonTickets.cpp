@@ -22,7 +22,8 @@ constexpr int32_t kFeeStep = 10;
 constexpr uint32_t kFeeLimit = 0xFFFF;
 
 int64_t MeanFee(const CArena& arena, int64_t bench, int64_t seat) {
-    return (arena.CountPlaces(false, false) * bench + arena.CountPlaces(true, false) * seat) / arena.GetCapacity();
+    const CArena::OpenPlaces open = arena.CountOpenPlaces();
+    return (open.standing * bench + open.seats * seat) / open.capacity;
 }
 
 uint16_t StoredFee(int64_t fee) {

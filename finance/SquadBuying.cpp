@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "finance/PositionMarket.h"
 #include "finance/SquadPlan.h"
 #include "platform/Random.h"
 #include "world/League.h"
@@ -79,8 +80,8 @@ uint32_t AskingPrice(const ComputerClub& club, const CPlayer& player, const Buyi
 
 class PositionSearch {
 public:
-    PositionSearch(const ComputerClub& club, SquadPlan& plan, int position)
-        : club_(club), plan_(plan), filter_(NationFilter(club)) {
+    PositionSearch(const ComputerClub& club, const PositionMarket& market, SquadPlan& plan, int position)
+        : club_(club), market_(market), plan_(plan), position_(position), filter_(NationFilter(club)) {
         filter_.positionMask = static_cast<uint8_t>(1u << position);
         filter_.strengthMask = StrengthBitsFrom(plan.teamStrength / 10);
         filter_.talentMask = TalentBitsFrom(plan.teamTalent / 10);
@@ -101,8 +102,7 @@ public:
 
 private:
     std::vector<CPlayer*> Candidates() {
-        std::vector<CPlayer*> found;
-        g_manager.SearchPlayers(found, filter_);
+        std::vector<CPlayer*> found = market_.Search(position_, filter_);
         std::erase_if(found, [&](CPlayer* player) {
             if (std::find(putAside_.begin(), putAside_.end(), player) != putAside_.end())
                 return true;
@@ -142,7 +142,9 @@ private:
     }
 
     const ComputerClub& club_;
+    const PositionMarket& market_;
     SquadPlan& plan_;
+    int position_;
     PlayerSearchFilter filter_;
     std::vector<const CPlayer*> putAside_;
 };
@@ -150,10 +152,11 @@ private:
 }  // namespace
 
 void BuyPlayers(const ComputerClub& club, SquadPlan& plan) {
+    const PositionMarket market(club);
     for (int urgency = SquadPlan::kUrgent; urgency >= 0; --urgency)
         for (int p = 0; p < kPositionCount; ++p)
             if (plan.urgency[p] == urgency)
-                PositionSearch(club, plan, p).Run(urgency);
+                PositionSearch(club, market, plan, p).Run(urgency);
 }
 
 void SignCheapPlayers(const ComputerClub& club, SquadPlan& plan) {

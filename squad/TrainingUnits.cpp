@@ -90,13 +90,18 @@ struct RunSums {
 
 RunSums SumUnits(const Coaches& coaches, const TrainingRun& run) {
     RunSums sums{CoachChances(coaches, run.Units())};
+    // No unit takes a chance away, so the units' sum added at once
+    // saturates as adding them one by one does.
+    std::array<int, kSkillCount> unitChances{};
     for (int u = run.from; u < run.to; ++u) {
         const TrainingUnitEffect& effect = GetUnitEffect(g_weekTrainingRow[u]);
         for (int i = 0; i < kSkillCount; ++i)
-            AddChance(sums.chances[i], effect.skillChances[i]);
+            unitChances[i] += effect.skillChances[i];
         sums.fitness += effect.fitness;
         sums.freshness += effect.freshness;
     }
+    for (int i = 0; i < kSkillCount; ++i)
+        AddChance(sums.chances[i], unitChances[i]);
     if (coaches.assistant && sums.fitness > 0)
         sums.fitness += run.Units() * coaches.competence / 2 + (coaches.attitude == kAttitudeTough ? kToughFitnessBonus : 0);
     return sums;
@@ -132,8 +137,27 @@ int StartWeek(CTeam& team, const Coaches& coaches, const TrainingRun& run) {
     return decline;
 }
 
+int RootEffect(int size) { return IntRoot(size * 100, 2) / 10; }
+
+// Every team's week asks for two of these, from a small range of sums, and
+// the root takes its Newton steps: each is worked out once.
 int SignedRootEffect(int sum) {
-    return sum > 0 ? IntRoot(sum * 100, 2) / 10 : -(IntRoot(-sum * 100, 2) / 10);
+    constexpr int kKeptSizes = 4096;
+    static std::array<int16_t, kKeptSizes> kept = [] {
+        std::array<int16_t, kKeptSizes> unknown;
+        unknown.fill(-1);
+        return unknown;
+    }();
+    const int size = sum > 0 ? sum : -sum;
+    int root = 0;
+    if (size >= kKeptSizes) {
+        root = RootEffect(size);
+    } else {
+        if (kept[size] < 0)
+            kept[size] = static_cast<int16_t>(RootEffect(size));
+        root = kept[size];
+    }
+    return sum > 0 ? root : -root;
 }
 
 void ChangeFitness(CPlayer& p, int effect, int averageFitness, bool away, int units) {

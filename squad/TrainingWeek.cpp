@@ -2,6 +2,8 @@
 // squad's condition means, and the choices made for every team at the start
 // of a season.
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 #include "platform/Date.h"
 #include "platform/Random.h"
@@ -80,9 +82,15 @@ TrainingUnitRange TrainingUnitsOfDay(int dayOfWeek) {
     return {(dayOfWeek - Weekday::kMonday) * units / kTrainingDays, (dayOfWeek - Weekday::kMonday + 1) * units / kTrainingDays};
 }
 
+// Every team asks for the week in every week step: the answer for the date
+// asked last is kept.
 int GetCurrentSeasonWeek() {
-    const int days = g_gameDate.DaysSince(FirstMondayOfSeason(SeasonYearOf(g_gameDate)));
-    return days / kDaysPerWeek + 1;
+    static std::optional<std::pair<Date, int>> last;
+    if (!last || !(last->first == g_gameDate)) {
+        const int days = g_gameDate.DaysSince(FirstMondayOfSeason(SeasonYearOf(g_gameDate)));
+        last.emplace(g_gameDate, days / kDaysPerWeek + 1);
+    }
+    return last->second;
 }
 
 void CTeam::LoadCurrentWeekTraining() {

@@ -79,10 +79,9 @@ int BuyerScore(const Sale& sale) {
 }
 
 bool SellerLetsHimGo(const Sale& sale, size_t squadIndex) {
-    const std::vector<uint16_t> ratings = sale.seller.RateSquadPlayers(sale.sellerLeague);
-    if (squadIndex >= ratings.size())
+    if (squadIndex >= sale.seller.squad.size())
         return false;
-    const int rating = ratings[squadIndex];
+    const int rating = sale.seller.RateSquadPlayer(sale.sellerLeague, squadIndex);
     return rating < (BuyerScore(sale) - SellerScore(sale, rating) + kSaleMargin) * kSaleScale;
 }
 

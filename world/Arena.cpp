@@ -85,14 +85,16 @@ uint32_t CArena::CountPlaces(bool seats, bool includeClosed) const {
     return places;
 }
 
-// The standing places and the seats of the open blocks, in one pass: the
-// income and attendance forecasts ask for it all the time.
-uint32_t CArena::GetCapacity() const {
-    uint32_t places = 0;
-    for (size_t i = 0; i < blockKinds_.size(); ++i)
-        if (!(GetBlockState(i) & kBlockClosed))
-            places += PlacesOfBlockKind(blockKinds_[i]);
-    return std::max<uint32_t>(1, places);
+CArena::OpenPlaces CArena::CountOpenPlaces() const {
+    OpenPlaces open;
+    for (size_t i = 0; i < blockKinds_.size(); ++i) {
+        const uint8_t kind = blockKinds_[i];
+        if (GetBlockState(i) & kBlockClosed)
+            continue;
+        (IsSeatKind(kind) ? open.seats : open.standing) += PlacesOfBlockKind(kind);
+    }
+    open.capacity = std::max<uint32_t>(1, open.standing + open.seats);
+    return open;
 }
 
 uint32_t CArena::CountPlacesUnderConstruction(bool seats) const {

@@ -86,7 +86,15 @@ public:
     bool SetBlockState(size_t index, uint8_t state);
 
     // Places.
-    uint32_t GetCapacity() const;
+    // The places of the open blocks, standing and seated, counted in one
+    // pass: the income and attendance forecasts ask for all three.
+    struct OpenPlaces {
+        uint32_t standing = 0;
+        uint32_t seats = 0;
+        uint32_t capacity = 1;  // both, and at least 1
+    };
+    OpenPlaces CountOpenPlaces() const;
+    uint32_t GetCapacity() const { return CountOpenPlaces().capacity; }
     uint32_t CountPlaces(bool seats, bool includeClosed) const;
     uint32_t CountPlacesUnderConstruction(bool seats) const;
     int GetLongestBuildTime() const;

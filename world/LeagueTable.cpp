@@ -38,24 +38,33 @@ std::string CLeague::GetPointsText(int club) const {
 void CLeague::ComputeStandings() const {
     if (wins.size() < tableOrder.size())
         return;
-    std::vector<int> candidates;
+    // Every club's points and difference are read once; the boards of a
+    // league's clubs each ask for the table in their week.
+    struct Candidate {
+        int club;
+        int points;
+        int goalDifference;
+    };
+    std::vector<Candidate> candidates;
+    candidates.reserve(tableOrder.size());
     for (uint8_t entry : tableOrder)
         if (entry >= 1 && entry <= wins.size() && entry <= draws.size() && entry <= goalDifference.size())
-            candidates.push_back(entry - 1);
+            candidates.push_back({entry - 1, GetPoints(entry - 1), ComparableGoalDifference(goalDifference[entry - 1])});
     g_standingsOrder.clear();
     while (!candidates.empty()) {
         size_t best = 0;
         for (size_t i = 1; i < candidates.size(); ++i) {
-            const int c = candidates[i], b = candidates[best];
-            if (GetPoints(c) != GetPoints(b)) {
-                if (GetPoints(c) > GetPoints(b))
+            const Candidate& c = candidates[i];
+            const Candidate& b = candidates[best];
+            if (c.points != b.points) {
+                if (c.points > b.points)
                     best = i;
-            } else if (ComparableGoalDifference(goalDifference[c]) > ComparableGoalDifference(goalDifference[b])) {
+            } else if (c.goalDifference > b.goalDifference) {
                 best = i;
             }
         }
-        g_standingsOrder.push_back(static_cast<uint8_t>(candidates[best]));
-        candidates.erase(candidates.begin() + best);
+        g_standingsOrder.push_back(static_cast<uint8_t>(candidates[best].club));
+        candidates.erase(candidates.begin() + static_cast<std::ptrdiff_t>(best));
     }
 }
 

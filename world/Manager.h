@@ -195,6 +195,7 @@ public:
     CTeam* ResolveTeam(WorldRef ref) const;
     bool IsInNationalTeam(const CPlayer* player) const;
     void SearchPlayers(std::vector<CPlayer*>& result, const PlayerSearchFilter& filter) const;
+    void CollectSearchedPlayers(std::vector<CPlayer*>& result, const PlayerSearchFilter& scope) const;
     bool GetAgreedTransfersToTeam(const CTeam* team, std::vector<CPlayer*>& players) const;
     void DropTeamFromTransferDeals(const CTeam* team);
 

@@ -26,6 +26,11 @@ void CManager::SearchPlayers(std::vector<CPlayer*>& result, const PlayerSearchFi
         world->SearchPlayers(result, filter);
 }
 
+void CManager::CollectSearchedPlayers(std::vector<CPlayer*>& result, const PlayerSearchFilter& scope) const {
+    if (world)
+        world->CollectSearchedPlayers(result, scope);
+}
+
 bool CManager::GetAgreedTransfersToTeam(const CTeam* team, std::vector<CPlayer*>& players) const {
     return world && world->GetAgreedTransfersToTeam(team, players);
 }

@@ -54,14 +54,31 @@ std::string CPlayer::GetDisplayName(bool withNickname) const {
 
 int CPlayer::GetAge() const { return AgeFromPackedDate(birthday); }
 
+// The searches, ratings and wage demands ask every player's age many times
+// a week. A birthday on the 1st to 28th of a month of the years Date takes
+// is a date whatever the month, and its fields are read as they are
+// packed; any other goes through UnpackDate, which also reads one that is
+// no date.
 int AgeFromPackedDate(uint32_t packedBirthday) {
-    const Date born = UnpackDate(packedBirthday);
+    constexpr int kFirstYear = 100;
+    constexpr int kLastYear = 9999;
+    constexpr int kDaysOfEveryMonth = 28;
+    int year = static_cast<int>(packedBirthday >> 16);
+    int month = static_cast<int>(packedBirthday >> 8 & 0xFF);
+    int day = static_cast<int>(packedBirthday & 0xFF);
+    const bool surelyADate = year >= kFirstYear && year <= kLastYear && month >= 1 && month <= 12 && day >= 1 &&
+                             day <= kDaysOfEveryMonth;
+    if (!surelyADate) {
+        const Date born = UnpackDate(packedBirthday);
+        year = born.Year();
+        month = born.Month();
+        day = born.Day();
+    }
     const Date& today = g_gameDate;
     // Comparing month and day keeps a 29 February birthday and a game date
     // of 29 February both right, whatever the years.
-    const bool birthdayToCome =
-        std::pair(today.Month(), today.Day()) < std::pair(born.Month(), born.Day());
-    return today.Year() - born.Year() - (birthdayToCome ? 1 : 0);
+    const bool birthdayToCome = std::pair(today.Month(), today.Day()) < std::pair(month, day);
+    return today.Year() - year - (birthdayToCome ? 1 : 0);
 }
 
 bool CPlayer::SetTrait(bool characterList, int trait, bool checkOnly) {

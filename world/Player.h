@@ -387,13 +387,16 @@ private:
     void NormalizeSkills();
 };
 
+// The index is known to be in range once checked: unsigned halves and
+// remainders cost less in the training and match loops that read them.
 inline int CPlayer::GetAttribute(int i) const {
     if (i >= kAttributeCount)
         i -= kAttributeCount;
     if (i < 0 || i >= kAttributeCount)
         return 0;
-    const uint8_t byte = attributes[i / 2];
-    return i % 2 == 0 ? byte >> 4 : byte & 0x0F;
+    const auto u = static_cast<unsigned>(i);
+    const uint8_t byte = attributes[u / 2];
+    return u % 2 == 0 ? byte >> 4 : byte & 0x0F;
 }
 
 inline void CPlayer::SetAttribute(int i, int value) {
@@ -401,9 +404,10 @@ inline void CPlayer::SetAttribute(int i, int value) {
         i -= kAttributeCount;
     if (i < 0 || i >= kAttributeCount)
         return;
-    uint8_t& byte = attributes[i / 2];
+    const auto u = static_cast<unsigned>(i);
+    uint8_t& byte = attributes[u / 2];
     const uint8_t nibble = static_cast<uint8_t>(value & 0x0F);
-    byte = i % 2 == 0 ? static_cast<uint8_t>((byte & 0x0F) | nibble << 4)
+    byte = u % 2 == 0 ? static_cast<uint8_t>((byte & 0x0F) | nibble << 4)
                       : static_cast<uint8_t>((byte & 0xF0) | nibble);
 }
 

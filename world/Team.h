@@ -179,6 +179,9 @@ public:
     // 0-1500 around kNeutralRating; the season's figures count from the
     // sixth match day on.
     std::vector<uint16_t> RateSquadPlayers(const CLeague& league) const;
+    // The rating of the squad player at index alone, for a club that weighs
+    // one of its players.
+    uint16_t RateSquadPlayer(const CLeague& league, size_t index) const;
 
     // Club queries.
     uint32_t GetMatchColour() const;

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <optional>
 
 #include "world/League.h"
 #include "world/Player.h"
@@ -104,26 +105,42 @@ int DepthTerm(const CPlayer& p, const SquadSums& sums) {
     return -std::min((best - s) * count * 2 * 30 / (p.GetTalent() + 1), kDepthTermCap);
 }
 
+uint16_t RatePlayer(const CPlayer& p, const SquadSums& sums, int matchDays, int leagueLevel) {
+    int v = p.motivation * 10;
+    if (matchDays > kTellingMatchDays)
+        v += PerformanceTerms(p, sums, matchDays);
+    v += (static_cast<int>(p.averageForm * kFormScale) - 1000) >> 2;
+    v += YouthTerm(p);
+    v += AgeTerm(p, leagueLevel);
+    v += DepthTerm(p, sums);
+    return static_cast<uint16_t>(std::clamp(v, kMinRating, kMaxRating));
+}
+
+// The match days whose figures count; nothing is rated before the
+// season's first.
+std::optional<int> CountedMatchDays(const CLeague& league) {
+    const int matchDay = league.currentMatchDay;
+    if (matchDay < 1)
+        return std::nullopt;
+    return std::min(matchDay - 1, league.GetMatchDayCount(true, true, true));
+}
+
 }  // namespace
 
 std::vector<uint16_t> CTeam::RateSquadPlayers(const CLeague& league) const {
     std::vector<uint16_t> ratings(squad.size(), kNeutralRating);
-    const int matchDay = league.currentMatchDay;
-    if (squad.empty() || matchDay < 1)
+    const std::optional<int> matchDays = CountedMatchDays(league);
+    if (squad.empty() || !matchDays)
         return ratings;
-    const int matchDays = std::min(matchDay - 1, league.GetMatchDayCount(true, true, true));
     const SquadSums sums = SumSquad(squad);
-
-    for (size_t i = 0; i < squad.size(); ++i) {
-        const CPlayer& p = *squad[i];
-        int v = p.motivation * 10;
-        if (matchDays > kTellingMatchDays)
-            v += PerformanceTerms(p, sums, matchDays);
-        v += (static_cast<int>(p.averageForm * kFormScale) - 1000) >> 2;
-        v += YouthTerm(p);
-        v += AgeTerm(p, league.division);
-        v += DepthTerm(p, sums);
-        ratings[i] = static_cast<uint16_t>(std::clamp(v, kMinRating, kMaxRating));
-    }
+    for (size_t i = 0; i < squad.size(); ++i)
+        ratings[i] = RatePlayer(*squad[i], sums, *matchDays, league.division);
     return ratings;
+}
+
+uint16_t CTeam::RateSquadPlayer(const CLeague& league, size_t index) const {
+    const std::optional<int> matchDays = CountedMatchDays(league);
+    if (!matchDays)
+        return kNeutralRating;
+    return RatePlayer(*squad[index], SumSquad(squad), *matchDays, league.division);
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "world/CompetitionMask.h"
@@ -63,12 +64,21 @@ public:
 
     // Queries over the whole tree, in its order.
     bool ContainsPlayer(const CPlayer* player, bool extraTeams, bool freePlayers) const;
+    // The players of every league club and, with extraTeams, of every extra
+    // team: the answer of ContainsPlayer(player, extraTeams, false) for many
+    // players at once, while no club squad changes.
+    std::unordered_set<const CPlayer*> CollectClubPlayers(bool extraTeams) const;
     bool IsNationalPlayer(const CPlayer* player) const;
     // Appends; true when players is then not empty.
     bool GetAgreedTransfersToTeam(const CTeam* team, std::vector<CPlayer*>& players) const;
     void DropTeamFromTransferDeals(const CTeam* team);
     // Appends the league players that pass every filter.
     void SearchPlayers(std::vector<CPlayer*>& result, const PlayerSearchFilter& filter) const;
+    // Appends every player the search of the scope's nations looks at, in
+    // the order it looks; the other filters are not applied. Searches that
+    // look at the same players again test them with PlayerSearchCriteria
+    // (world/PlayerSearchCriteria.h).
+    void CollectSearchedPlayers(std::vector<CPlayer*>& result, const PlayerSearchFilter& scope) const;
 
     // The calendar (engine/WorldCalendar*.cpp). The day step and the match-day
     // runner drive the world through these; each passes its step down to

@@ -38,6 +38,23 @@ bool CWorld::ContainsPlayer(const CPlayer* player, bool extraTeams, bool freePla
     return false;
 }
 
+std::unordered_set<const CPlayer*> CWorld::CollectClubPlayers(bool extraTeams) const {
+    std::unordered_set<const CPlayer*> players;
+    const auto collect = [&](const std::vector<std::unique_ptr<CTeam>>& teams) {
+        for (const auto& team : teams)
+            for (const auto& player : team->squad)
+                players.insert(player.get());
+    };
+    for (const auto& continent : continents)
+        for (const auto& nation : continent->nations) {
+            for (const auto& league : nation->leagues)
+                collect(league->clubs);
+            if (extraTeams)
+                collect(nation->extraTeams);
+        }
+    return players;
+}
+
 bool CWorld::IsNationalPlayer(const CPlayer* player) const {
     for (const auto& continent : continents)
         for (const auto& nation : continent->nations)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "engine/ScreenWords.h"
 #include "tests/world/FileFormChecks.h"
 #include "world/Arena.h"
@@ -99,6 +101,23 @@ TEST(Arena, TwoUpgradesInAWeekCloseForSixWeeks) {
     }
     EXPECT_EQ(a.GetCapacity(), 400u);
     EXPECT_EQ(a.CountPlacesUnderConstruction(false), 0u);
+}
+
+TEST(Arena, OpenPlacesAreTheOpenBlocksOfEachKind) {
+    CArena a = ArenaWithBlock(kStandingSmall);
+    a.ConvertToSeats(kCol, kRow, 0);
+    const auto countedApart = [](const CArena& arena) {
+        return std::vector<uint32_t>{arena.CountPlaces(false, false), arena.CountPlaces(true, false), arena.GetCapacity()};
+    };
+    const auto countedAtOnce = [](const CArena& arena) {
+        const CArena::OpenPlaces open = arena.CountOpenPlaces();
+        return std::vector<uint32_t>{open.standing, open.seats, open.capacity};
+    };
+    EXPECT_EQ(countedAtOnce(a), countedApart(a)) << "the converted block is closed";
+    for (int week = 0; week < 2; ++week)
+        a.CountDownConstruction();
+    EXPECT_EQ(countedAtOnce(a), countedApart(a)) << "and open again";
+    EXPECT_GT(a.CountOpenPlaces().seats, 0u);
 }
 
 TEST(Arena, WorkBeyondTheCounterStaysClosed) {

@@ -34,6 +34,8 @@ TEST(PlayerRecord, InvalidBirthdayCountsAsFirstOfJanuary1980) {
     GameDateScope scope(Date(2000, 1, 1));
     EXPECT_EQ(AgeFromPackedDate(0), 20);
     EXPECT_EQ(AgeFromPackedDate(PackDate(Date(1981, 2, 29))), 20);
+    EXPECT_EQ(AgeFromPackedDate(1990u << 16 | 13u << 8 | 5u), 20) << "no 13th month";
+    EXPECT_EQ(AgeFromPackedDate(5u << 8 | 5u), 20) << "no year 0";
 }
 
 TEST(PlayerRecord, DisplayNameShowsANicknameOfTwoCharactersOrMore) {

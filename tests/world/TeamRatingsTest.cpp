@@ -95,3 +95,18 @@ TEST(TeamRatings, FromTheSixthMatchDayMatchesGoalsAndGradesCount) {
     reserve.positions = 0;
     EXPECT_EQ(team.RateSquadPlayers(*MakeLeague(11, 1))[0], 1000 + 166 + 83);
 }
+
+TEST(TeamRatings, OnePlayersRatingIsHisPlaceInTheSquads) {
+    GameDateScope date(Date(2007, 9, 10));
+    CTeam team;
+    AddPlayer(team, {3, 5, 2, 1980, 2}).leagueMatches = 9;
+    AddPlayer(team, {3, 2, 1, 1980, 2, 90});
+    AddPlayer(team, {0, 3, 3, 1987, 2});
+    AddPlayer(team, {1, 5, 1, 1973, 1}).leagueGoals = 4;
+    for (const int matchDay : {0, 5, 11}) {
+        const auto league = MakeLeague(matchDay, 2);
+        const std::vector<uint16_t> ratings = team.RateSquadPlayers(*league);
+        for (size_t i = 0; i < team.squad.size(); ++i)
+            EXPECT_EQ(team.RateSquadPlayer(*league, i), ratings[i]) << "player " << i << " on match day " << matchDay;
+    }
+}

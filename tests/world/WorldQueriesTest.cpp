@@ -100,3 +100,15 @@ TEST_F(WorldQueriesTest, ContainsPlayerLooksWhereItIsAsked) {
     EXPECT_TRUE(world->IsNationalPlayer(nation.nationalTeam.squad[0].get()));
     EXPECT_FALSE(world->IsNationalPlayer(extra));
 }
+
+TEST_F(WorldQueriesTest, ClubPlayersAnswerContainsPlayerForAll) {
+    CNation& nation = *world->continents[0]->nations[1];
+    const CPlayer* asked[] = {target, nation.freePlayers[0].get(), nation.extraTeams[1]->squad[0].get(),
+                              nation.nationalTeam.squad[0].get()};
+    for (const bool extraTeams : {false, true}) {
+        const auto clubPlayers = world->CollectClubPlayers(extraTeams);
+        for (const CPlayer* player : asked)
+            EXPECT_EQ(clubPlayers.count(player) == 1, world->ContainsPlayer(player, extraTeams, false))
+                << player->GetDisplayName(false) << (extraTeams ? " with" : " without") << " extra teams";
+    }
+}
