@@ -1,23 +1,6 @@
 #include "platform/Random.h"
 
 namespace {
-constexpr uint32_t kStartState = 1;
-uint32_t g_randomState = kStartState;
-}  // namespace
-
-void SeedRandom(uint32_t seed) { g_randomState = seed; }
-void ResetRandom() { g_randomState = kStartState; }
-
-int Rand() {
-    g_randomState = g_randomState * 214013u + 2531011u;
-    return static_cast<int>((g_randomState >> 16) & 32767u);
-}
-
-int RandBelow(int n) { return static_cast<int>((static_cast<int64_t>(Rand()) * n) >> 15); }
-
-bool ChancePerMille(int perMille) { return RandBelow(1000) < perMille; }
-
-namespace {
 
 int32_t Power(int32_t base, int n) {
     uint32_t r = 1;
