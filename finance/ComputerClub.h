@@ -63,6 +63,9 @@ void ReviewFinances(const ComputerClub& club, const SquadValuation& valuation);
 // Every second month: a club deep in debt goes through an emergency
 // programme, and when it is in trouble again, through bankruptcy.
 void TestForFinancialCrisis(const ComputerClub& club);
+// Whether the club's debts, credit and forecast put it in crisis: negative
+// net assets, no credit left and no prospect of a good season.
+bool MeetsCrisisCondition(const CLeague& league, const CTeam& team);
 // Contract weeks: good players whose contracts run out are kept.
 void RenewContracts(const ComputerClub& club);
 // Whether the squad is planned this week; may draw a chance.

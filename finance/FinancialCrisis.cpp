@@ -191,17 +191,21 @@ void GoBankrupt(const ComputerClub& club, int64_t netAssets) {
 
 }  // namespace
 
+bool MeetsCrisisCondition(const CLeague& league, const CTeam& team) {
+    const CFinance& account = team.account;
+    if (account.GetNetAssets(team.capital) >= 0)
+        return false;
+    const uint32_t income = account.CalcSeasonIncome(league, team, g_interestRates.investmentBase);
+    if (account.CalcCreditLimit(income, team.capital, true) != 0)
+        return false;
+    return account.CalcHealthForecast(league, team) < kRecoveringHealth;
+}
+
 void TestForFinancialCrisis(const ComputerClub& club) {
     CTeam& team = club.team;
-    const CFinance& account = team.account;
-    const int64_t netAssets = account.GetNetAssets(team.capital);
-    if (netAssets >= 0)
+    if (!MeetsCrisisCondition(club.league, team))
         return;
-    const uint32_t income = account.CalcSeasonIncome(club.league, team, g_interestRates.investmentBase);
-    if (account.CalcCreditLimit(income, team.capital, true) != 0)
-        return;
-    if (account.CalcHealthForecast(club.league, team) >= kRecoveringHealth)
-        return;
+    const int64_t netAssets = team.account.GetNetAssets(team.capital);
     const bool bankrupt = team.flags & kTeamInsolvent;
     if (MoneyEventListener* listener = GetMoneyEventListener())
         listener->CrisisStep(team, club.league, bankrupt);

@@ -4,39 +4,33 @@
 #include "world/League.h"
 #include "world/Team.h"
 
-namespace {
-
-MoneyReport OverLimit(const CTeam& club) {
-    MoneyReport report;
-    report.overLimit.emplace_back(&club, "Debtors");
-    return report;
-}
-
-}  // namespace
-
-// A club deep in debt must go through a crisis; one that stays beyond its
-// credit limit season after season without one is drifting.
+// A club the crisis test leaves in crisis must have gone through a crisis
+// step at it; one left there test after test without one is drifting. Only
+// the test days count: between them a club may pass its credit limit.
 TEST(MoneyReport, DebtsThatDriftWithoutACrisisAreAFault) {
     CTeam club;
     CLeague league;
-    struct Season {
-        bool overLimit;
-        bool crisis;
+    struct Test {
+        bool inCrisis;
+        bool crisisStep;
         size_t faults;
     };
-    const Season seasons[] = {
+    const Test tests[] = {
         {true, false, 0}, {true, false, 0}, {true, true, 0},   // a crisis starts the count again
-        {true, false, 0}, {true, false, 0}, {true, false, 1},  // the third season end in a row
-        {false, false, 0}, {true, false, 0},                   // recovered for a season
+        {true, false, 0}, {true, false, 0}, {true, false, 1},  // the third test in a row
+        {true, false, 0},                                      // told once
+        {false, false, 0}, {true, false, 0}, {true, false, 0}, // recovered at one test
     };
     MoneyTally tally;
     int n = 0;
-    for (const Season& s : seasons) {
-        MoneyReport report = s.overLimit ? OverLimit(club) : MoneyReport{};
-        if (s.crisis)
+    for (const Test& t : tests) {
+        if (t.crisisStep) {
             tally.CrisisStep(club, league, false);
+        }
+        tally.CrisisTestSeen(club, "Debtors", t.inCrisis);
+        MoneyReport report;
         tally.Settle(report);
-        EXPECT_EQ(report.faults.size(), s.faults) << "season " << n;
+        EXPECT_EQ(report.faults.size(), t.faults) << "test " << n;
         ++n;
     }
 }

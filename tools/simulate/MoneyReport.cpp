@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <ostream>
 
+#include "finance/ComputerClub.h"
 #include "finance/FormatMoney.h"
 #include "finance/InterestRates.h"
 #include "platform/Text.h"
@@ -11,8 +12,9 @@
 
 namespace {
 
-// Seasons ends over the credit limit, without a crisis, that make drifting.
-constexpr int kDriftingSeasons = 3;
+// Crisis tests in a row that leave a club in crisis without a crisis step.
+// One could be a day's later bookings; three are two thirds of a year.
+constexpr int kDriftingTests = 3;
 
 bool IsOverCreditLimit(const CTeam& club, const CLeague& league) {
     const CFinance& account = club.account;
@@ -34,10 +36,7 @@ LeagueMoney ReadLeague(const CNation& nation, const CLeague& league, MoneyReport
         money.television += account.GetFigure(kIncomeMedia);
         report.feesReceived += account.GetFigure(kIncomeTransfer);
         report.feesPaid += account.GetFigure(kCostTransfer);
-        if (IsOverCreditLimit(*club, league)) {
-            ++money.overCreditLimit;
-            report.overLimit.emplace_back(club.get(), club->name);
-        }
+        money.overCreditLimit += IsOverCreditLimit(*club, league);
         if (!league.IsPassive() && account.GetTotalIncome() == 0)
             report.faults.push_back(money.nation + ", " + money.name + ": " + club->name +
                                     " booked no income this season");
@@ -64,6 +63,22 @@ void MoneyTally::PlayerReleased(const CTeam& club, uint32_t fee) {
         feesOfReleases_ += fee;
 }
 
+void MoneyTally::ReadCrisisTest(const CWorld& world) {
+    VisitClubs(world, [&](const CNation&, const CLeague& league, const CTeam& club) {
+        if (!IsUserTeam(&club))
+            CrisisTestSeen(club, club.name, MeetsCrisisCondition(league, club));
+    });
+}
+
+void MoneyTally::CrisisTestSeen(const CTeam& club, const std::string& name, bool meetsCrisisCondition) {
+    int& tests = testsInCrisis_[&club];
+    tests = meetsCrisisCondition && !crisisSteps_.contains(&club) ? tests + 1 : 0;
+    crisisSteps_.erase(&club);
+    if (tests == kDriftingTests)
+        drifting_.push_back(name + Format(" meets the crisis condition after %d crisis tests in a row without a crisis",
+                                          kDriftingTests));
+}
+
 void MoneyTally::Settle(MoneyReport& report) {
     report.feesOfReleases = feesOfReleases_;
     feesOfReleases_ = 0;
@@ -81,17 +96,9 @@ void MoneyTally::Settle(MoneyReport& report) {
         league.crises = found->second.crises;
         league.bankruptcies = found->second.bankruptcies;
     }
-    std::map<const CTeam*, int> seasonsOverLimit;
-    for (const auto& [club, name] : report.overLimit) {
-        const int seasons = crisisSteps_.contains(club) ? 0 : seasonsOverLimit_[club] + 1;
-        seasonsOverLimit[club] = seasons;
-        if (seasons == kDriftingSeasons)
-            report.faults.push_back(name + Format(" is over its credit limit at %d season ends without a crisis",
-                                                  kDriftingSeasons));
-    }
-    seasonsOverLimit_ = std::move(seasonsOverLimit);
+    report.faults.insert(report.faults.end(), drifting_.begin(), drifting_.end());
+    drifting_.clear();
     byLeague_.clear();
-    crisisSteps_.clear();
 }
 
 MoneyReport MakeMoneyReport(const CWorld& world) {

@@ -4,7 +4,6 @@
 #include <iosfwd>
 #include <map>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "finance/MoneyEvents.h"
@@ -41,8 +40,6 @@ struct MoneyReport {
     int64_t feesReceived = 0;
     int64_t feesOfReleases = 0;
     int64_t feesPaid = 0;
-    // The clubs whose debts are beyond their credit limit.
-    std::vector<std::pair<const CTeam*, std::string>> overLimit;
     std::vector<std::string> faults;
 };
 
@@ -53,9 +50,17 @@ public:
     void CrisisStep(const CTeam& club, const CLeague& league, bool bankrupt) override;
     void PlayerReleased(const CTeam& club, uint32_t fee) override;
 
-    // Adds the counted events to the report's leagues and starts counting
-    // afresh. A club over its credit limit at three season ends in a row
-    // without a crisis step in between is a fault: its debts drift.
+    // Reads the computer-run clubs on a day of the board's crisis test,
+    // after the test.
+    void ReadCrisisTest(const CWorld& world);
+    // One club as a crisis test left it. The board looks only on these
+    // days: between them, at a season's end say, a club may be beyond its
+    // credit limit and back within it by the next test. A club that still
+    // meets the crisis condition after three tests in a row without a
+    // crisis step is a fault: its debts drift.
+    void CrisisTestSeen(const CTeam& club, const std::string& name, bool meetsCrisisCondition);
+    // Adds the counted events and the drifting clubs to the report and
+    // starts counting afresh.
     void Settle(MoneyReport& report);
 
 private:
@@ -67,7 +72,8 @@ private:
     std::map<const CLeague*, Events> byLeague_;
     int64_t feesOfReleases_ = 0;
     std::map<const CTeam*, int> crisisSteps_;
-    std::map<const CTeam*, int> seasonsOverLimit_;
+    std::map<const CTeam*, int> testsInCrisis_;
+    std::vector<std::string> drifting_;
 };
 
 // The accounts on the season's last day. A club of a played league that

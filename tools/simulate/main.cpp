@@ -42,6 +42,7 @@
 #include "tools/simulate/SeasonSimulation.h"
 #include "tools/simulate/WorldStructure.h"
 #include "engine/SeasonCalendar.h"
+#include "finance/ComputerClub.h"
 #include "world/GameDate.h"
 #include "world/Team.h"
 
@@ -99,15 +100,24 @@ bool CheckStructure(const CWorld& world) {
 
 // Runs days until the one that changes the season is next; false when a
 // day got stuck. Before a league's first match day its squads are checked.
-bool RunToSeasonChange(SeasonSimulation& simulation, bool& kept) {
+// The boards of the computer clubs test for a crisis on the Monday of the
+// week their weekly check names.
+bool IsCrisisTestDay(const Date& day) {
+    return day.DayOfWeek() == Weekday::kMonday && GetWeeklyCheckDays(day, false).crisisTest;
+}
+
+bool RunToSeasonChange(SeasonSimulation& simulation, MoneyTally& tally, bool& kept) {
     while (simulation.NextDayKind() != SeasonSimulation::DayKind::kSeasonChange) {
         if (simulation.NextDayKind() == SeasonSimulation::DayKind::kMatchDay) {
             const CompetitionMask code = GetDayCode(GetSeasonDayIndex(g_gameDate));
             const std::string when = Format("%d-%02d-%02d: ", g_gameDate.Year(), g_gameDate.Month(), g_gameDate.Day());
             kept = ReportFaults(CheckFirstMatchDaySheets(simulation.World(), code), when) && kept;
         }
+        const bool crisisTest = IsCrisisTestDay(g_gameDate);
         if (!simulation.RunDay())
             return false;
+        if (crisisTest)
+            tally.ReadCrisisTest(simulation.World());
     }
     return true;
 }
@@ -145,7 +155,7 @@ int main(int argc, char** argv) {
     const MoneyEventScope counting(tally);
     for (int season = 0; season < args.seasons; ++season) {
         const auto start = std::chrono::steady_clock::now();
-        const bool ended = RunToSeasonChange(simulation, kept);
+        const bool ended = RunToSeasonChange(simulation, tally, kept);
         const Date day = g_gameDate;
         MoneyReport money;
         if (ended) {
