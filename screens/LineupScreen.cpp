@@ -34,7 +34,8 @@ Rect ListRectOf(const Rect& r) {
     return {r.left + r.Width() / 6, r.top + r.Height() / 30, r.right, r.top + r.Height() / 4};
 }
 
-// "spec." and "auto", and "Co" where the club has an assistant coach, one
+// The special lineup, the automatic one and, where the club has an assistant
+// coach, his ("Co"), one
 // under the other; none of them while the match is live.
 void DrawLineupButtons(DeviceContext& dc, const CTeam& team) {
     Button(kSpecialLineupButton) = Button(kAutoLineupButton) = Button(kAssistantLineupButton) = Rect{};

@@ -41,10 +41,10 @@ bool OpenDevice() {
 
 // Whether SDL reads the bytes as a wave file; no device is needed for that.
 bool IsWave(const std::vector<uint8_t>& bytes) {
-    SDL_AudioSpec spec;
+    SDL_AudioSpec format;
     Uint8* samples = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1, &spec, &samples,
+    if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1, &format, &samples,
                         &length))
         return false;
     SDL_FreeWAV(samples);

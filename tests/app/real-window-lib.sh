@@ -15,12 +15,12 @@ wait_for() {
     return 1
 }
 
+# A word of the trace by its label: field 0 is the first after it.
+field() { awk -v label="$1" -v i="$2" '{ for (f = 1; f <= NF; ++f) if ($f == label) { print $(f + 1 + i); exit } }' "$trace"; }
+
 # The centre of button $1 of the kind $2: nav (0-18, the default), sub
 # (0-14) or ctl (0-7).
-centre() {
-    local kind=${2:-nav}
-    awk -v kind="$kind" -v i="$1" '{ for (f = 1; f <= NF; ++f) if ($f == kind) { print $(f + 1 + i); exit } }' "$trace" | tr , ' '
-}
+centre() { field "${2:-nav}" "$1" | tr , ' '; }
 
 click() {
     local at

@@ -20,8 +20,6 @@ readonly slot=12  # the offence's line player
 readonly sixNil=5  # the stair's top button
 readonly auto=7
 
-# A word of the trace by its label: field 0 is the first after it.
-field() { awk -v label="$1" -v i="$2" '{ for (f = 1; f <= NF; ++f) if ($f == label) { print $(f + 1 + i); exit } }' "$trace"; }
 card() { field cards "$1" | tr , ' '; }
 # The centre of visible list row $1 (0-7).
 row() {

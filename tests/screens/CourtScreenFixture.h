@@ -51,6 +51,18 @@ protected:
         return l;
     }
 
+    // The base lineup again, every player fit, and `outOfPlay` (unless -1)
+    // out of the match.
+    void ResetLineup(int outOfPlay) {
+        club.lineup = BaseLineup();
+        club.ValidateLineup();
+        for (auto& p : club.squad)
+            p->matchMarks = 0;
+        if (outOfPlay >= 0) {
+            club.squad[static_cast<size_t>(outOfPlay)]->matchMarks = MatchMarks::kOutOfPlay;
+        }
+    }
+
     std::vector<std::string> Paint(bool full) {
         RecordingDeviceContext dc(&surface);
         club.DrawScreen(kScreen, screenId, dc, full);

@@ -99,13 +99,7 @@ TEST_F(LineupScreen, WhileTheMatchIsLiveOnlySubstitutionsAreTaken) {
     };
     g_matchDayStarted = true;
     for (const Case& c : cases) {
-        club.lineup = BaseLineup();
-        club.ValidateLineup();
-        for (auto& p : club.squad)
-            p->matchMarks = 0;
-        if (c.outOfPlay >= 0) {
-            club.squad[c.outOfPlay]->matchMarks = MatchMarks::kOutOfPlay;
-        }
+        ResetLineup(c.outOfPlay);
         const Lineup before = club.lineup;
         Paint(true);
         const Drag d = DragFromTo(SlotCentre(c.fromSlot), SlotCentre(c.toSlot));

@@ -174,13 +174,7 @@ TEST_F(OffenceTacticsScreen, DragsSwapOffenceAndBenchPlacesAndLiveOnlyAsSubstitu
     };
     for (const Case& c : cases) {
         g_matchDayStarted = c.live;
-        club.lineup = BaseLineup();
-        club.ValidateLineup();
-        for (auto& p : club.squad)
-            p->matchMarks = 0;
-        if (c.outOfPlay >= 0) {
-            club.squad[c.outOfPlay]->matchMarks = MatchMarks::kOutOfPlay;
-        }
+        ResetLineup(c.outOfPlay);
         Lineup expected = club.lineup;
         if (c.changed) {
             std::swap(expected[c.fromSlot], expected[c.toSlot]);
